@@ -1,0 +1,12 @@
+# GoogleTest is built from the system's source tree; nothing is downloaded.
+set(NUVOPICK_GTEST_DIR "/usr/src/googletest" CACHE PATH "GoogleTest source tree")
+if(EXISTS "${NUVOPICK_GTEST_DIR}/CMakeLists.txt")
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  add_subdirectory("${NUVOPICK_GTEST_DIR}" "${PROJECT_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL)
+  set(NUVOPICK_HAVE_GTEST ON)
+else()
+  message(STATUS "GoogleTest not found at ${NUVOPICK_GTEST_DIR}: tests are not built")
+  set(NUVOPICK_HAVE_GTEST OFF)
+endif()

@@ -1,0 +1,26 @@
+// Files as the program uses them: whole files read and written in one go.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace nuvopick {
+
+class IFileSystem {
+ public:
+  virtual ~IFileSystem() = default;
+
+  virtual bool FileExists(const std::string& path) const = 0;
+  virtual bool DirectoryExists(const std::string& path) const = 0;
+
+  // The whole file, or nothing when it is missing or cannot be read.
+  virtual std::optional<std::string> ReadAll(const std::string& path) const = 0;
+
+  // Writes to a temporary file in the same folder and moves it over Path in one
+  // step. On failure Path is left exactly as it was and false is returned.
+  virtual bool WriteAllAtomically(const std::string& path, const std::string& bytes) = 0;
+
+  virtual bool RemoveFile(const std::string& path) = 0;
+};
+
+}  // namespace nuvopick

@@ -1,0 +1,38 @@
+// In-memory files for the tests: whole files by path, with writes refused on demand.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "platform/file_system.h"
+
+namespace nuvopick::testing {
+
+class MemoryFileSystem : public IFileSystem {
+ public:
+  std::map<std::string, std::string> files;
+  std::set<std::string> directories;
+  bool refuseWrites = false;
+
+  bool FileExists(const std::string& path) const override { return files.count(path) != 0; }
+  bool DirectoryExists(const std::string& path) const override {
+    return directories.count(path) != 0;
+  }
+  std::optional<std::string> ReadAll(const std::string& path) const override {
+    auto it = files.find(path);
+    if (it == files.end()) return std::nullopt;
+    return it->second;
+  }
+  bool WriteAllAtomically(const std::string& path, const std::string& bytes) override {
+    if (refuseWrites) return false;
+    files[path] = bytes;
+    return true;
+  }
+  bool RemoveFile(const std::string& path) override {
+    if (refuseWrites) return false;
+    return files.erase(path) != 0;
+  }
+};
+
+}  // namespace nuvopick::testing
