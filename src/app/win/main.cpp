@@ -1,0 +1,38 @@
+// NuvoPick's entry point: the first argument picks the mode, the gate window is
+// always created first (it is the main window), setup mode adds its two windows.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+
+#include "app/command_line.h"
+#include "gate/win/form_main.h"
+#include "iconpick/win/form_icondlg.h"
+#include "platform/win/application.h"
+#include "setup/win/form_setup.h"
+
+using namespace nuvopick;
+using namespace nuvopick::win;
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  const std::string firstArgument = FirstArgument(GetCommandLineA());
+
+  TForm_main formMain(firstArgument);
+  formMain.Create();
+
+  std::unique_ptr<TForm_setup> formSetup;
+  std::unique_ptr<TForm_icondlg> formIcondlg;
+  if (firstArgument.empty()) {
+    formSetup = std::make_unique<TForm_setup>();
+    formSetup->Create();
+    formIcondlg = std::make_unique<TForm_icondlg>();
+    formIcondlg->Create();
+    ShowWindow(formSetup->Handle(), SW_SHOWNORMAL);
+  }
+
+  Application().Run();
+  return 0;
+}

@@ -1,0 +1,86 @@
+#include "platform/win/win_file_system.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/win/handle.h"
+
+namespace nuvopick::win {
+namespace {
+
+DWORD Attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
+
+// A name in the folder of Path that no other writer uses: the process id and a counter.
+std::string TemporaryPathBeside(const std::string& path) {
+  static unsigned counter = 0;
+  return path + "." + std::to_string(GetCurrentProcessId()) + "." + std::to_string(++counter) +
+         ".tmp";
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+  TFileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) return false;
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+    DWORD written = 0;
+    if (!WriteFile(file.Get(), bytes.data() + done, chunk, &written, nullptr) || written == 0) {
+      return false;
+    }
+    done += written;
+  }
+  return FlushFileBuffers(file.Get()) != FALSE;
+}
+
+}  // namespace
+
+bool TWinFileSystem::FileExists(const std::string& path) const {
+  DWORD attributes = Attributes(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool TWinFileSystem::DirectoryExists(const std::string& path) const {
+  DWORD attributes = Attributes(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::optional<std::string> TWinFileSystem::ReadAll(const std::string& path) const {
+  TFileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE |
+                                                               FILE_SHARE_DELETE,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) return std::nullopt;
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 || size.QuadPart > (1LL << 30)) {
+    return std::nullopt;
+  }
+  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD read = 0;
+    DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+    if (!ReadFile(file.Get(), bytes.data() + done, chunk, &read, nullptr)) return std::nullopt;
+    if (read == 0) break;
+    done += read;
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+bool TWinFileSystem::WriteAllAtomically(const std::string& path, const std::string& bytes) {
+  const std::string temporary = TemporaryPathBeside(path);
+  if (!WriteWholeFile(temporary, bytes) ||
+      !MoveFileExA(temporary.c_str(), path.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileA(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool TWinFileSystem::RemoveFile(const std::string& path) {
+  return DeleteFileA(path.c_str()) != FALSE;
+}
+
+}  // namespace nuvopick::win

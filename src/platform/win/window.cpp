@@ -1,0 +1,57 @@
+#include "platform/win/window.h"
+
+namespace nuvopick::win {
+
+TWindow::~TWindow() {
+  if (handle_ != nullptr) {
+    SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+    DestroyWindow(handle_);
+  }
+}
+
+bool TWindow::CreateHandle(const TCreateParams& params) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSEXA existing{};
+  existing.cbSize = sizeof existing;
+  if (!GetClassInfoExA(instance, params.className, &existing)) {
+    WNDCLASSEXA cls{};
+    cls.cbSize = sizeof cls;
+    cls.lpfnWndProc = &TWindow::WindowProc;
+    cls.hInstance = instance;
+    cls.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    cls.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    cls.lpszClassName = params.className;
+    if (RegisterClassExA(&cls) == 0) return false;
+  }
+  CreateWindowExA(params.exStyle, params.className, params.caption, params.style, params.x,
+                  params.y, params.width, params.height, params.parent, nullptr, instance, this);
+  return handle_ != nullptr;
+}
+
+LRESULT TWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefaultHandler(message, wParam, lParam);
+}
+
+LRESULT TWindow::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcA(handle_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK TWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    auto* self = static_cast<TWindow*>(create->lpCreateParams);
+    self->handle_ = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<TWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+  LRESULT result = self->HandleMessage(message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    self->handle_ = nullptr;
+  }
+  return result;
+}
+
+}  // namespace nuvopick::win

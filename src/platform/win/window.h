@@ -1,0 +1,41 @@
+// The base of every window of the program: registers its class, keeps `this` with
+// the window from WM_NCCREATE on, and routes messages to a member function.
+#pragma once
+
+#include <windows.h>
+
+namespace nuvopick::win {
+
+class TWindow {
+ public:
+  TWindow() = default;
+  TWindow(const TWindow&) = delete;
+  TWindow& operator=(const TWindow&) = delete;
+  virtual ~TWindow();
+
+  HWND Handle() const { return handle_; }
+
+ protected:
+  struct TCreateParams {
+    const char* className;
+    const char* caption;
+    DWORD style;
+    DWORD exStyle;
+    int x, y, width, height;
+    HWND parent;
+  };
+
+  // Creates the window; the class is registered on first use with the
+  // program's icon and an arrow cursor.
+  bool CreateHandle(const TCreateParams& params);
+
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+  HWND handle_ = nullptr;
+};
+
+}  // namespace nuvopick::win
