@@ -1,0 +1,200 @@
+// Text and path helpers.
+#include "model/text_helpers.h"
+
+#include <cstdint>
+
+#include "model/dbcs.h"
+
+namespace nuvopick {
+
+namespace {
+
+// The character (one or two bytes) that starts at Pos.
+std::string CharAt(const std::string& text, std::size_t pos) {
+  return text.substr(pos, NextCharPos(text, pos) - pos);
+}
+
+// True when the last character of Text is the single-byte character C.
+bool EndsWithChar(const std::string& text, char c) {
+  const std::size_t last = LastCharPos(text);
+  return last != std::string::npos && last + 1 == text.size() && text[last] == c;
+}
+
+bool IsControlOrBlank(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
+
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+}  // namespace
+
+std::string AddDot(const std::string& text) {
+  if (text.empty() || text[0] == '.') return text;
+  return "." + text;
+}
+
+std::string RemoveDot(const std::string& text) {
+  if (!text.empty() && text[0] == '.') return text.substr(1);
+  return text;
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+  if (folder.empty()) return name;
+  if (name.empty()) return folder;
+  // A lead byte is never "\", so the name's first byte can be looked at directly;
+  // the folder's last byte can be the second half of a character such as 0x95 0x5C.
+  const std::string head =
+      EndsWithChar(folder, '\\') ? folder.substr(0, folder.size() - 1) : folder;
+  const std::string tail = name[0] == '\\' ? name.substr(1) : name;
+  return head + "\\" + tail;
+}
+
+std::string RemoveChars(const std::string& text, const std::string& chars) {
+  std::string result = text;
+  for (std::size_t c = 0; c < chars.size(); c = NextCharPos(chars, c)) {
+    const std::string removed = CharAt(chars, c);
+    std::string kept;
+    for (std::size_t i = 0; i < result.size(); i = NextCharPos(result, i)) {
+      const std::string current = CharAt(result, i);
+      if (!SameTextAscii(current, removed)) kept += current;
+    }
+    result = kept;
+  }
+  return result;
+}
+
+int MaxOf(int a, int b) {
+  return b < a ? a : b;
+}
+
+std::string ExpandParam(const std::string& paramTemplate, const std::string& firstArgument) {
+  std::string result;
+  std::size_t i = 0;
+  while (i < paramTemplate.size()) {
+    if (paramTemplate[i] != '%' || i + 1 == paramTemplate.size()) {
+      const std::size_t next = NextCharPos(paramTemplate, i);
+      result.append(paramTemplate, i, next - i);
+      i = next;
+    } else if (paramTemplate[i + 1] == '1') {
+      result += firstArgument;
+      i += 2;
+    } else if (paramTemplate[i + 1] == '%') {
+      result += '%';
+      i += 2;
+    } else {
+      // An unknown pair loses its "%"; the next character is read afresh.
+      i += 1;
+    }
+  }
+  return result;
+}
+
+std::string Unquote(const std::string& text) {
+  std::size_t begin = 0;
+  while (begin < text.size() && text[begin] == '"') ++begin;
+  std::string result = text.substr(begin);
+  while (EndsWithChar(result, '"')) result.pop_back();
+  return result;
+}
+
+std::optional<std::int32_t> ParseInteger(const std::string& text) {
+  std::size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  int base = 10;
+  if (i < text.size() && text[i] == '$') {
+    base = 16;
+    i += 1;
+  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    base = 16;
+    i += 2;
+  }
+  if (i == text.size()) return std::nullopt;
+  const std::int64_t limit = negative ? INT64_C(2147483648) : INT64_C(2147483647);
+  std::int64_t value = 0;
+  for (; i < text.size(); ++i) {
+    const int digit = HexDigitValue(text[i]);
+    if (digit < 0 || digit >= base) return std::nullopt;
+    value = value * base + digit;
+    if (value > limit) return std::nullopt;
+  }
+  return static_cast<std::int32_t>(negative ? -value : value);
+}
+
+TIconLocation SplitIconLocation(const std::string& text) {
+  for (std::size_t i = 0; i < text.size(); i = NextCharPos(text, i)) {
+    if (text[i] == ',') return {text.substr(0, i), ParseInteger(text.substr(i + 1)).value_or(0)};
+  }
+  return {text, 0};
+}
+
+TCommandLineParts SplitCommandLine(const std::string& text) {
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && IsControlOrBlank(text[begin])) ++begin;
+  while (end > begin && IsControlOrBlank(text[end - 1])) --end;
+  const std::string trimmed = text.substr(begin, end - begin);
+
+  bool inQuotes = false;
+  for (std::size_t i = 0; i < trimmed.size(); i = NextCharPos(trimmed, i)) {
+    if (trimmed[i] == '"') {
+      inQuotes = !inQuotes;
+    } else if (trimmed[i] == ' ' && !inQuotes) {
+      return {trimmed.substr(0, i), trimmed.substr(i + 1)};
+    }
+  }
+  return {trimmed, ""};
+}
+
+std::string ParentDir(const std::string& path) {
+  if (path.empty()) return "";
+  const std::string text = EndsWithChar(path, '\\') ? path.substr(0, path.size() - 1) : path;
+
+  // The last "\" or ":" and the character before it, both found by whole characters.
+  std::size_t delimiter = std::string::npos;
+  std::size_t beforeDelimiter = std::string::npos;
+  std::size_t previous = std::string::npos;
+  for (std::size_t i = 0; i < text.size(); i = NextCharPos(text, i)) {
+    if (text[i] == '\\' || text[i] == ':') {
+      delimiter = i;
+      beforeDelimiter = previous;
+    }
+    previous = i;
+  }
+  if (delimiter == std::string::npos) return "";
+  if (text[delimiter] == ':') return text.substr(0, delimiter + 1);
+
+  // A root such as "C:\" keeps its backslash. The character before it is looked at
+  // from its start, so the trailing 0x5C of "表" does not count as a backslash.
+  const bool keepBackslash = beforeDelimiter != std::string::npos &&
+                             (text[beforeDelimiter] == ':' || text[beforeDelimiter] == '\\');
+  return text.substr(0, keepBackslash ? delimiter + 1 : delimiter);
+}
+
+int Clamp(int value, int low, int high) {
+  if (high < value) return high;
+  if (value < low) return low;
+  return value;
+}
+
+int Clamp01(int value) {
+  return Clamp(value, 0, 1);
+}
+
+int IndexOfText(const std::string& text, const std::vector<std::string>& items) {
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (items[i] == text) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+}  // namespace nuvopick
