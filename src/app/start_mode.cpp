@@ -1,0 +1,12 @@
+// Choosing the start mode.
+#include "app/start_mode.h"
+
+namespace nuvopick {
+
+TStartMode SelectStartMode(const std::string& firstArgument) {
+  if (firstArgument.empty()) return TStartMode::Setup;
+  if (firstArgument == "/test") return TStartMode::TestForm;
+  return TStartMode::OpenFile;
+}
+
+}  // namespace nuvopick

@@ -1,0 +1,20 @@
+// The mode the program runs in, chosen once at start from its first argument.
+#pragma once
+
+#include <string>
+
+namespace nuvopick {
+
+// Application title, also the caption of the setup window's plain message boxes.
+inline constexpr char kApplicationTitle[] = "NuvoPick";
+
+enum class TStartMode {
+  Setup,     // no argument: the setup window
+  TestForm,  // "/test": the gate window with its demonstration list
+  OpenFile,  // anything else: the gate window for the file named by the argument
+};
+
+// "/test" is matched byte for byte: "/TEST" is a file name.
+TStartMode SelectStartMode(const std::string& firstArgument);
+
+}  // namespace nuvopick
