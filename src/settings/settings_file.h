@@ -1,0 +1,21 @@
+// Reading and saving the whole settings file through the file system.
+#pragma once
+
+#include <string>
+
+#include "platform/file_system.h"
+#include "settings/ini_file.h"
+
+namespace nuvopick {
+
+// A missing or unreadable file reads as an empty one, so every key takes its
+// default. Never fails and never writes.
+TIniFile LoadSettingsFile(const IFileSystem& fileSystem, const std::string& path);
+
+// Replaces the file with the whole of Ini in one step. The old file is not
+// deleted first: a crash or a failed write must not lose every setting, and a
+// reader starting mid-save sees either the old or the new file. Returns false
+// when the write failed; the old file is then still there as it was.
+bool SaveSettingsFile(IFileSystem& fileSystem, const std::string& path, const TIniFile& ini);
+
+}  // namespace nuvopick

@@ -1,0 +1,191 @@
+#include "settings/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+namespace nuvopick {
+namespace {
+
+const std::string kMissing = "<missing>";
+
+// A hand-edited file with every rule of the reader in it; mixed line ends.
+const std::string kHandEdited =
+    "Orphan=before any section\r\n"
+    "  [ Main ]  \r\n"
+    "\tKey1 = value one \t\r\n"
+    "; Comment=1\r\n"
+    "\r\n"
+    "Eq=a=b\n"
+    "Empty=\r"
+    "nameless line\r\n"
+    "Dup=1\r\n"
+    "Dup=2\r\n"
+    "アkey=dbcs\r\n"  // "ア" is 0x83 0x41: its second byte is a capital A
+    "[ゾ\r\n"         // "ゾ" ends in 0x5D, "]": not a section header
+    "After=still main\r\n"
+    "[]\r\n"
+    "AllExt=txt|\r\n"
+    "[表]\r\n"  // "表" ends in 0x5C, "\"
+    "Count=3\r\n"
+    "[Other]\r\n"
+    "Key1=other\r\n"
+    "[MAIN]\r\n"
+    "Late=1\r\n";
+
+struct ReadCase {
+  const char* section;
+  const char* key;
+  std::string expected;
+};
+
+TEST(IniFileParse, FindsWhatTheReaderRulesSay) {
+  const TIniFile ini = TIniFile::Parse(kHandEdited);
+  const ReadCase cases[] = {
+      // Only the last section of a name is seen, whatever its letter case.
+      {"Main", "Late", "1"},      {"main", "Key1", kMissing}, {"Main", "Dup", kMissing},
+      {"Other", "key1", "other"}, {"", "ALLEXT", "txt|"},     {"表", "count", "3"},
+      {"", "Orphan", kMissing},   {"ゾ", "After", kMissing},
+  };
+  for (const ReadCase& c : cases) {
+    SCOPED_TRACE(std::string(c.section) + "/" + c.key);
+    EXPECT_EQ(ini.ReadString(c.section, c.key, kMissing), c.expected);
+  }
+}
+
+TEST(IniFileParse, TrimsSplitsAndKeepsTheLastOccurrenceOfAKey) {
+  // Without the later [MAIN] the first section stays visible.
+  const std::string firstMain = kHandEdited.substr(0, kHandEdited.find("[]"));
+  const TIniFile ini = TIniFile::Parse(firstMain);
+  const ReadCase cases[] = {
+      {"MAIN", "key1", "value one"},
+      {"Main", "Comment", kMissing},
+      {"Main", "; Comment", kMissing},
+      {"Main", "Eq", "a=b"},
+      {"Main", "Empty", ""},
+      {"Main", "nameless line", kMissing},
+      {"Main", "Dup", "2"},
+      {"Main", "アKEY", "dbcs"},
+      {"Main", "\x83\x61key", kMissing},  // a lower-case trail byte is another character
+      {"Main", "After", "still main"},
+  };
+  for (const ReadCase& c : cases) {
+    SCOPED_TRACE(std::string(c.section) + "/" + c.key);
+    EXPECT_EQ(ini.ReadString(c.section, c.key, kMissing), c.expected);
+  }
+}
+
+TEST(IniFileParse, WritesBackEverySectionInFileOrder) {
+  // Repeated sections and nameless lines survive; lines before the first
+  // section do not; a write goes to the section that a read finds.
+  TIniFile ini =
+      TIniFile::Parse("lost=1\n[a]\nk=1\nnameless\n[b]\n[A]\nk=2\nK=3\n; gone\n[ ]\n=v\n");
+  ini.WriteString("a", "k", "4");
+  EXPECT_EQ(ini.Serialize(),
+            "[a]\r\nk=1\r\nnameless\r\n\r\n"
+            "[b]\r\n\r\n"
+            "[A]\r\nk=2\r\nK=4\r\n\r\n"
+            "[]\r\n=v\r\n\r\n");
+}
+
+struct IntegerCase {
+  const char* stored;
+  std::int32_t expected;
+};
+
+TEST(IniFileValues, DecodesIntegersOrFallsBackToTheDefault) {
+  const std::int32_t def = 77;
+  const IntegerCase cases[] = {
+      {"16", 16},
+      {"-5", -5},
+      {"0x10", 16},
+      {"0X1f", 31},
+      {"0x80000008", -2147483640},  // the system window-text colour
+      {"0xFFFFFFFF", -1},
+      {"2147483647", INT_MAX},
+      {"-2147483648", INT_MIN},
+      {"", def},
+      {"abc", def},
+      {"12a", def},
+      {"1 2", def},
+      {"-", def},
+      {"+5", def},
+      {"0x", def},
+      {"0xG", def},
+      {"-0x10", def},
+      {"2147483648", def},
+      {"-2147483649", def},
+      {"99999999999999999999", def},
+      {"0x100000000", def},
+  };
+  for (const IntegerCase& c : cases) {
+    SCOPED_TRACE(c.stored);
+    TIniFile ini;
+    ini.WriteString("s", "k", c.stored);
+    EXPECT_EQ(ini.ReadInteger("s", "k", def), c.expected);
+  }
+}
+
+TEST(IniFileValues, ReadsBooleansAsIntegers) {
+  struct BoolCase {
+    const char* stored;
+    bool whenDefaultFalse;
+    bool whenDefaultTrue;
+  };
+  const BoolCase cases[] = {
+      {"1", true, true},   {"2", true, true}, {"-1", true, true},   {"0x0", false, false},
+      {"0", false, false}, {"", false, true}, {"yes", false, true},
+  };
+  for (const BoolCase& c : cases) {
+    SCOPED_TRACE(c.stored);
+    TIniFile ini;
+    ini.WriteString("s", "b", c.stored);
+    EXPECT_EQ(ini.ReadBool("s", "b", false), c.whenDefaultFalse);
+    EXPECT_EQ(ini.ReadBool("s", "b", true), c.whenDefaultTrue);
+  }
+  TIniFile empty;
+  EXPECT_TRUE(empty.ReadBool("s", "missing", true));
+  EXPECT_EQ(empty.ReadColor("s", "missing", 0xF0FBFF), 0xF0FBFF);
+}
+
+TEST(IniFileWrite, LaysOutANewFileInTheOrderOfFirstWrite) {
+  TIniFile ini;
+  ini.WriteInteger("txt", "Count", 2);
+  ini.WriteString("txt", "IconPath", "");
+  ini.WriteString("", "AllExt", "txt|");
+  ini.WriteBool("<COMMON>", "rlmdExe", false);
+  ini.WriteInteger("", "Font_Color", -2147483640);
+  ini.WriteInteger("TXT", "count", 3);  // same key, other case: replaced in place
+  ini.WriteBool("txt", "rlmdExe", true);
+  EXPECT_EQ(ini.Serialize(),
+            "[txt]\r\nCount=3\r\nIconPath=\r\nrlmdExe=1\r\n\r\n"
+            "[]\r\nAllExt=txt|\r\nFont_Color=-2147483640\r\n\r\n"
+            "[<COMMON>]\r\nrlmdExe=0\r\n\r\n");
+  EXPECT_EQ(TIniFile().Serialize(), "");
+}
+
+TEST(IniFileWrite, KeepsCodePage932BytesAsTheyAre) {
+  // Trail bytes that look like "\", "]", "=" neighbours and half-width katakana.
+  const std::string value = "C:\\表\\ソフト\\ｱｲｳ ゾ=■";
+  const std::string section = "表ゾ";
+  TIniFile ini;
+  ini.WriteString(section, "名前", value);
+  const std::string bytes = ini.Serialize();
+  EXPECT_EQ(bytes, "[" + section + "]\r\n名前=" + value + "\r\n\r\n");
+
+  const TIniFile reread = TIniFile::Parse(bytes);
+  EXPECT_EQ(reread.ReadString(section, "名前", kMissing), value);
+  EXPECT_EQ(reread.Serialize(), bytes);
+}
+
+TEST(IniFileWrite, ADoubleByteCharacterEndingInABlankByteIsNotTrimmed) {
+  // 0x83 0x20 walks as one character, so its second byte is no trailing blank;
+  // trimming it would leave a lone lead byte that joins the next line's "=" or "]".
+  const TIniFile ini = TIniFile::Parse("[s\x83 ]\r\nk\x83 =v\x83 \r\n");
+  EXPECT_EQ(ini.ReadString("s\x83 ", "k\x83 ", kMissing), "v\x83 ");
+  EXPECT_EQ(TIniFile::Parse(ini.Serialize()).Serialize(), ini.Serialize());
+}
+
+}  // namespace
+}  // namespace nuvopick
