@@ -40,7 +40,7 @@ HWND CreateTestWindow() {
 }
 
 TEST(Application, AnEndRequestTakesEffectWhenTheLoopNextLooksForMessages) {
-  TApplication application("NuvoPick");
+  TApplication application;
   loopLog = {&application};
   HWND window = CreateTestWindow();
   application.WindowCreated(window);
@@ -58,7 +58,7 @@ TEST(Application, AnEndRequestTakesEffectWhenTheLoopNextLooksForMessages) {
 }
 
 TEST(Application, OnlyTheEndOfTheFirstWindowEndsTheProgram) {
-  TApplication application("NuvoPick");
+  TApplication application;
   HWND main = CreateTestWindow();
   HWND other = CreateTestWindow();
   application.WindowCreated(main);

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/command_line.h"
+#include "app/start_mode.h"
 #include "gate/win/form_main.h"
 #include "iconpick/win/form_icondlg.h"
 #include "platform/win/application.h"
@@ -17,6 +18,7 @@ using namespace nuvopick::win;
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
+  Application().SetTitle(kApplicationTitle);
 
   const std::string firstArgument = FirstArgument(GetCommandLineA());
 

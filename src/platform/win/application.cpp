@@ -3,7 +3,7 @@
 namespace nuvopick::win {
 
 TApplication& Application() {
-  static TApplication application("NuvoPick");
+  static TApplication application;
   return application;
 }
 

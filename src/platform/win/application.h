@@ -6,14 +6,14 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 namespace nuvopick::win {
 
 class TApplication {
  public:
-  explicit TApplication(std::string title) : title_(std::move(title)) {}
-
   const std::string& Title() const { return title_; }
+  void SetTitle(std::string title) { title_ = std::move(title); }
 
   // Every window of the program reports its creation here; the first is the main one.
   void WindowCreated(HWND window);
