@@ -14,38 +14,62 @@ bool IsBlank(unsigned char byte) {
   return byte <= 0x20;
 }
 
-// Length of the character that starts at Pos, by the same rule as NextCharPos.
-std::size_t CharLength(std::string_view text, std::size_t pos) {
-  return IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
-}
+// The lead bytes of the running system's code page, asked once: the settings file
+// can be megabytes long, and on Windows each question is a call into the system.
+class TLeadByteTable {
+ public:
+  TLeadByteTable() {
+    for (int byte = 0; byte < 256; ++byte)
+      isLead_[byte] = IsLeadByte(static_cast<unsigned char>(byte));
+  }
+  // Length of the character at Pos, by the same rule as NextCharPos: a lead byte
+  // at the very end is a character of its own.
+  std::size_t CharLength(std::string_view text, std::size_t pos) const {
+    return isLead_[static_cast<unsigned char>(text[pos])] && pos + 1 < text.size() ? 2 : 1;
+  }
 
-std::string_view Trim(std::string_view text) {
-  std::size_t begin = 0;
-  while (begin < text.size() && IsBlank(static_cast<unsigned char>(text[begin]))) ++begin;
-  std::size_t end = begin;
-  for (std::size_t i = begin; i < text.size();) {
-    std::size_t length = CharLength(text, i);
-    if (!IsBlank(static_cast<unsigned char>(text[i]))) end = i + length;
+ private:
+  bool isLead_[256];
+};
+
+// What one walk over the characters of a line finds out about it. An "end" is
+// one past the last character that is not a blank, so the text up to it is
+// already trimmed at its end.
+struct TLineShape {
+  std::size_t begin = 0;                        // the first byte after the leading blanks
+  std::size_t end = 0;                          // end of the whole line
+  std::size_t lastChar = 0;                     // where the line's last character starts
+  std::size_t beforeLastEnd = 0;                // end of the text before that last character
+  std::size_t equals = std::string_view::npos;  // the first "=" that is a character of its own
+  std::size_t keyEnd = 0;                       // end of the text before that "="
+};
+
+TLineShape ShapeOf(std::string_view line, const TLeadByteTable& leadBytes) {
+  TLineShape shape;
+  while (shape.begin < line.size() && IsBlank(static_cast<unsigned char>(line[shape.begin]))) {
+    ++shape.begin;
+  }
+  shape.end = shape.beforeLastEnd = shape.keyEnd = shape.begin;
+  for (std::size_t i = shape.begin; i < line.size();) {
+    const std::size_t length = leadBytes.CharLength(line, i);
+    if (length == 1 && line[i] == '=' && shape.equals == std::string_view::npos) {
+      shape.equals = i;
+      shape.keyEnd = shape.end;
+    }
+    if (!IsBlank(static_cast<unsigned char>(line[i]))) {
+      shape.beforeLastEnd = shape.end;
+      shape.end = i + length;
+      shape.lastChar = i;
+    }
     i += length;
   }
-  return text.substr(begin, end - begin);
+  return shape;
 }
 
-// Position of the first single-byte Ch, skipping double-byte characters, or npos.
-std::size_t FindChar(std::string_view text, char ch) {
-  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
-    if (text[i] == ch && CharLength(text, i) == 1) return i;
-  }
-  return std::string_view::npos;
-}
-
-// "[name]": the closing bracket has to be a character of its own, not the second
-// byte of a double-byte character.
-bool IsSectionHeader(std::string_view line) {
-  if (line.size() < 2 || line.front() != '[') return false;
-  std::size_t last = 0;
-  for (std::size_t i = 0; i < line.size(); i += CharLength(line, i)) last = i;
-  return last == line.size() - 1 && line[last] == ']';
+// Text from Begin to End without its leading blanks (its end is trimmed already).
+std::string TrimmedFrom(std::string_view line, std::size_t begin, std::size_t end) {
+  while (begin < end && IsBlank(static_cast<unsigned char>(line[begin]))) ++begin;
+  return std::string(line.substr(begin, end - begin));
 }
 
 int HexDigit(char ch) {
@@ -86,30 +110,34 @@ bool DecodeIniInteger(std::string_view text, std::int32_t& value) {
 }
 
 TIniFile TIniFile::Parse(std::string_view bytes) {
+  const TLeadByteTable leadBytes;
   TIniFile ini;
   TSection* current = nullptr;
   std::size_t pos = 0;
   while (pos < bytes.size()) {
-    std::size_t lineEnd = bytes.find_first_of("\r\n", pos);
-    if (lineEnd == std::string_view::npos) lineEnd = bytes.size();
-    std::string_view line = Trim(bytes.substr(pos, lineEnd - pos));
+    std::size_t lineEnd = pos;
+    while (lineEnd < bytes.size() && bytes[lineEnd] != '\r' && bytes[lineEnd] != '\n') ++lineEnd;
+    const std::string_view line = bytes.substr(pos, lineEnd - pos);
     pos = lineEnd + 1;
 
-    if (line.empty() || line.front() == ';') continue;
-    if (IsSectionHeader(line)) {
-      current = &ini.AppendSection(std::string(Trim(line.substr(1, line.size() - 2))));
+    const TLineShape shape = ShapeOf(line, leadBytes);
+    if (shape.begin == shape.end || line[shape.begin] == ';') continue;
+    // "[name]": the closing bracket has to be a character of its own, not the
+    // second byte of a double-byte character.
+    if (line[shape.begin] == '[' && shape.end - shape.begin >= 2 &&
+        shape.lastChar == shape.end - 1 && line[shape.lastChar] == ']') {
+      current = &ini.AppendSection(TrimmedFrom(line, shape.begin + 1, shape.beforeLastEnd));
       continue;
     }
     if (current == nullptr) continue;  // nothing belongs to the file before its first section
 
     TLine entry;
-    std::size_t equals = FindChar(line, '=');
-    if (equals == std::string_view::npos) {
-      entry.text = std::string(line);
+    if (shape.equals == std::string_view::npos) {
+      entry.text = std::string(line.substr(shape.begin, shape.end - shape.begin));
     } else {
       entry.hasKey = true;
-      entry.key = std::string(Trim(line.substr(0, equals)));
-      entry.text = std::string(Trim(line.substr(equals + 1)));
+      entry.key = TrimmedFrom(line, shape.begin, shape.keyEnd);
+      entry.text = TrimmedFrom(line, shape.equals + 1, shape.end);
       current->keyIndex[UpperAscii(entry.key)] = current->lines.size();
     }
     current->lines.push_back(std::move(entry));
@@ -118,7 +146,13 @@ TIniFile TIniFile::Parse(std::string_view bytes) {
 }
 
 std::string TIniFile::Serialize() const {
+  std::size_t size = 0;
+  for (const TSection& section : sections_) {
+    size += section.name.size() + 6;
+    for (const TLine& line : section.lines) size += line.key.size() + line.text.size() + 3;
+  }
   std::string out;
+  out.reserve(size);
   for (const TSection& section : sections_) {
     out += '[';
     out += section.name;
