@@ -1,4 +1,4 @@
-// Owners of kernel handles, closed when they go out of scope.
+// Owners of kernel handles and registry keys, closed when they go out of scope.
 #pragma once
 
 #include <windows.h>
@@ -21,6 +21,22 @@ class TFileHandle {
 
  private:
   HANDLE handle_;
+};
+
+class TRegKey {
+ public:
+  TRegKey() = default;
+  TRegKey(const TRegKey&) = delete;
+  TRegKey& operator=(const TRegKey&) = delete;
+  ~TRegKey() {
+    if (key_ != nullptr) RegCloseKey(key_);
+  }
+
+  HKEY Get() const { return key_; }
+  HKEY* Receive() { return &key_; }  // for the Reg*Ex calls that hand a key out
+
+ private:
+  HKEY key_ = nullptr;
 };
 
 }  // namespace nuvopick::win
