@@ -1,0 +1,90 @@
+// Time from process start to a visible window, for two command lines run in
+// turn: startup_bench RUNS "COMMAND A" "COMMAND B". Prints every run and the
+// medians, and the ratio B / A.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct TSearch {
+  DWORD processId;
+  HWND found;
+};
+
+BOOL CALLBACK FindVisible(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<TSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search->processId && IsWindowVisible(window)) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Milliseconds until the started program shows a window; negative when it never does.
+double TimeToWindow(const std::string& commandLine) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  std::string line = commandLine;
+  LARGE_INTEGER start;
+  QueryPerformanceCounter(&start);
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return -1;
+  }
+  TSearch search{process.dwProcessId, nullptr};
+  LARGE_INTEGER now = start;
+  while (search.found == nullptr && Seconds(start, now) < 20) {
+    EnumWindows(&FindVisible, reinterpret_cast<LPARAM>(&search));
+    QueryPerformanceCounter(&now);
+  }
+  const double elapsed = search.found != nullptr ? Seconds(start, now) * 1000 : -1;
+  if (search.found != nullptr) PostMessageA(search.found, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) {
+    TerminateProcess(process.hProcess, 1);
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return elapsed;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const size_t n = values.size();
+  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: startup_bench RUNS \"COMMAND A\" \"COMMAND B\"\n");
+    return 2;
+  }
+  const int runs = std::atoi(argv[1]);
+  std::vector<double> a;
+  std::vector<double> b;
+  for (int i = 0; i < runs; ++i) {
+    a.push_back(TimeToWindow(argv[2]));
+    b.push_back(TimeToWindow(argv[3]));
+    std::printf("run %2d: A %7.1f ms   B %7.1f ms\n", i + 1, a.back(), b.back());
+  }
+  const double medianA = Median(a);
+  const double medianB = Median(b);
+  std::printf("median A %.1f ms, median B %.1f ms, B / A = %.2f\n", medianA, medianB,
+              medianB / medianA);
+  return 0;
+}
