@@ -1,0 +1,58 @@
+// The extension records in the user's order, owning them, and their part of the
+// settings file: the key AllExt of the general section and one section each.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/entry_owner.h"
+#include "model/exe_list.h"
+#include "model/ext_info.h"
+#include "model/reg_flags.h"
+#include "platform/class_store.h"
+#include "settings/ini_file.h"
+
+namespace nuvopick {
+
+class TExtList {
+ public:
+  // Owner (may be null) is handed to every record added through Add.
+  explicit TExtList(IEntryOwner* owner = nullptr) : owner_(owner) {}
+
+  IEntryOwner* Owner() const { return owner_; }
+
+  // Appends a new unmarked record that takes over Apps (whose own owner stays as
+  // the caller made it) and returns its position.
+  int Add(const std::string& name, TRegFlags regFlags, TExeList apps, const std::string& iconPath,
+          std::int32_t iconIndex);
+
+  // Positions run from 0 to Count() - 1; anything else throws std::out_of_range.
+  TExtInfo& Items(int index);
+  const TExtInfo& Items(int index) const;
+  int Count() const { return static_cast<int>(items_.size()); }
+
+  void Delete(int index);
+  void Clear() { items_.clear(); }
+
+  // Replaces the records by those AllExt names, each loaded from its section.
+  // Their entry lists get the list's owner.
+  void Load(const TIniFile& ini, const IClassStore& classStore);
+
+  // Writes every record's section in list order, then AllExt ("txt|jpg|") into
+  // the general section, so in a fresh file the extension sections come first.
+  void Save(TIniFile& ini) const;
+
+  // Appends the pieces of Text between Separators to Strings: one leading
+  // separator is dropped, a trailing one ends the text, and a separator that
+  // follows another gives an empty piece ("a||b" -> a, "", b). The second byte of
+  // a double-byte character is never taken for the separator.
+  static void SplitList(const std::string& text, std::vector<std::string>& strings, char separator);
+
+ private:
+  IEntryOwner* owner_;
+  std::vector<std::unique_ptr<TExtInfo>> items_;
+};
+
+}  // namespace nuvopick
