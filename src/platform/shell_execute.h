@@ -1,0 +1,35 @@
+// Starting a program or opening a document through the shell's execute service.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace nuvopick {
+
+// Show-window codes handed to the started program.
+inline constexpr std::int32_t kShowHide = 0;
+inline constexpr std::int32_t kShowNormal = 1;
+
+// One launch: what the service is asked to start and how. Environment variables
+// in File and Directory are expanded by the service; the service does not wait
+// for the new program.
+struct TLaunchRequest {
+  std::string Verb;  // "open", or empty for the file's default verb
+  std::string File;
+  std::string Parameters;
+  std::string Directory;
+  std::int32_t Show = kShowNormal;
+
+  bool operator==(const TLaunchRequest&) const = default;
+};
+
+class IShellExecute {
+ public:
+  virtual ~IShellExecute() = default;
+
+  // Sends the request and returns at once. False when the service refused it;
+  // the service may then have shown its own error message.
+  virtual bool Execute(const TLaunchRequest& request) = 0;
+};
+
+}  // namespace nuvopick
