@@ -1,0 +1,165 @@
+// The program's file types in the class store.
+#include "shell/registry_association.h"
+
+#include "model/dbcs.h"
+#include "model/ext_reg_names.h"
+#include "model/text_helpers.h"
+#include "settings/ini_file.h"
+
+namespace nuvopick {
+
+namespace {
+
+constexpr char kBackupFileName[] = "regbackup.ini";
+constexpr char kBackupRefKey[] = "Ref";
+constexpr char kMenuVerbPrefix[] = "NP_Menu";
+constexpr char kOpenVerbCaption[] = "NuvoPickで開く";
+
+TRegistryError BackupReadError(const std::string& backupPath) {
+  return TRegistryError("'" + backupPath + "' の読み込みに失敗しました");
+}
+
+}  // namespace
+
+std::string BackupFilePathFor(const std::string& exePath) {
+  return JoinPath(ParentDir(exePath), kBackupFileName);
+}
+
+TRegistryError BackupWriteError(const std::string& backupPath) {
+  return TRegistryError("'" + backupPath + "' の書き込みに失敗しました");
+}
+
+std::string TRegistryAssociation::OpenCommand() const {
+  return "\"" + context_.ExePath + "\" \"%1\"";
+}
+
+std::string TRegistryAssociation::ReadOrEmpty(const std::string& path) const {
+  return context_.ClassStore.ReadDefault(path).value_or(std::string());
+}
+
+TIniFile TRegistryAssociation::ReadBackupFile() const {
+  const std::string path = BackupFilePathFor(context_.ExePath);
+  const auto bytes = context_.Files.ReadAll(path);
+  // A file that is there but cannot be read is not an empty one: writing it back
+  // would drop every extension's Ref, and giving an extension back without its
+  // Ref would lose the link to its previous type.
+  if (!bytes && context_.Files.FileExists(path)) throw BackupReadError(path);
+  return TIniFile::Parse(bytes.value_or(std::string()));
+}
+
+void TRegistryAssociation::BackupFileType(const TExtInfo& ext) {
+  const TExtRegNames names = ExtRegNamesFor(ext.Name);
+  const std::string current = ReadOrEmpty(names.D);
+
+  TIniFile backup = ReadBackupFile();
+  // When the extension already points at one of our types, that is not its
+  // previous type: the Ref recorded when it was taken over stays.
+  if (!IsProgramType(current)) backup.WriteString(names.E, kBackupRefKey, current);
+  const std::string path = BackupFilePathFor(context_.ExePath);
+  if (!context_.Files.WriteAllAtomically(path, backup.Serialize())) throw BackupWriteError(path);
+}
+
+void TRegistryAssociation::CreateFileType(TExtInfo& ext) {
+  const TExtRegNames names = ExtRegNamesFor(ext.Name);
+  const std::string previousType = ReadOrEmpty(names.D);
+  context_.ClassStore.WriteDefault(names.D, names.T);
+
+  std::string description;
+  std::string previousCommand;
+  if (!previousType.empty()) {
+    description = ReadOrEmpty(previousType);
+    if (IsProgramType(previousType)) {
+      // The type's open command may be our own; the command it saved when the
+      // extension was taken over is the real previous one.
+      previousCommand = ReadOrEmpty(previousType + "\\NP_OldCommand");
+    } else {
+      std::string verb = ReadOrEmpty(previousType + "\\shell");
+      if (verb.empty()) verb = "open";
+      previousCommand = ReadOrEmpty(previousType + "\\shell\\" + verb + "\\command");
+    }
+  }
+
+  context_.ClassStore.WriteDefault(
+      names.T, description.empty() ? UpperAscii(names.E) + "ファイル" : description);
+  WriteIcon(ext, names.T);
+  context_.ClassStore.WriteDefault(names.T + "\\NP_OldCommand", previousCommand);
+}
+
+void TRegistryAssociation::WriteOpenVerb(TExtInfo& ext, bool enable) {
+  const TExtRegNames names = ExtRegNamesFor(ext.Name);
+  const std::string command = enable ? OpenCommand() : ReadOrEmpty(names.T + "\\NP_OldCommand");
+  context_.ClassStore.WriteDefault(names.T + "\\shell", "open");
+  context_.ClassStore.WriteDefault(names.T + "\\shell\\open", kOpenVerbCaption);
+  context_.ClassStore.WriteDefault(names.T + "\\shell\\open\\command", command);
+  WriteIcon(ext, names.T);
+}
+
+void TRegistryAssociation::WriteMenuVerbs(const TExtInfo& ext, const std::string& decoration) {
+  const std::string shell = ExtRegNamesFor(ext.Name).T + "\\shell";
+  context_.ClassStore.CreateKey(shell);
+  // Letter case counts: a verb someone else named "np_menu0" is not ours.
+  for (const std::string& verb : context_.ClassStore.SubkeyNames(shell)) {
+    if (verb.rfind(kMenuVerbPrefix, 0) == 0) context_.ClassStore.DeleteTree(shell + "\\" + verb);
+  }
+  if (!ext.RegFlags.Contains(rlmdContextMenu)) return;
+  for (int n = 0; n < ext.Apps.Count(); ++n) {
+    const TExeInfo& entry = ext.Apps.Items(n);
+    const std::string verb = shell + "\\" + kMenuVerbPrefix + std::to_string(n);
+    context_.ClassStore.WriteDefault(verb, decoration + entry.Name);
+    // The shell itself puts the file in for "%1", so the parameter goes unexpanded.
+    context_.ClassStore.WriteDefault(verb + "\\command",
+                                     "\"" + Unquote(entry.AppPath) + "\" " + entry.Param);
+  }
+}
+
+void TRegistryAssociation::Unregister(const TExtInfo& ext) {
+  const TExtRegNames names = ExtRegNamesFor(ext.Name);
+  const std::string ref = ReadBackupFile().ReadString(names.E, kBackupRefKey, "");
+  if (!ref.empty()) {
+    context_.ClassStore.WriteDefault(names.D, ref);
+  } else {
+    // No previous type to point back at. The extension's key may hold what other
+    // programs and the system put there (ShellNew, Content Type, ...): take out
+    // only our value, and the key itself only when that leaves it empty.
+    const auto current = context_.ClassStore.ReadDefault(names.D);
+    if (current && IsProgramType(*current)) context_.ClassStore.DeleteDefault(names.D);
+    if (context_.ClassStore.KeyIsEmpty(names.D)) context_.ClassStore.DeleteTree(names.D);
+  }
+  context_.ClassStore.DeleteTree(names.T);
+}
+
+void TRegistryAssociation::ReadIconFromRegistry(TExtInfo& ext) const {
+  // Reading only: a key the user may read but not write still gives its icon.
+  const std::string type = ReadOrEmpty(ExtRegNamesFor(ext.Name).D);
+  const std::string location = type.empty() ? "" : ReadOrEmpty(type + "\\DefaultIcon");
+  if (location.empty()) {
+    ext.IconPath = context_.ExePath;
+    ext.IconIndex = 1;
+    return;
+  }
+  // Taken as stored: "%SystemRoot%\..." stays unexpanded.
+  const TIconLocation icon = SplitIconLocation(location);
+  ext.IconPath = icon.Path;
+  ext.IconIndex = icon.Index;
+}
+
+void TRegistryAssociation::WriteIcon(TExtInfo& ext, const std::string& type) {
+  if (ext.IconPath.empty()) ReadIconFromRegistry(ext);
+  context_.ClassStore.WriteDefault(type + "\\DefaultIcon",
+                                   ext.IconPath + "," + std::to_string(ext.IconIndex));
+}
+
+void TRegistryAssociation::ApplyRegistration(TExtInfo& ext, const std::string& decoration) {
+  if (ext.RegFlags.Empty()) {
+    if (!ext.GetRegState(context_.ClassStore).Empty()) Unregister(ext);
+    return;
+  }
+  if (ext.GetRegState(context_.ClassStore).Empty()) {
+    BackupFileType(ext);
+    CreateFileType(ext);
+  }
+  WriteOpenVerb(ext, ext.RegFlags.Contains(rlmdExe));
+  WriteMenuVerbs(ext, decoration);
+}
+
+}  // namespace nuvopick

@@ -1,0 +1,85 @@
+// Taking an extension over in the class store and giving it back: the program's
+// own file type for the extension, its open verb, icon and context-menu verbs,
+// and the record of the extension's previous file type in "regbackup.ini".
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "model/ext_info.h"
+#include "platform/class_store.h"
+#include "platform/file_system.h"
+#include "settings/ini_file.h"
+
+namespace nuvopick {
+
+// What the association needs besides the record: the class store under
+// HKEY_CLASSES_ROOT, the files (for "regbackup.ini") and the running executable's
+// full path, which goes into the open command and stands for the program's icon.
+struct TAssociationContext {
+  IClassStore& ClassStore;
+  IFileSystem& Files;
+  std::string ExePath;
+};
+
+// "regbackup.ini" in the folder of the executable, beside the settings file.
+std::string BackupFilePathFor(const std::string& exePath);
+
+// The message when "regbackup.ini" cannot be written: "'%s' の書き込みに失敗しました"
+// with the file's path, so the user sees which folder refuses.
+TRegistryError BackupWriteError(const std::string& backupPath);
+
+// The operations on one record. Registry errors of the class store (a refused
+// write, a value of the wrong type) pass through unchanged and end the caller's
+// whole sequence; what was written before stays. None of them tells the shell
+// that associations changed: the caller does so after a batch.
+class TRegistryAssociation {
+ public:
+  explicit TRegistryAssociation(TAssociationContext context) : context_(std::move(context)) {}
+
+  // The program's open command: "<exe path>" "%1", quotes included.
+  std::string OpenCommand() const;
+
+  // Records the file type the extension uses now as its Ref in "regbackup.ini",
+  // unless it already is one of the program's types (the recorded one is kept).
+  // Only reads the class store. Throws BackupWriteError when the file cannot be
+  // written (and an error as well when it is there but cannot be read), before
+  // anything of the extension has been changed.
+  void BackupFileType(const TExtInfo& ext);
+
+  // Points the extension at the program's type and builds that type from the
+  // previous one: its description, its icon (or the one of the record) and its
+  // open command, saved as NP_OldCommand.
+  void CreateFileType(TExtInfo& ext);
+
+  // The open verb of the program's type: the program's own command when Enable is
+  // set, the saved previous command otherwise; rewrites the type's icon too.
+  void WriteOpenVerb(TExtInfo& ext, bool enable);
+
+  // Removes every NP_Menu verb of the program's type and, when the record asks for
+  // context-menu verbs, writes one per entry, its caption Decoration + Name.
+  void WriteMenuVerbs(const TExtInfo& ext, const std::string& decoration);
+
+  // Points the extension back at its recorded file type and deletes the program's
+  // type. Without a recorded type only the program's value is taken out of the
+  // extension's key, and the key goes only when nothing else is left in it. A
+  // "regbackup.ini" that is there but cannot be read stops it before any change.
+  void Unregister(const TExtInfo& ext);
+
+  // IconPath and IconIndex from the icon of the extension's present file type, or
+  // the executable's icon (index 1) when there is none. Reads only.
+  void ReadIconFromRegistry(TExtInfo& ext) const;
+
+  // Makes the class store follow the record's RegFlags, from whatever state it is
+  // in now. Runs in full on every apply, so a moved executable is followed.
+  void ApplyRegistration(TExtInfo& ext, const std::string& decoration);
+
+ private:
+  std::string ReadOrEmpty(const std::string& path) const;
+  TIniFile ReadBackupFile() const;
+  void WriteIcon(TExtInfo& ext, const std::string& type);
+
+  TAssociationContext context_;
+};
+
+}  // namespace nuvopick
