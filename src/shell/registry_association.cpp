@@ -114,6 +114,7 @@ void TRegistryAssociation::WriteMenuVerbs(const TExtInfo& ext, const std::string
 
 void TRegistryAssociation::Unregister(const TExtInfo& ext) {
   const TExtRegNames names = ExtRegNamesFor(ext.Name);
+  if (names.E.empty()) return;  // no extension: its class key would be the root itself
   const std::string ref = ReadBackupFile().ReadString(names.E, kBackupRefKey, "");
   if (!ref.empty()) {
     context_.ClassStore.WriteDefault(names.D, ref);
@@ -150,6 +151,9 @@ void TRegistryAssociation::WriteIcon(TExtInfo& ext, const std::string& type) {
 }
 
 void TRegistryAssociation::ApplyRegistration(TExtInfo& ext, const std::string& decoration) {
+  // A record without a name (a hand-edited "txt||jpg") has no class key of its
+  // own: its key would be the root of the class store, which is never written.
+  if (ExtRegNamesFor(ext.Name).E.empty()) return;
   if (ext.RegFlags.Empty()) {
     if (!ext.GetRegState(context_.ClassStore).Empty()) Unregister(ext);
     return;

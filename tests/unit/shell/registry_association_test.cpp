@@ -346,6 +346,19 @@ TEST_F(RegistryAssociationTest, ARefusedWriteStopsTheSequenceAndKeepsWhatWasWrit
   EXPECT_FALSE(refusing.KeyExists("NuvoPick_AutoOpen_txt\\shell"));
 }
 
+TEST_F(RegistryAssociationTest, ARecordWithoutANameNeverTouchesTheRoot) {
+  store.Set("", "root value");
+  for (const char* name : {"", "."}) {
+    TExtInfo record = Record(name, {rlmdExe, rlmdContextMenu});
+    association.ApplyRegistration(record, "");
+    record.RegFlags = {};
+    association.Unregister(record);
+  }
+  EXPECT_EQ(store.DumpAll(), "");
+  EXPECT_EQ(store.Dump(""), "root value");
+  EXPECT_EQ(Backup(), "<no file>");
+}
+
 TEST_F(RegistryAssociationTest, ReadIconFromRegistry) {
   ArrangeTxtFile();
   store.Set(".bare", "barefile");
