@@ -28,7 +28,7 @@ TEST(CommandLineUnderWindows, TheFirstArgumentOfARealCommandLine) {
       {"\"C:\\docs\\a b.txt\"", "C:\\docs\\a b.txt"},
       {"C:\\docs\\a b.txt", "C:\\docs\\a"},
       {"\"C:\\表\\予定表.txt\"", "C:\\表\\予定表.txt"},  // 表 ends in the byte 0x5C
-      {"C:\\ソ\"x y\"", "C:\\ソx y"},  // ソ ends in 0x5C: no escape of the quote
+      {"C:\\ソ\"x y\"", "C:\\ソx y"},                    // ソ ends in 0x5C: no escape of the quote
   };
   for (const auto& c : cases) {
     const std::string commandLine = "\"" + recorder + "\" " + c.arguments;
