@@ -41,8 +41,8 @@ double TimeToWindow(const std::string& commandLine) {
   std::string line = commandLine;
   LARGE_INTEGER start;
   QueryPerformanceCounter(&start);
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
     return -1;
   }
   TSearch search{process.dwProcessId, nullptr};

@@ -1,6 +1,5 @@
 #include "support/memory_class_store.h"
 
-
 #include "model/dbcs.h"
 
 namespace nuvopick::testing {
@@ -52,7 +51,9 @@ void MemoryClassStore::RefuseIfAsked() const {
   if (refuseWrites) throw RegistryWriteError("");
 }
 
-bool MemoryClassStore::KeyExists(const std::string& path) const { return Find(path) != nullptr; }
+bool MemoryClassStore::KeyExists(const std::string& path) const {
+  return Find(path) != nullptr;
+}
 
 std::optional<std::string> MemoryClassStore::ReadDefault(const std::string& path) const {
   const TKey* key = Find(path);

@@ -29,8 +29,7 @@ class MemoryClassStore : public IClassStore {
   bool KeyIsEmpty(const std::string& path) const override;
 
   // Arranging a store for a test, refusal or not.
-  void Set(const std::string& path, const std::string& value,
-           TValueType type = TValueType::String);
+  void Set(const std::string& path, const std::string& value, TValueType type = TValueType::String);
   void SetNamed(const std::string& path, const std::string& name, const std::string& value);
   // The default value as stored, or "<none>" / "<no key>", for assertions.
   std::string Dump(const std::string& path) const;

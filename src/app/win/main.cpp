@@ -1,7 +1,7 @@
 // NuvoPick's entry point: the first argument picks the mode, the gate window is
 // always created first (it is the main window), setup mode adds its two windows.
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <memory>
 

@@ -12,8 +12,8 @@ constexpr int kListBoxId = 100;
 }  // namespace
 
 bool TForm_main::Create() {
-  return TForm::Create({"TForm_main", "NuvoPick", WS_POPUP, WS_EX_TOOLWINDOW, 0, 0, 148, 182,
-                        nullptr});
+  return TForm::Create(
+      {"TForm_main", "NuvoPick", WS_POPUP, WS_EX_TOOLWINDOW, 0, 0, 148, 182, nullptr});
 }
 
 void TForm_main::FormCreate() {
@@ -33,10 +33,10 @@ void TForm_main::FormCreate() {
 void TForm_main::ShowTestForm() {
   POINT pointer{};
   GetCursorPos(&pointer);
-  listBox_ = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                             0, 0, 148, 40, Handle(),
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListBoxId)),
-                             GetModuleHandleA(nullptr), nullptr);
+  listBox_ = CreateWindowExA(
+      0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0, 148, 40,
+      Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListBoxId)),
+      GetModuleHandleA(nullptr), nullptr);
   SendMessageA(listBox_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                FALSE);
   SendMessageA(listBox_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kCancelRow));

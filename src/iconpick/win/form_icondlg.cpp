@@ -3,8 +3,8 @@
 namespace nuvopick::win {
 
 bool TForm_icondlg::Create() {
-  return TForm::Create({"TForm_icondlg", "アイコン設定", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                        0, CW_USEDEFAULT, CW_USEDEFAULT, 323, 373, nullptr});
+  return TForm::Create({"TForm_icondlg", "アイコン設定", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0,
+                        CW_USEDEFAULT, CW_USEDEFAULT, 323, 373, nullptr});
 }
 
 }  // namespace nuvopick::win

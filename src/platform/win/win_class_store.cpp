@@ -8,8 +8,7 @@ namespace nuvopick::win {
 namespace {
 
 bool OpenKey(const std::string& path, REGSAM access, TRegKey& key) {
-  return RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, access, key.Receive()) ==
-         ERROR_SUCCESS;
+  return RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, access, key.Receive()) == ERROR_SUCCESS;
 }
 
 void CreateKeyOrThrow(const std::string& path, TRegKey& key) {
@@ -22,8 +21,8 @@ void CreateKeyOrThrow(const std::string& path, TRegKey& key) {
 std::vector<std::string> SubkeysOf(HKEY key) {
   DWORD count = 0;
   DWORD longest = 0;
-  if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &count, &longest, nullptr, nullptr,
-                       nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+  if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &count, &longest, nullptr, nullptr, nullptr,
+                       nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
     return {};
   }
   std::vector<std::string> names;

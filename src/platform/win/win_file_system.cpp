@@ -9,7 +9,9 @@
 namespace nuvopick::win {
 namespace {
 
-DWORD Attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
+DWORD Attributes(const std::string& path) {
+  return GetFileAttributesA(path.c_str());
+}
 
 // A name in the folder of Path that no other writer uses: the process id and a counter.
 std::string TemporaryPathBeside(const std::string& path) {
@@ -47,9 +49,9 @@ bool TWinFileSystem::DirectoryExists(const std::string& path) const {
 }
 
 std::optional<std::string> TWinFileSystem::ReadAll(const std::string& path) const {
-  TFileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE |
-                                                               FILE_SHARE_DELETE,
-                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  TFileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return std::nullopt;
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 || size.QuadPart > (1LL << 30)) {

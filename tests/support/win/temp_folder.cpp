@@ -43,7 +43,9 @@ TTempFolder::TTempFolder(const std::string& name) {
   }
 }
 
-TTempFolder::~TTempFolder() { RemoveTree(path_); }
+TTempFolder::~TTempFolder() {
+  RemoveTree(path_);
+}
 
 std::string TestProgramFolder() {
   char path[MAX_PATH];
