@@ -1,0 +1,23 @@
+// Size and place of the gate window without a skin: the rows decide the size, the
+// pointer the place, and the monitor under the pointer the limits.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/geometry.h"
+
+namespace nuvopick {
+
+// Room left beside the widest row and below the last one.
+inline constexpr std::int32_t kGateListMargin = 5;
+
+// The client size of the plain window: every row at its height, the widest row
+// text, and the margin on both.
+TSize PlainGateSize(int rowCount, std::int32_t rowHeight, std::int32_t maxItemWidth);
+
+// The window at TopLeft, moved left and up when it would stick out over the right
+// or bottom edge of Monitor. The left and top edges are not looked at: the window
+// starts at the pointer, which is on the monitor.
+TRect PlaceOnMonitor(TPoint topLeft, TSize size, const TRect& monitor);
+
+}  // namespace nuvopick

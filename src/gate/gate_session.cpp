@@ -1,0 +1,352 @@
+#include "gate/gate_session.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <utility>
+
+#include "app/start_mode.h"
+#include "gate/gate_layout.h"
+#include "gate/launch_request.h"
+#include "model/text_helpers.h"
+#include "settings/settings_file.h"
+#include "settings/settings_path.h"
+#include "shell/registry_association.h"
+
+namespace nuvopick {
+namespace {
+
+// The record whose entries are offered for every extension.
+constexpr char kCommonSectionName[] = "<COMMON>";
+
+// What the gate does when it loses activation; only the low byte of the setting counts.
+enum TDeactAction {
+  kDeactStay = 0,
+  kDeactClose = 1,
+  kDeactLaunchFirst = 2,
+  kDeactLaunchSelected = 3
+};
+
+TListAppearance AppearanceOf(const TGeneralSettings& settings) {
+  TListAppearance appearance;
+  appearance.BackColor = settings.BackColor;
+  appearance.FontName = settings.Font_Name;
+  appearance.FontSize = settings.Font_Size;
+  appearance.FontColor = settings.Font_Color;
+  appearance.FontCharSet = settings.Font_CharSet;
+  appearance.Bold = settings.Font_Style_Bold;
+  appearance.Italic = settings.Font_Style_Italic;
+  appearance.UnderLine = settings.Font_Style_UnderLine;
+  appearance.StrikeOut = settings.Font_Style_StrikeOut;
+  return appearance;
+}
+
+}  // namespace
+
+TGateSession::TGateSession(const TGateServices& services, IGateView& view, std::string exePath,
+                           std::string firstArgument)
+    : services_(services),
+      view_(view),
+      exePath_(std::move(exePath)),
+      firstArgument_(std::move(firstArgument)) {}
+
+void TGateSession::FormCreate() {
+  const TStartMode mode = SelectStartMode(firstArgument_);
+  if (mode == TStartMode::Setup) return;  // setup mode: this window stays hidden and inert
+
+  const TIniFile ini = LoadSettingsFile(services_.Files, SettingsPathFor(exePath_));
+  settings_ = ReadGeneralSettings(ini, TSettingsReader::Gate);
+  const bool testForm = mode == TStartMode::TestForm;
+
+  TPoint before;
+  TPoint after;
+  if (testForm) {
+    // The preview of the setup window: shown at once, whatever the pointer does.
+    settings_.IsWait = false;
+    settings_.MoveLen = 0;
+    settings_.WaitTime = 0;
+    before = services_.Pointer.CursorPos();
+    ext_.Name.clear();
+  } else {
+    launched_ = false;
+    before = services_.Pointer.CursorPos();
+    if (settings_.IsWait) {
+      WaitForPointer();
+      after = services_.Pointer.CursorPos();
+    }
+    ext_.Name = RemoveDot(FileExtensionOf(firstArgument_));
+  }
+
+  if (PointerMoved(before, after)) {
+    // The user was already on the way elsewhere: take the first entry unseen.
+    LaunchFirstOwnEntry(ini);
+    view_.Terminate();
+    return;
+  }
+
+  ReadSoundName();
+
+  if (testForm) {
+    ext_.FillTestItems();
+  } else {
+    if (!LoadEntries(ini) || ext_.Apps.Count() == 0) {
+      view_.Terminate();
+      return;
+    }
+    if (ext_.Apps.Count() == 1 && settings_.IsOnly1Exe) {
+      launched_ = true;
+      if (PrepareEntry(0)) ExecuteEntry(ext_.Apps.Items(0));
+      view_.Terminate();
+      return;
+    }
+  }
+
+  BuildRows();
+  ShowWindow(before);
+  // A timer without interval would never tick, so none is started for it.
+  if (settings_.IsNoClickExe && settings_.NoClickWait > 0) {
+    view_.StartTimer(static_cast<std::uint32_t>(settings_.NoClickWait));
+  }
+}
+
+void TGateSession::WaitForPointer() {
+  // The setting is taken as unsigned, so a negative value is a very long wait
+  // and the bound applies to it as well.
+  const std::uint32_t span =
+      std::min(static_cast<std::uint32_t>(settings_.WaitTime), kMaxPointerWaitMs);
+  const std::uint32_t start = services_.Clock.TickCount();
+  for (;;) {
+    // Unsigned subtraction: a wrap of the tick counter during the wait is harmless.
+    const std::uint32_t elapsed = services_.Clock.TickCount() - start;
+    if (elapsed >= span) return;
+    services_.Clock.WaitFor(span - elapsed);
+  }
+}
+
+bool TGateSession::PointerMoved(TPoint before, TPoint after) const {
+  if (!settings_.IsWait) return false;
+  const std::int64_t dx = std::llabs(std::int64_t{before.X} - after.X);
+  const std::int64_t dy = std::llabs(std::int64_t{before.Y} - after.Y);
+  return dx > settings_.MoveLen || dy > settings_.MoveLen;
+}
+
+void TGateSession::LaunchFirstOwnEntry(const TIniFile& ini) {
+  // Only the extension's own first entry counts, stored or not; the common
+  // entries are not read.
+  ext_.LoadEntry(ini, 0);
+  if (PrepareEntry(0)) {
+    launched_ = true;
+    ExecuteEntry(ext_.Apps.Items(0));
+  }
+}
+
+bool TGateSession::LoadEntries(const TIniFile& ini) {
+  TExtInfo common;
+  common.Name = kCommonSectionName;
+  try {
+    ext_.Load(ini, services_.ClassStore);
+    common.Load(ini, services_.ClassStore);
+  } catch (const TRegistryError&) {
+    // A class store value of a wrong type: the gate shows no errors and ends.
+    return false;
+  }
+  const bool above = (settings_.CommonAppInsertPos & 0xFF) == 0;
+  for (int i = 0; i < common.Apps.Count(); ++i) {
+    auto copy = std::make_unique<TExeInfo>();
+    copy->Assign(common.Apps.Items(i));
+    // Each one inserted at the top: above the extension's entries, last one first.
+    if (above) {
+      ext_.Apps.Insert(0, std::move(copy));
+    } else {
+      ext_.Apps.AddEntry(std::move(copy));
+    }
+  }
+  return true;
+}
+
+void TGateSession::ReadSoundName() {
+  if (!settings_.IsUseSound) return;
+  soundName_ = settings_.IsUsersSound ? settings_.UserSoundPath : settings_.SoundMBType;
+}
+
+void TGateSession::BuildRows() {
+  rows_.clear();
+  for (int i = 0; i < ext_.Apps.Count(); ++i) {
+    const TExeInfo& entry = ext_.Apps.Items(i);
+    rows_.push_back(entry.Name + entry.ShortcutKey.ToListSuffix());
+  }
+  rows_.push_back(kCancelRowText);
+  itemIndex_ = -1;
+}
+
+TSize TGateSession::PlainSize() {
+  std::int32_t maxItemWidth = 0;
+  for (const std::string& row : rows_) maxItemWidth = std::max(maxItemWidth, view_.TextWidth(row));
+  return PlainGateSize(static_cast<int>(rows_.size()), view_.RowHeight(), maxItemWidth);
+}
+
+void TGateSession::ShowWindow(TPoint topLeft) {
+  view_.ApplyListAppearance(AppearanceOf(settings_));
+  view_.SetRows(rows_);
+  std::optional<TSize> size;
+  if (settings_.IsUseSkin && services_.Files.FileExists(settings_.SkinPath)) {
+    size = view_.ComposeSkinnedWindow(settings_.SkinPath);
+  }
+  if (!size) size = PlainSize();
+  // Kept on the monitor under the pointer, not always the primary one.
+  const TRect monitor = services_.Pointer.MonitorRectAt(topLeft);
+  view_.ShowTopmost(PlaceOnMonitor(topLeft, *size, monitor));
+  visible_ = true;
+}
+
+void TGateSession::FormShow() {
+  if (!Visible() || soundPlayed_) return;
+  soundPlayed_ = true;
+  if (!settings_.IsUseSound) return;
+  ISound& sound = services_.Sound;
+  if (settings_.IsUsersSound) {
+    sound.PlayWaveFile(soundName_);
+  } else if (soundName_ == "HAND") {
+    sound.PlaySystemSound(TSystemSound::Hand);
+  } else if (soundName_ == "QUESTION") {
+    sound.PlaySystemSound(TSystemSound::Question);
+  } else if (soundName_ == "EXCLAMATION") {
+    sound.PlaySystemSound(TSystemSound::Exclamation);
+  } else if (soundName_ == "ASTERISK") {
+    sound.PlaySystemSound(TSystemSound::Asterisk);
+  } else if (soundName_ == "BEEP") {
+    sound.PlayTone(440, 150);
+  } else {
+    sound.PlaySystemSound(TSystemSound::Ok);
+  }
+}
+
+void TGateSession::TimerTimer() {
+  if (!Visible() || launched_) return;
+  if (ext_.Apps.Count() > 0 && settings_.IsNoClickExe) {
+    ExecuteAndClose(settings_.AutoExeType_NoClick == 0 ? 0 : itemIndex_);
+  } else {
+    Close();
+  }
+}
+
+void TGateSession::ApplicationEventsDeactivate() {
+  if (!Visible() || launched_) return;
+  switch (settings_.DeactAction & 0xFF) {
+    case kDeactClose:
+      Close();
+      break;
+    case kDeactLaunchFirst:
+      ExecuteAndClose(0);
+      break;
+    case kDeactLaunchSelected:
+      ExecuteAndClose(itemIndex_ == -1 ? 0 : itemIndex_);
+      break;
+    default:
+      break;  // the window stays open and topmost
+  }
+}
+
+std::optional<TGateHint> TGateSession::ApplicationEventsShowHint() const {
+  if (!Visible() || !settings_.IsShowHintRel) return std::nullopt;
+  return TGateHint{firstArgument_, kGateHintHideTimeMs};
+}
+
+void TGateSession::ListBox_appsClick(int row) {
+  if (!Visible()) return;
+  itemIndex_ = row;
+  if (settings_.IsExeBySingleClick) ExecuteSelected();
+}
+
+void TGateSession::ListBox_appsDblClick() {
+  if (!Visible()) return;
+  if (!settings_.IsExeBySingleClick) ExecuteSelected();
+}
+
+void TGateSession::ListBox_appsMouseUp(TMouseButton button) {
+  // A right click closes even after a launch.
+  if (button == TMouseButton::Right && visible_) Close();
+}
+
+bool TGateSession::ListBox_appsKeyDown(unsigned virtualKey, bool shift, bool alt, bool ctrl) {
+  if (!Visible()) return false;
+  const int row = FindShortcutEntry(ext_.Apps, virtualKey & 0xFF, shift, alt, ctrl);
+  if (row < 0) return false;
+  ExecuteRow(row);
+  return true;
+}
+
+void TGateSession::ListBox_appsKeyUp(unsigned virtualKey) {
+  if (!Visible()) return;
+  if (virtualKey == kKeyEnter) {
+    if (itemIndex_ != -1) ExecuteSelected();
+  } else if (virtualKey == kKeyEscape) {
+    itemIndex_ = static_cast<int>(rows_.size()) - 1;
+    view_.SelectRow(itemIndex_);
+    ExecuteSelected();
+  }
+}
+
+bool TGateSession::IsEntryRow(int row) const {
+  return row >= 0 && row < ext_.Apps.Count();
+}
+
+bool TGateSession::PrepareEntry(int index) {
+  if (!IsEntryRow(index)) return false;
+  TExeInfo& entry = ext_.Apps.Items(index);
+  // Checked as stored: a quoted folder or one with variables does not count.
+  if (!services_.Files.DirectoryExists(entry.DirPath)) {
+    entry.DirPath = FileFolderOf(firstArgument_);
+  }
+  return !entry.AppPath.empty();
+}
+
+bool TGateSession::ReleaseProgramFileAssociation() {
+  try {
+    if (ext_.GetRegState(services_.ClassStore).Contains(rlmdExe)) {
+      TRegistryAssociation({services_.ClassStore, services_.Files, exePath_}).Unregister(ext_);
+    }
+    return true;
+  } catch (const TRegistryError&) {
+    return false;
+  }
+}
+
+bool TGateSession::ExecuteEntry(const TExeInfo& entry) {
+  const std::string systemDirectory = services_.System.SystemDirectory();
+  if (IsProgramFile(firstArgument_)) {
+    // Starting a program whose extension still leads here would only bring the
+    // gate back; when the association cannot be taken off, nothing is started.
+    if (!ReleaseProgramFileAssociation()) return false;
+    return services_.Shell.Execute(
+        ProgramFileLaunchRequest(entry.IsUseCmdp, firstArgument_, systemDirectory));
+  }
+  return services_.Shell.Execute(EntryLaunchRequest(entry, firstArgument_, systemDirectory));
+}
+
+void TGateSession::ExecuteRow(int row) {
+  if (launched_) return;
+  ExecuteAndClose(row);
+}
+
+void TGateSession::ExecuteSelected() {
+  ExecuteRow(itemIndex_);
+}
+
+void TGateSession::ExecuteAndClose(int index) {
+  if (IsEntryRow(index) && PrepareEntry(index)) {
+    // Set first: the new program's window takes the activation while the
+    // request is still being sent, and that must not launch a second time.
+    launched_ = true;
+    ExecuteEntry(ext_.Apps.Items(index));
+  }
+  Close();
+}
+
+void TGateSession::Close() {
+  if (closed_) return;
+  closed_ = true;
+  view_.Close();
+}
+
+}  // namespace nuvopick

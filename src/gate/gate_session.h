@@ -1,0 +1,140 @@
+// The gate window's run for one opened file, free of window code: reading the
+// settings, the automatic launches, the list of entries with the common ones
+// merged in, size and place, the launch of a picked entry, and what the list's
+// clicks and keys, the no-click timer and the loss of activation do. The window
+// turns its messages into calls of the handlers below and carries out what the
+// session asks of it through IGateView.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "gate/gate_view.h"
+#include "model/ext_info.h"
+#include "platform/class_store.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/pointer.h"
+#include "platform/shell_execute.h"
+#include "platform/sound.h"
+#include "platform/system_info.h"
+#include "settings/general_settings.h"
+
+namespace nuvopick {
+
+// The longest wait for pointer movement before the list is shown. The setup
+// window offers up to 1000 ms; a larger value can only come from a hand-edited
+// file, and a negative one reads as a wait of weeks. Five seconds still honours a
+// deliberate long wait while never leaving the user without a window for longer.
+inline constexpr std::uint32_t kMaxPointerWaitMs = 5000;
+
+// How long the hint with the opened file's path stays up: in effect for as long
+// as the pointer rests over the list.
+inline constexpr std::uint32_t kGateHintHideTimeMs = 1000000;
+
+inline constexpr char kCancelRowText[] = "[キャンセル]";
+
+// Virtual-key codes the list reacts to on key release.
+inline constexpr unsigned kKeyEnter = 13;
+inline constexpr unsigned kKeyEscape = 27;
+
+enum class TMouseButton { Left, Right, Middle };
+
+struct TGateHint {
+  std::string Text;
+  std::uint32_t HideTimeMs = 0;
+};
+
+// The operating system as the gate session sees it.
+struct TGateServices {
+  IFileSystem& Files;
+  IClassStore& ClassStore;
+  IShellExecute& Shell;
+  IPointer& Pointer;
+  IClock& Clock;
+  ISound& Sound;
+  ISystemInfo& System;
+};
+
+class TGateSession {
+ public:
+  // ExePath is the running executable's full path (the settings file and
+  // "regbackup.ini" lie beside it); FirstArgument the program's first argument.
+  TGateSession(const TGateServices& services, IGateView& view, std::string exePath,
+               std::string firstArgument);
+
+  // The whole start of association mode: settings, the pointer samples, the
+  // entries, the automatic launches, rows, size, place, showing and the timer.
+  // Does nothing in setup mode (no first argument).
+  void FormCreate();
+  // Plays the configured sound; called when the window becomes visible.
+  void FormShow();
+  void TimerTimer();
+  void ApplicationEventsDeactivate();
+  // The hint to show instead of whatever hint the window was about to show;
+  // nothing when no hint is to be shown.
+  std::optional<TGateHint> ApplicationEventsShowHint() const;
+
+  // The user moved the list's selection to Row (a click, or a key that moves it).
+  void ListBox_appsClick(int row);
+  void ListBox_appsDblClick();
+  void ListBox_appsMouseUp(TMouseButton button);
+  // A key pressed in the list; true when it was the shortcut of an entry, so the
+  // list must not act on it as well.
+  bool ListBox_appsKeyDown(unsigned virtualKey, bool shift, bool alt, bool ctrl);
+  void ListBox_appsKeyUp(unsigned virtualKey);
+
+  // True when entry Index has a program. Gives it the opened file's folder as
+  // working folder when its own is not an existing folder (in memory only).
+  bool PrepareEntry(int index);
+  // Sends the launch request for Entry; false when the service refused it or the
+  // opened program's association could not be taken off first.
+  bool ExecuteEntry(const TExeInfo& entry);
+  // A pick in the list: launches the entry of Row unless something was launched
+  // already, and closes; the cancel row and -1 only close.
+  void ExecuteRow(int row);
+  void ExecuteSelected();
+  // The timer's and the deactivation's launch: as ExecuteRow without looking at
+  // the launched flag, which those callers test themselves.
+  void ExecuteAndClose(int index);
+
+  const TGeneralSettings& Settings() const { return settings_; }
+  const TExtInfo& ExtInfo() const { return ext_; }
+  const std::vector<std::string>& Rows() const { return rows_; }
+  int ItemIndex() const { return itemIndex_; }
+  bool Launched() const { return launched_; }
+  // Shown and not yet closed: only then do the handlers act.
+  bool Visible() const { return visible_ && !closed_; }
+
+ private:
+  void WaitForPointer();
+  bool PointerMoved(TPoint before, TPoint after) const;
+  void LaunchFirstOwnEntry(const TIniFile& ini);
+  bool LoadEntries(const TIniFile& ini);
+  void ReadSoundName();
+  void BuildRows();
+  TSize PlainSize();
+  void ShowWindow(TPoint topLeft);
+  bool IsEntryRow(int row) const;
+  bool ReleaseProgramFileAssociation();
+  void Close();
+
+  TGateServices services_;
+  IGateView& view_;
+  std::string exePath_;
+  std::string firstArgument_;
+
+  TGeneralSettings settings_;
+  std::string soundName_;
+  TExtInfo ext_;
+  std::vector<std::string> rows_;
+  int itemIndex_ = -1;
+  bool launched_ = false;
+  bool visible_ = false;
+  bool closed_ = false;
+  bool soundPlayed_ = false;
+};
+
+}  // namespace nuvopick

@@ -1,0 +1,42 @@
+// The launch request for an entry and the opened file: which program the shell
+// starts, with which parameters, in which folder and window state. Free of any
+// window or system call, so every rule is checked on its own.
+#pragma once
+
+#include <string>
+
+#include "model/exe_info.h"
+#include "platform/shell_execute.h"
+
+namespace nuvopick {
+
+// The extension of the file name part of Path with its dot (".txt"); empty when
+// the name has no dot, also when the last dot belongs to a folder name.
+std::string FileExtensionOf(const std::string& path);
+
+// The folder of Path up to and including its last "\" or ":", empty when it has
+// neither. Entries without a usable working folder start here.
+std::string FileFolderOf(const std::string& path);
+
+// True when the opened file is itself a program (".exe" or ".com", any letter case).
+bool IsProgramFile(const std::string& path);
+
+// Rewrites the request so that the command interpreter runs it, hidden: File
+// becomes the interpreter and the whole command goes quoted after /C. The
+// interpreter is cmd.exe in SystemDirectory.
+void WrapInInterpreter(TLaunchRequest& request, const std::string& systemDirectory);
+
+// The request for an ordinary file: the entry's program in quotes, its parameter
+// template with "%1" replaced by OpenedFile, its working folder in quotes, its
+// show code; wrapped in the interpreter when the entry asks for it.
+TLaunchRequest EntryLaunchRequest(const TExeInfo& entry, const std::string& openedFile,
+                                  const std::string& systemDirectory);
+
+// The request when the opened file is itself a program: the program is started on
+// its own by the default verb, named without its extension so that the start does
+// not go through the extension's association again. Of the entry only the
+// interpreter flag counts.
+TLaunchRequest ProgramFileLaunchRequest(bool useInterpreter, const std::string& openedFile,
+                                        const std::string& systemDirectory);
+
+}  // namespace nuvopick
