@@ -1,7 +1,8 @@
 // NuvoPick.exe started as the shell and the setup window start it: each start
 // reaches its mode and ends with exit code 0.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include "nuvopick_run.h"
 #include "support/win/screenshot.h"
@@ -53,7 +54,6 @@ TEST(StartModes, TheTestFormShowsTheGateWindowAtThePointer) {
     EXPECT_TRUE(GetWindowLongA(gate, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(process.Windows("TForm_setup").empty());
 
-    if (arguments[5] == '\0') SaveScreenshot("gate-window-test-form");
     PostMessageA(gate, WM_CLOSE, 0, 0);
     EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
   }

@@ -2,7 +2,6 @@
 #include "platform/win/load_icon_from.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 #include "platform/win/module_path.h"

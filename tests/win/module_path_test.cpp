@@ -1,8 +1,9 @@
 // Where the running exe is, and so where its settings file is.
 #include "platform/win/module_path.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include "model/dbcs.h"
 #include "settings/settings_path.h"

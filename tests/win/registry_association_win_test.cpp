@@ -1,6 +1,7 @@
 // Taking extensions over and giving them back in Wine's real HKEY_CLASSES_ROOT.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include "platform/win/win_class_store.h"
 #include "platform/win/win_file_system.h"

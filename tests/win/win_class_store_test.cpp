@@ -1,10 +1,10 @@
 // The class store against the real HKEY_CLASSES_ROOT (Wine's registry).
 #include "platform/win/win_class_store.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
+#include <gtest/gtest.h>
 
 namespace nuvopick::win {
 namespace {

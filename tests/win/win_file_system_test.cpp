@@ -1,7 +1,8 @@
 #include "platform/win/win_file_system.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include "support/win/temp_folder.h"
 

@@ -1,7 +1,8 @@
 // NuvoPick's entry point: the first argument picks the mode, the gate window is
 // always created first (it is the main window), setup mode adds its two windows.
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <memory>
 
@@ -10,6 +11,7 @@
 #include "gate/win/form_main.h"
 #include "iconpick/win/form_icondlg.h"
 #include "platform/win/application.h"
+#include "platform/win/module_path.h"
 #include "setup/win/form_setup.h"
 
 using namespace nuvopick;
@@ -22,7 +24,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
   const std::string firstArgument = FirstArgument(GetCommandLineA());
 
-  TForm_main formMain(firstArgument);
+  TForm_main formMain(RunningExePath(), firstArgument);
   formMain.Create();
 
   std::unique_ptr<TForm_setup> formSetup;

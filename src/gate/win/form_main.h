@@ -1,16 +1,23 @@
-// The gate window, the application's main window. For now it only tells the
-// modes apart: the file list, the launch and the skin are still to come.
+// The gate window: a borderless, topmost list at the pointer. It turns the list's
+// messages into calls of the gate session and carries out what the session asks.
 #pragma once
 
+#include <memory>
 #include <string>
 
+#include "gate/gate_session.h"
+#include "gate/gate_view.h"
 #include "platform/win/form.h"
+#include "platform/win/win_class_store.h"
+#include "platform/win/win_file_system.h"
+#include "platform/win/win_services.h"
 
 namespace nuvopick::win {
 
-class TForm_main : public TForm {
+class TForm_main : public TForm, private IGateView {
  public:
-  explicit TForm_main(std::string firstArgument) : firstArgument_(std::move(firstArgument)) {}
+  TForm_main(std::string exePath, std::string firstArgument);
+  ~TForm_main() override;
 
   bool Create();
 
@@ -19,10 +26,39 @@ class TForm_main : public TForm {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void ShowTestForm();
+  // IGateView
+  void ApplyListAppearance(const TListAppearance& appearance) override;
+  void SetRows(const std::vector<std::string>& rows) override;
+  std::int32_t TextWidth(const std::string& text) override;
+  std::int32_t RowHeight() override;
+  std::optional<TSize> ComposeSkinnedWindow(const std::string& skinPath) override;
+  void ShowTopmost(const TRect& bounds) override;
+  void StartTimer(std::uint32_t intervalMs) override;
+  void SelectRow(int row) override;
+  void Close() override;
+  void Terminate() override;
 
-  std::string firstArgument_;
-  HWND listBox_ = nullptr;
+  void CreateList();
+  void CreateHint();
+  LRESULT ListMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR id, DWORD_PTR data);
+
+  TWinFileSystem files_;
+  TWinClassStore classStore_;
+  TWinShellExecute shell_;
+  TWinPointer pointer_;
+  TWinClock clock_;
+  TWinSound sound_;
+  TWinSystemInfo system_;
+  TGateSession session_;
+
+  HWND list_ = nullptr;
+  HWND hint_ = nullptr;
+  HFONT font_ = nullptr;
+  HBRUSH backBrush_ = nullptr;
+  COLORREF textColor_ = 0;
+  bool closing_ = false;
 };
 
 }  // namespace nuvopick::win

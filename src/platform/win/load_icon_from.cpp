@@ -1,7 +1,8 @@
 #include "platform/win/load_icon_from.h"
 
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include "platform/win/module_path.h"
 

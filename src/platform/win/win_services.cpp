@@ -1,0 +1,97 @@
+#include "platform/win/win_services.h"
+
+#include <windows.h>
+
+#include <mmsystem.h>
+#include <shellapi.h>
+
+#include "model/text_helpers.h"
+
+namespace nuvopick::win {
+
+std::uint32_t TWinClock::TickCount() const {
+  return GetTickCount();
+}
+
+void TWinClock::WaitFor(std::uint32_t milliseconds) {
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds, QS_ALLINPUT);
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      // An end request belongs to the event loop; leave it for the loop to find.
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+TPoint TWinPointer::CursorPos() const {
+  POINT point{};
+  GetCursorPos(&point);
+  return {point.x, point.y};
+}
+
+TRect TWinPointer::MonitorRectAt(TPoint point) const {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  HMONITOR monitor = MonitorFromPoint(POINT{point.X, point.Y}, MONITOR_DEFAULTTONEAREST);
+  if (monitor == nullptr || !GetMonitorInfoA(monitor, &info)) {
+    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  }
+  return {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+}
+
+bool TWinShellExecute::Execute(const TLaunchRequest& request) {
+  // The request keeps the working folder in quotes as the program builds it; the
+  // execute service ignores a quoted folder, so the quotes come off here.
+  const std::string directory = Unquote(request.Directory);
+  SHELLEXECUTEINFOA info{};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_DOENVSUBST;
+  info.lpVerb = request.Verb.empty() ? nullptr : request.Verb.c_str();
+  info.lpFile = request.File.c_str();
+  info.lpParameters = request.Parameters.c_str();
+  info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
+  info.nShow = request.Show;
+  return ShellExecuteExA(&info) != FALSE;
+}
+
+void TWinSound::PlayWaveFile(const std::string& path) {
+  PlaySoundA(path.c_str(), nullptr, SND_ASYNC | SND_NODEFAULT | SND_FILENAME);
+}
+
+void TWinSound::PlaySystemSound(TSystemSound sound) {
+  UINT type = MB_OK;
+  switch (sound) {
+    case TSystemSound::Ok:
+      type = MB_OK;
+      break;
+    case TSystemSound::Hand:
+      type = MB_ICONHAND;
+      break;
+    case TSystemSound::Question:
+      type = MB_ICONQUESTION;
+      break;
+    case TSystemSound::Exclamation:
+      type = MB_ICONEXCLAMATION;
+      break;
+    case TSystemSound::Asterisk:
+      type = MB_ICONASTERISK;
+      break;
+  }
+  MessageBeep(type);
+}
+
+void TWinSound::PlayTone(unsigned frequencyHz, unsigned durationMs) {
+  Beep(frequencyHz, durationMs);
+}
+
+std::string TWinSystemInfo::SystemDirectory() const {
+  char folder[512] = {};
+  const UINT length = GetSystemDirectoryA(folder, sizeof folder);
+  return length < sizeof folder ? std::string(folder, length) : std::string();
+}
+
+}  // namespace nuvopick::win
