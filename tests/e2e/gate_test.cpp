@@ -3,6 +3,8 @@
 // pointer, and recorder.exe started (or not) by what the user does.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -66,6 +68,16 @@ void TypeKey(WORD key, std::initializer_list<WORD> modifiers = {}) {
   for (WORD modifier : modifiers) PressKey(modifier, false);
 }
 
+// A pointer move as the mouse makes it, so that the window under it hears of it.
+void MovePointer(POINT to) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(to.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(to.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+}
+
 // Button events that carry the position themselves, so that each one lands
 // there whatever the pointer did in between.
 void Click(POINT at, DWORD down, DWORD up, int times = 1) {
@@ -93,6 +105,54 @@ POINT RowCentre(HWND gate, int row) {
   POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
   ClientToScreen(list, &centre);
   return centre;
+}
+
+// The text of a tooltip of another process: the answer is written into memory
+// of that process, so the request is put there too.
+std::string TooltipText(HWND tip, HWND toolOwner, HWND tool) {
+  DWORD id = 0;
+  GetWindowThreadProcessId(tip, &id);
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+  if (process == nullptr) return "<no access>";
+  struct TRemote {
+    TTTOOLINFOW info;
+    wchar_t text[1024];
+  };
+  auto* remote = static_cast<TRemote*>(
+      VirtualAllocEx(process, nullptr, sizeof(TRemote), MEM_COMMIT, PAGE_READWRITE));
+  TRemote local{};
+  local.info.cbSize = sizeof local.info;
+  local.info.hwnd = toolOwner;
+  local.info.uId = reinterpret_cast<UINT_PTR>(tool);
+  local.info.lpszText = remote->text;
+  WriteProcessMemory(process, remote, &local, sizeof local, nullptr);
+  SendMessageW(tip, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&remote->info));
+  ReadProcessMemory(process, remote->text, local.text, sizeof local.text, nullptr);
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  char text[2048] = {};
+  WideCharToMultiByte(CP_ACP, 0, local.text, -1, text, sizeof text, nullptr, nullptr);
+  return text;
+}
+
+// The text of the gate's hint over its list, once it shows; empty when none does.
+std::string WaitForHint(HWND gate, DWORD milliseconds) {
+  DWORD gateProcess = 0;
+  GetWindowThreadProcessId(gate, &gateProcess);
+  const DWORD start = GetTickCount();
+  do {
+    for (HWND tip = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); tip != nullptr;
+         tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(tip, &owner);
+      if (owner == gateProcess && IsWindowVisible(tip)) {
+        return TooltipText(tip, gate, FindWindowExA(gate, nullptr, "LISTBOX", nullptr));
+      }
+    }
+    Sleep(50);
+  } while (GetTickCount() - start < milliseconds);
+  return std::string();
 }
 
 // Waits for the gate process to end; its exit code.
@@ -184,6 +244,10 @@ TEST_F(GateTest, TheListAtThePointerAndEnterOnTheSelectedRow) {
   EXPECT_EQ(rect.left, 320);
   EXPECT_EQ(rect.top, 240);
   EXPECT_EQ(Rows(gate), (std::vector<std::string>{"E1   (A)", "E2   (c,B)", "C1", "[キャンセル]"}));
+  // Resting on the list brings up the opened file's path as a hint.
+  const POINT over = RowCentre(gate, 1);
+  MovePointer(over);
+  EXPECT_EQ(WaitForHint(gate, kTimeout), file);
   SaveScreenshot("gate-window");
 
   TypeKey(VK_DOWN);

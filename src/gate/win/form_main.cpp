@@ -51,25 +51,14 @@ void TForm_main::CreateList() {
   SetWindowSubclass(list_, &TForm_main::ListProc, kListSubclass, reinterpret_cast<DWORD_PTR>(this));
 }
 
-// The opened file's path as a hint over the list, while the session wants one.
-void TForm_main::CreateHint() {
-  const std::optional<TGateHint> hint = session_.ApplicationEventsShowHint();
-  if (!hint) return;
-  hint_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX,
-                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
-                          nullptr, GetModuleHandleA(nullptr), nullptr);
-  TOOLINFOA tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = Handle();
-  tool.uId = reinterpret_cast<UINT_PTR>(list_);
-  std::string text = hint->Text;
-  tool.lpszText = text.data();
-  SendMessageA(hint_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageA(hint_, TTM_SETMAXTIPWIDTH, 0, 600);
-  // A tooltip keeps itself up for at most about half a minute.
-  const DWORD hideTime = hint->HideTimeMs > 32767 ? 32767 : hint->HideTimeMs;
-  SendMessageA(hint_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(hideTime, 0));
+// The hint is about to be needed: the pointer is on the shown list. The session
+// says whether there is one and what it shows (the opened file's path).
+void TForm_main::PrepareHint() {
+  if (hintPrepared_) return;
+  hintPrepared_ = true;
+  if (const std::optional<TGateHint> hint = session_.ApplicationEventsShowHint()) {
+    hint_.Create(Handle(), list_, hint->Text, hint->HideTimeMs);
+  }
 }
 
 void TForm_main::ApplyListAppearance(const TListAppearance& appearance) {
@@ -117,7 +106,6 @@ void TForm_main::ShowTopmost(const TRect& bounds) {
   SetWindowPos(Handle(), HWND_TOPMOST, bounds.Left, bounds.Top, bounds.Width(), bounds.Height(),
                SWP_NOACTIVATE);
   MoveWindow(list_, 0, 0, bounds.Width(), bounds.Height(), FALSE);
-  CreateHint();
   SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
   SetForegroundWindow(Handle());
   SetFocus(list_);
@@ -174,7 +162,11 @@ LRESULT TForm_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_TIMER:
-      if (wParam == kNoClickTimer) session_.TimerTimer();
+      if (wParam == kNoClickTimer) {
+        session_.TimerTimer();
+      } else {
+        hint_.TimerFired(wParam);
+      }
       return 0;
     case WM_ACTIVATEAPP:
       if (!wParam) session_.ApplicationEventsDeactivate();
@@ -204,6 +196,13 @@ LRESULT TForm_main::ListMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONUP:
       session_.ListBox_appsMouseUp(TMouseButton::Right);
       return 0;
+    case WM_MOUSEMOVE:
+      PrepareHint();
+      hint_.MouseMoved();
+      break;
+    case WM_MOUSELEAVE:
+      hint_.MouseLeft();
+      break;
     case WM_GETDLGCODE:
       return DLGC_WANTALLKEYS;
     default:

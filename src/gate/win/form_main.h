@@ -8,6 +8,7 @@
 #include "gate/gate_session.h"
 #include "gate/gate_view.h"
 #include "platform/win/form.h"
+#include "platform/win/hint.h"
 #include "platform/win/win_class_store.h"
 #include "platform/win/win_file_system.h"
 #include "platform/win/win_services.h"
@@ -39,7 +40,7 @@ class TForm_main : public TForm, private IGateView {
   void Terminate() override;
 
   void CreateList();
-  void CreateHint();
+  void PrepareHint();
   LRESULT ListMessage(UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR id, DWORD_PTR data);
@@ -54,7 +55,8 @@ class TForm_main : public TForm, private IGateView {
   TGateSession session_;
 
   HWND list_ = nullptr;
-  HWND hint_ = nullptr;
+  THint hint_;
+  bool hintPrepared_ = false;
   HFONT font_ = nullptr;
   HBRUSH backBrush_ = nullptr;
   COLORREF textColor_ = 0;
