@@ -29,13 +29,16 @@ HWND FindVisibleGate() {
   return nullptr;
 }
 
+// The gate once it is shown and active, so that keys and activation changes of
+// the test reach it in order.
 HWND WaitForGate(DWORD milliseconds) {
   const DWORD start = GetTickCount();
   do {
-    if (HWND gate = FindVisibleGate()) return gate;
+    HWND gate = FindVisibleGate();
+    if (gate != nullptr && GetForegroundWindow() == gate) return gate;
     Sleep(20);
   } while (GetTickCount() - start < milliseconds);
-  return nullptr;
+  return FindVisibleGate();
 }
 
 std::vector<std::string> Rows(HWND gate) {
@@ -278,7 +281,9 @@ TEST_F(GateTest, ADoubleClickLaunchesTheRowAndASingleClickOnlySelects) {
   HWND gate = WaitForGate(kTimeout);
   ASSERT_NE(gate, nullptr);
   Click(RowCentre(gate, 0), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
-  Sleep(600);
+  HWND list = FindWindowExA(gate, nullptr, "LISTBOX", nullptr);
+  for (int i = 0; i < 100 && SendMessageA(list, LB_GETCURSEL, 0, 0) != 0; ++i) Sleep(10);
+  Sleep(GetDoubleClickTime() + 100);  // so that the next click starts a pair of its own
   EXPECT_TRUE(IsWindowVisible(gate));
   Click(RowCentre(gate, 2), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 2);
   EXPECT_EQ(WaitForGateEnd(gate), 0u);
@@ -337,9 +342,10 @@ TEST_F(GateTest, TheNoClickTimerAndTheLossOfActivationLaunchTheFirstRow) {
     TypeKey(VK_DOWN);
     TypeKey(VK_DOWN);  // a selection that the first-row rules ignore
     if (std::string(keys).find("DeactAction") != std::string::npos) {
-      // A window of another program takes the activation.
+      // The user clicks a window of another program.
       HWND mine = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
                                   200, 100, nullptr, nullptr, nullptr, nullptr);
+      Click({110, 60}, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
       SetForegroundWindow(mine);
       EXPECT_EQ(WaitForGateEnd(gate), 0u);
       DestroyWindow(mine);

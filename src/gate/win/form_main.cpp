@@ -147,6 +147,9 @@ LRESULT TForm_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       if (LOWORD(wParam) == kListId && HIWORD(wParam) == LBN_DBLCLK) {
+        // The double click acts on the row the list shows as selected.
+        const auto row = static_cast<int>(SendMessageA(list_, LB_GETCURSEL, 0, 0));
+        if (row != session_.ItemIndex()) session_.ListBox_appsClick(row);
         session_.ListBox_appsDblClick();
         return 0;
       }
