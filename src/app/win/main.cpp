@@ -2,8 +2,6 @@
 // always created first (it is the main window), setup mode adds its two windows.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <memory>
 
 #include "app/command_line.h"
@@ -11,6 +9,7 @@
 #include "gate/win/form_main.h"
 #include "iconpick/win/form_icondlg.h"
 #include "platform/win/application.h"
+#include "platform/win/lazy_library.h"
 #include "platform/win/module_path.h"
 #include "setup/win/form_setup.h"
 
@@ -18,8 +17,6 @@ using namespace nuvopick;
 using namespace nuvopick::win;
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
   Application().SetTitle(kApplicationTitle);
 
   const std::string firstArgument = FirstArgument(GetCommandLineA());
@@ -30,6 +27,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   std::unique_ptr<TForm_setup> formSetup;
   std::unique_ptr<TForm_icondlg> formIcondlg;
   if (firstArgument.empty()) {
+    InitCommonControlsOnce();
     formSetup = std::make_unique<TForm_setup>();
     formSetup->Create();
     formIcondlg = std::make_unique<TForm_icondlg>();

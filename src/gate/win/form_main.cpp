@@ -1,7 +1,5 @@
 #include "gate/win/form_main.h"
 
-#include <commctrl.h>
-
 #include "platform/win/application.h"
 
 namespace nuvopick::win {
@@ -9,7 +7,6 @@ namespace {
 
 constexpr int kListId = 100;
 constexpr UINT_PTR kNoClickTimer = 1;
-constexpr UINT_PTR kListSubclass = 1;
 
 // A colour of the settings: the high bit names a system colour by its index.
 COLORREF ToColorRef(std::int32_t color) {
@@ -29,6 +26,10 @@ TForm_main::TForm_main(std::string exePath, std::string firstArgument)
                std::move(exePath), std::move(firstArgument)) {}
 
 TForm_main::~TForm_main() {
+  // The list outlives this object by a moment while the base class destroys the
+  // window: it must not reach our procedure then.
+  if (list_ != nullptr)
+    SetWindowLongPtrA(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProc_));
   if (font_ != nullptr) DeleteObject(font_);
   if (backBrush_ != nullptr) DeleteObject(backBrush_);
 }
@@ -48,7 +49,10 @@ void TForm_main::CreateList() {
                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0,
                           0, 0, 0, Handle(), reinterpret_cast<HMENU>(INT_PTR{kListId}),
                           GetModuleHandleA(nullptr), nullptr);
-  SetWindowSubclass(list_, &TForm_main::ListProc, kListSubclass, reinterpret_cast<DWORD_PTR>(this));
+  // The list's own procedure stays behind ours; `this` rides with the list.
+  SetWindowLongPtrA(list_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  listProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TForm_main::ListProc)));
 }
 
 // The hint is about to be needed: the pointer is on the shown list. The session
@@ -211,16 +215,11 @@ LRESULT TForm_main::ListMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return DefSubclassProc(list_, message, wParam, lParam);
+  return CallWindowProcA(listProc_, list_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK TForm_main::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR, DWORD_PTR data) {
-  auto* self = reinterpret_cast<TForm_main*>(data);
-  if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(list, &TForm_main::ListProc, kListSubclass);
-    return DefSubclassProc(list, message, wParam, lParam);
-  }
+LRESULT CALLBACK TForm_main::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<TForm_main*>(GetWindowLongPtrA(list, GWLP_USERDATA));
   return self->ListMessage(message, wParam, lParam);
 }
 

@@ -42,8 +42,7 @@ class TForm_main : public TForm, private IGateView {
   void CreateList();
   void PrepareHint();
   LRESULT ListMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
-                                   UINT_PTR id, DWORD_PTR data);
+  static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
 
   TWinFileSystem files_;
   TWinClassStore classStore_;
@@ -55,6 +54,7 @@ class TForm_main : public TForm, private IGateView {
   TGateSession session_;
 
   HWND list_ = nullptr;
+  WNDPROC listProc_ = nullptr;
   THint hint_;
   bool hintPrepared_ = false;
   HFONT font_ = nullptr;

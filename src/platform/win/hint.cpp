@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "platform/win/lazy_library.h"
+
 namespace nuvopick::win {
 namespace {
 
@@ -16,6 +18,7 @@ THint::~THint() {
 }
 
 void THint::Create(HWND owner, HWND control, const std::string& text, std::uint32_t hideTimeMs) {
+  InitCommonControlsOnce();
   owner_ = owner;
   control_ = control;
   text_ = text;

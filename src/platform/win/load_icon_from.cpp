@@ -4,13 +4,16 @@
 
 #include <shellapi.h>
 
+#include "platform/win/lazy_library.h"
 #include "platform/win/module_path.h"
 
 namespace nuvopick::win {
 namespace {
 
 TIcon Extract(const std::string& file, int index) {
-  HICON icon = ExtractIconA(GetModuleHandleA(nullptr), file.c_str(), static_cast<UINT>(index));
+  auto* extract = LazyFunction<decltype(ExtractIconA)>("shell32.dll", "ExtractIconA");
+  if (extract == nullptr) return TIcon();
+  HICON icon = extract(GetModuleHandleA(nullptr), file.c_str(), static_cast<UINT>(index));
   // ExtractIconA answers 1 for a file that holds no icons at all: that is no
   // handle, and destroying it would be a fault.
   if (icon == reinterpret_cast<HICON>(1)) icon = nullptr;

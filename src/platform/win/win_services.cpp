@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include "model/text_helpers.h"
+#include "platform/win/lazy_library.h"
 
 namespace nuvopick::win {
 
@@ -55,11 +56,14 @@ bool TWinShellExecute::Execute(const TLaunchRequest& request) {
   info.lpParameters = request.Parameters.c_str();
   info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
   info.nShow = request.Show;
-  return ShellExecuteExA(&info) != FALSE;
+  auto* execute = LazyFunction<decltype(ShellExecuteExA)>("shell32.dll", "ShellExecuteExA");
+  return execute != nullptr && execute(&info) != FALSE;
 }
 
 void TWinSound::PlayWaveFile(const std::string& path) {
-  PlaySoundA(path.c_str(), nullptr, SND_ASYNC | SND_NODEFAULT | SND_FILENAME);
+  if (auto* play = LazyFunction<decltype(PlaySoundA)>("winmm.dll", "PlaySoundA")) {
+    play(path.c_str(), nullptr, SND_ASYNC | SND_NODEFAULT | SND_FILENAME);
+  }
 }
 
 void TWinSound::PlaySystemSound(TSystemSound sound) {
