@@ -26,12 +26,7 @@ TForm_main::TForm_main(std::string exePath, std::string firstArgument)
                std::move(exePath), std::move(firstArgument)) {}
 
 TForm_main::~TForm_main() {
-  // The list outlives this object by a moment while the base class destroys the
-  // window: it must not reach our procedure then.
-  if (list_ != nullptr)
-    SetWindowLongPtrA(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProc_));
-  if (font_ != nullptr) DeleteObject(font_);
-  if (backBrush_ != nullptr) DeleteObject(backBrush_);
+  ReleaseList();
 }
 
 bool TForm_main::Create() {
@@ -44,15 +39,27 @@ void TForm_main::FormCreate() {
   session_.FormCreate();
 }
 
-void TForm_main::CreateList() {
-  list_ = CreateWindowExA(0, "LISTBOX", "",
-                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0,
-                          0, 0, 0, Handle(), reinterpret_cast<HMENU>(INT_PTR{kListId}),
-                          GetModuleHandleA(nullptr), nullptr);
+// The plain list, or the owner-drawn one of fixed row height when a skin draws it.
+void TForm_main::CreateList(bool ownerDrawn) {
+  ReleaseList();
+  if (list_ != nullptr) DestroyWindow(list_);
+  const DWORD style = ownerDrawn ? LBS_OWNERDRAWFIXED | LBS_HASSTRINGS : WS_VSCROLL;
+  list_ = CreateWindowExA(
+      0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | style, 0, 0, 0,
+      0, Handle(), reinterpret_cast<HMENU>(INT_PTR{kListId}), GetModuleHandleA(nullptr), nullptr);
   // The list's own procedure stays behind ours; `this` rides with the list.
   SetWindowLongPtrA(list_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   listProc_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TForm_main::ListProc)));
+}
+
+// The list outlives this object by a moment while the base class destroys the
+// window, and an old list goes when a skin replaces it: neither may reach our
+// procedure then.
+void TForm_main::ReleaseList() {
+  if (list_ != nullptr) {
+    SetWindowLongPtrA(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProc_));
+  }
 }
 
 // The hint is about to be needed: the pointer is on the shown list. The session
@@ -65,51 +72,56 @@ void TForm_main::PrepareHint() {
   }
 }
 
-void TForm_main::ApplyListAppearance(const TListAppearance& appearance) {
-  HDC screen = GetDC(nullptr);
-  const int height = -MulDiv(appearance.FontSize, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
-  if (font_ != nullptr) DeleteObject(font_);
-  font_ = CreateFontA(height, 0, 0, 0, appearance.Bold ? FW_BOLD : FW_NORMAL, appearance.Italic,
-                      appearance.UnderLine, appearance.StrikeOut,
-                      static_cast<DWORD>(appearance.FontCharSet & 0xFF), OUT_DEFAULT_PRECIS,
-                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                      appearance.FontName.c_str());
-  SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  if (backBrush_ != nullptr) DeleteObject(backBrush_);
-  backBrush_ = CreateSolidBrush(ToColorRef(appearance.BackColor));
-  textColor_ = ToColorRef(appearance.FontColor);
-}
-
-void TForm_main::SetRows(const std::vector<std::string>& rows) {
+void TForm_main::FillList(HFONT font) {
+  SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   SendMessageA(list_, LB_RESETCONTENT, 0, 0);
-  for (const std::string& row : rows) {
+  for (const std::string& row : rows_) {
     SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
   }
 }
 
+void TForm_main::ApplyListAppearance(const TListAppearance& appearance) {
+  appearance_ = appearance;
+  font_ =
+      CreatePointFont(appearance.FontName, appearance.FontSize, appearance.Bold, appearance.Italic,
+                      appearance.UnderLine, appearance.StrikeOut, appearance.FontCharSet);
+  SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+  backBrush_.Reset(CreateSolidBrush(ToColorRef(appearance.BackColor)));
+  textColor_ = ToColorRef(appearance.FontColor);
+}
+
+void TForm_main::SetRows(const std::vector<std::string>& rows) {
+  rows_ = rows;
+  FillList(font_.Get());
+}
+
 std::int32_t TForm_main::TextWidth(const std::string& text) {
-  HDC dc = GetDC(list_);
-  HGDIOBJ old = SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
-  SIZE size{};
-  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, old);
-  ReleaseDC(list_, dc);
-  return size.cx;
+  return MeasureText(font_ ? font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
+                     text)
+      .cx;
 }
 
 std::int32_t TForm_main::RowHeight() {
   return static_cast<std::int32_t>(SendMessageA(list_, LB_GETITEMHEIGHT, 0, 0));
 }
 
-std::optional<TSize> TForm_main::ComposeSkinnedWindow(const std::string&) {
-  return std::nullopt;  // skins are drawn by a later version; the plain list stands in
+std::optional<TSize> TForm_main::ComposeSkinnedWindow(const std::string& skinPath) {
+  skin_ =
+      TSkinnedGate::Compose(files_, skinPath, appearance_.FontName, appearance_.FontSize, rows_);
+  if (!skin_) return std::nullopt;
+  CreateList(true);
+  FillList(skin_->ItemFont());
+  SendMessageA(list_, LB_SETITEMHEIGHT, 0, skin_->Layout().ItemHeight);
+  skin_->ApplyRegion(Handle());
+  return skin_->Layout().FrameSize;
 }
 
 void TForm_main::ShowTopmost(const TRect& bounds) {
   SetWindowPos(Handle(), HWND_TOPMOST, bounds.Left, bounds.Top, bounds.Width(), bounds.Height(),
                SWP_NOACTIVATE);
-  MoveWindow(list_, 0, 0, bounds.Width(), bounds.Height(), FALSE);
+  const TRect list =
+      skin_ ? skin_->Layout().ListRect : TRect{0, 0, bounds.Width(), bounds.Height()};
+  MoveWindow(list_, list.Left, list.Top, list.Width(), list.Height(), FALSE);
   SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
   SetForegroundWindow(Handle());
   SetFocus(list_);
@@ -137,35 +149,59 @@ void TForm_main::Terminate() {
   Application().Terminate();
 }
 
+void TForm_main::ListCommand(int code) {
+  if (code == LBN_SELCHANGE) {
+    session_.ListBox_appsClick(static_cast<int>(SendMessageA(list_, LB_GETCURSEL, 0, 0)));
+  } else if (code == LBN_DBLCLK) {
+    // The double click acts on the row the list shows as selected.
+    const auto row = static_cast<int>(SendMessageA(list_, LB_GETCURSEL, 0, 0));
+    if (row != session_.ItemIndex()) session_.ListBox_appsClick(row);
+    session_.ListBox_appsDblClick();
+  }
+}
+
 LRESULT TForm_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      CreateList();
+      CreateList(false);
       return 0;
     case WM_SHOWWINDOW:
       if (wParam) session_.FormShow();
       break;
     case WM_COMMAND:
-      if (LOWORD(wParam) == kListId && HIWORD(wParam) == LBN_SELCHANGE) {
-        session_.ListBox_appsClick(static_cast<int>(SendMessageA(list_, LB_GETCURSEL, 0, 0)));
-        return 0;
-      }
-      if (LOWORD(wParam) == kListId && HIWORD(wParam) == LBN_DBLCLK) {
-        // The double click acts on the row the list shows as selected.
-        const auto row = static_cast<int>(SendMessageA(list_, LB_GETCURSEL, 0, 0));
-        if (row != session_.ItemIndex()) session_.ListBox_appsClick(row);
-        session_.ListBox_appsDblClick();
+      if (LOWORD(wParam) == kListId) {
+        ListCommand(HIWORD(wParam));
         return 0;
       }
       break;
+    case WM_PAINT:
+      if (skin_) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(Handle(), &paint);
+        skin_->PaintFrame(dc);
+        EndPaint(Handle(), &paint);
+        return 0;
+      }
+      break;
+    case WM_ERASEBKGND:
+      if (skin_) return 1;  // the frame covers it all
+      break;
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (skin_ && item->CtlID == kListId && item->itemID < rows_.size()) {
+        skin_->DrawItem(*item, rows_[item->itemID], static_cast<int>(rows_.size()));
+        return TRUE;
+      }
+      break;
+    }
     case WM_CTLCOLORLISTBOX:
-      if (backBrush_ != nullptr) {
+      if (backBrush_ && !skin_) {
         HDC dc = reinterpret_cast<HDC>(wParam);
         SetTextColor(dc, textColor_);
         LOGBRUSH brush{};
-        GetObjectA(backBrush_, sizeof brush, &brush);
+        GetObjectA(backBrush_.Get(), sizeof brush, &brush);
         SetBkColor(dc, brush.lbColor);
-        return reinterpret_cast<LRESULT>(backBrush_);
+        return reinterpret_cast<LRESULT>(backBrush_.Get());
       }
       break;
     case WM_TIMER:
@@ -209,6 +245,9 @@ LRESULT TForm_main::ListMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_MOUSELEAVE:
       hint_.MouseLeft();
+      break;
+    case WM_ERASEBKGND:
+      if (skin_) return 1;  // the rows draw the background
       break;
     case WM_GETDLGCODE:
       return DLGC_WANTALLKEYS;

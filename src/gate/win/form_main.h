@@ -8,10 +8,12 @@
 #include "gate/gate_session.h"
 #include "gate/gate_view.h"
 #include "platform/win/form.h"
+#include "platform/win/gdi_owners.h"
 #include "platform/win/hint.h"
 #include "platform/win/win_class_store.h"
 #include "platform/win/win_file_system.h"
 #include "platform/win/win_services.h"
+#include "skin/win/skinned_gate.h"
 
 namespace nuvopick::win {
 
@@ -39,7 +41,10 @@ class TForm_main : public TForm, private IGateView {
   void Close() override;
   void Terminate() override;
 
-  void CreateList();
+  void CreateList(bool ownerDrawn);
+  void ReleaseList();
+  void FillList(HFONT font);
+  void ListCommand(int code);
   void PrepareHint();
   LRESULT ListMessage(UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
@@ -57,8 +62,11 @@ class TForm_main : public TForm, private IGateView {
   WNDPROC listProc_ = nullptr;
   THint hint_;
   bool hintPrepared_ = false;
-  HFONT font_ = nullptr;
-  HBRUSH backBrush_ = nullptr;
+  TListAppearance appearance_;
+  std::vector<std::string> rows_;
+  TFont font_;
+  TBrush backBrush_;
+  std::unique_ptr<TSkinnedGate> skin_;
   COLORREF textColor_ = 0;
   bool closing_ = false;
 };

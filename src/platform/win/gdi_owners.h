@@ -1,8 +1,10 @@
-// Owners of GDI and USER objects, released when they go out of scope.
+// Owners of GDI and USER objects, released when they go out of scope, and the
+// few helpers that make and measure fonts.
 #pragma once
 
 #include <windows.h>
 
+#include <string>
 #include <utility>
 
 namespace nuvopick::win {
@@ -30,5 +32,56 @@ class TIcon {
  private:
   HICON icon_ = nullptr;
 };
+
+// Fonts, bitmaps, brushes, pens and regions: deleted with DeleteObject.
+template <typename Handle>
+class TGdiObject {
+ public:
+  TGdiObject() = default;
+  explicit TGdiObject(Handle handle) : handle_(handle) {}
+  TGdiObject(TGdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  TGdiObject& operator=(TGdiObject&& other) noexcept {
+    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
+    return *this;
+  }
+  TGdiObject(const TGdiObject&) = delete;
+  TGdiObject& operator=(const TGdiObject&) = delete;
+  ~TGdiObject() { Reset(nullptr); }
+
+  Handle Get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  void Reset(Handle handle) {
+    if (handle_ != nullptr) DeleteObject(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  Handle handle_ = nullptr;
+};
+
+using TFont = TGdiObject<HFONT>;
+using TBitmap = TGdiObject<HBITMAP>;
+using TBrush = TGdiObject<HBRUSH>;
+using TPen = TGdiObject<HPEN>;
+
+// Selects an object into a device context for one scope, and the previous one back.
+class TSelected {
+ public:
+  TSelected(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  TSelected(const TSelected&) = delete;
+  TSelected& operator=(const TSelected&) = delete;
+  ~TSelected() { SelectObject(dc_, previous_); }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// A font of Points in the given face, styles and character set, as the screen shows it.
+TFont CreatePointFont(const std::string& face, int points, bool bold, bool italic, bool underline,
+                      bool strikeOut, int charSet);
+
+// The size of Text written in Font.
+SIZE MeasureText(HFONT font, const std::string& text);
 
 }  // namespace nuvopick::win
