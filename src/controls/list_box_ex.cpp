@@ -1,0 +1,74 @@
+#include "controls/list_box_ex.h"
+
+#include <stdexcept>
+
+namespace nuvopick {
+
+const std::string& TListBoxEx::Item(int index) const {
+  CheckPosition(index);
+  return items_[static_cast<std::size_t>(index)];
+}
+
+void TListBoxEx::SetItemIndex(int index) {
+  if (index < 0 || index >= Count()) index = -1;
+  const int prevIndex = itemIndex_;
+  if (index == prevIndex) return;
+  itemIndex_ = index;
+  Mirror();
+  if (OnSelChange) OnSelChange();
+  if (OnChangeItemIndex) OnChangeItemIndex(prevIndex);
+}
+
+void TListBoxEx::UserSelect(int index) {
+  if (index < 0 || index >= Count()) index = -1;
+  itemIndex_ = index;
+  Mirror();
+  if (OnSelChange) OnSelChange();
+}
+
+void TListBoxEx::Clear() {
+  items_.clear();
+  itemIndex_ = -1;
+  Mirror();
+}
+
+void TListBoxEx::Add(const std::string& text) {
+  items_.push_back(text);
+  Mirror();
+}
+
+void TListBoxEx::Delete(int index) {
+  CheckPosition(index);
+  items_.erase(items_.begin() + index);
+  // The items below move up; the selection follows its item or is lost with it.
+  if (index == itemIndex_) {
+    itemIndex_ = -1;
+  } else if (index < itemIndex_) {
+    --itemIndex_;
+  }
+  Mirror();
+}
+
+void TListBoxEx::Insert(int index, const std::string& text) {
+  if (index < 0 || index > Count()) throw std::out_of_range("TListBoxEx: position out of range");
+  items_.insert(items_.begin() + index, text);
+  if (itemIndex_ >= index) ++itemIndex_;
+  Mirror();
+}
+
+void TListBoxEx::SetItem(int index, const std::string& text) {
+  CheckPosition(index);
+  items_[static_cast<std::size_t>(index)] = text;
+  if (index != itemIndex_) {
+    Mirror();
+    return;
+  }
+  itemIndex_ = -1;
+  SetItemIndex(index);
+}
+
+void TListBoxEx::CheckPosition(int index) const {
+  if (index < 0 || index >= Count()) throw std::out_of_range("TListBoxEx: position out of range");
+}
+
+}  // namespace nuvopick

@@ -1,0 +1,48 @@
+#include "controls/toggles.h"
+
+#include <algorithm>
+
+namespace nuvopick {
+
+void TCheckBox::SetChecked(bool value) {
+  if (value == checked_) return;
+  checked_ = value;
+  Mirror();
+  if (OnClick) OnClick();
+}
+
+void TRadioButton::SetChecked(bool value) {
+  if (value == checked_) return;
+  checked_ = value;
+  if (!value) {
+    Mirror();
+    return;
+  }
+  for (TRadioButton* sibling : siblings_) {
+    if (sibling->checked_) {
+      sibling->checked_ = false;
+      sibling->Mirror();
+    }
+  }
+  Mirror();
+  if (OnClick) OnClick();
+}
+
+void TRadioButton::Group(std::initializer_list<TRadioButton*> buttons) {
+  for (TRadioButton* button : buttons) {
+    button->siblings_.clear();
+    for (TRadioButton* other : buttons) {
+      if (other != button) button->siblings_.push_back(other);
+    }
+  }
+}
+
+void TRadioGroup::SetItemIndex(int index) {
+  index = std::clamp(index, -1, static_cast<int>(items_.size()) - 1);
+  if (index == itemIndex_) return;
+  itemIndex_ = index;
+  Mirror();
+  if (OnClick) OnClick();
+}
+
+}  // namespace nuvopick
