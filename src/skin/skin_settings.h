@@ -13,8 +13,9 @@ namespace nuvopick {
 
 inline constexpr char kSkinSection[] = "NuvoPickSkinFile";
 
-// The stored values are the same as the system's brush hatch, pen style and
-// pen-mode numbers only where said below; Rop2Code gives the pen mode's number.
+// The enumerations keep the skin file's own numbering; where it differs from the
+// system's numbers for brushes, pens and raster operations, the comment or
+// Rop2Code says how to get those.
 
 // Brush of the selection rectangle. Solid and Clear are the brush styles BS_SOLID
 // and BS_NULL; the hatches are BS_HATCHED with the hatch code (value − 2).
