@@ -2,7 +2,6 @@
 // frame image, and the runs joined into bands. A checkerboard of transparent cells
 // gives many runs; the time must grow with the pixels and the runs, nothing more.
 #include <benchmark/benchmark.h>
-
 #include <cstdint>
 #include <vector>
 

@@ -1,10 +1,10 @@
 // Feeds arbitrary bytes to the skin file reader as the skin file, beside a few
 // small BMP files it may name, and composes the window from what it read: nothing
 // may crash, and the composed frame must agree with its layout.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
