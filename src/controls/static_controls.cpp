@@ -20,4 +20,23 @@ void TPageControl::SetActivePageIndex(int index) {
   Mirror();
 }
 
+void TTreeView::Select(int index) {
+  if (index < 0 || index >= static_cast<int>(nodes_.size()) || index == selected_) return;
+  selected_ = index;
+  Mirror();
+  if (OnChange) OnChange(nodes_[static_cast<std::size_t>(index)].Caption);
+}
+
+void TSampleList::SetColor(std::int32_t color) {
+  if (color == color_) return;
+  color_ = color;
+  Mirror();
+}
+
+void TSampleList::SetFont(const TFont& font) {
+  if (font == font_) return;
+  font_ = font;
+  Mirror();
+}
+
 }  // namespace nuvopick

@@ -1,9 +1,12 @@
-// Buttons, captions (labels, panels, the window's title) and the page control.
+// Buttons, captions (labels, panels, the window's title), the page control, the
+// tree of pages and the sample list of colour and font.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "controls/control_model.h"
 
@@ -53,6 +56,64 @@ class TPageControl : public TControlModel {
  private:
   int pageCount_;
   int activePageIndex_ = 0;
+};
+
+// A tree of fixed nodes, all expanded; one node is selected at a time.
+class TTreeView : public TControlModel {
+ public:
+  struct TNode {
+    std::string Caption;
+    int Parent = -1;  // position of the parent node, -1 for a top node
+  };
+
+  // Raised with the node's caption when another node became selected.
+  std::function<void(const std::string& caption)> OnChange;
+
+  explicit TTreeView(std::vector<TNode> nodes) : nodes_(std::move(nodes)) {}
+
+  const std::vector<TNode>& Nodes() const { return nodes_; }
+  // The selected node, or -1.
+  int Selected() const { return selected_; }
+  // Selects the node at Index, by the user or by the program; an index outside
+  // the nodes is ignored.
+  void Select(int index);
+
+ private:
+  std::vector<TNode> nodes_;
+  int selected_ = -1;
+};
+
+// The font of a list, as the settings hold it: colours are the platform's colour
+// values, the size is in points.
+struct TFont {
+  std::string Name;
+  std::int32_t Size = 0;
+  std::int32_t Color = 0;
+  std::int32_t CharSet = 0;
+  bool Bold = false;
+  bool Italic = false;
+  bool UnderLine = false;
+  bool StrikeOut = false;
+
+  bool operator==(const TFont&) const = default;
+};
+
+// A list that only shows its lines in a colour and font of the user's choice.
+class TSampleList : public TControlModel {
+ public:
+  TSampleList(std::vector<std::string> lines, std::int32_t color, TFont font)
+      : lines_(std::move(lines)), color_(color), font_(std::move(font)) {}
+
+  const std::vector<std::string>& Lines() const { return lines_; }
+  std::int32_t Color() const { return color_; }
+  void SetColor(std::int32_t color);
+  const TFont& Font() const { return font_; }
+  void SetFont(const TFont& font);
+
+ private:
+  std::vector<std::string> lines_;
+  std::int32_t color_;
+  TFont font_;
 };
 
 }  // namespace nuvopick
