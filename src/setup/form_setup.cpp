@@ -1,0 +1,462 @@
+#include "setup/form_setup.h"
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "model/text_helpers.h"
+#include "settings/settings_file.h"
+#include "settings/settings_path.h"
+#include "setup/setup_settings.h"
+#include "shell/registry_association.h"
+
+namespace nuvopick {
+namespace {
+
+std::vector<TTreeView::TNode> TreeNodes() {
+  std::vector<TTreeView::TNode> nodes;
+  for (const TSetupPage& page : kSetupPages)
+    nodes.push_back({std::string(page.Caption), page.Parent});
+  return nodes;
+}
+
+template <std::size_t N>
+std::vector<std::string> Texts(const std::array<std::string_view, N>& captions) {
+  return std::vector<std::string>(captions.begin(), captions.end());
+}
+
+const std::vector<std::string> kSampleLines = {"色見本", "0123456789", "ABCDabcd"};
+
+TFont FontOf(const TGeneralSettings& s) {
+  return {s.Font_Name,       s.Font_Size,         s.Font_Color,           s.Font_CharSet & 0xFF,
+          s.Font_Style_Bold, s.Font_Style_Italic, s.Font_Style_UnderLine, s.Font_Style_StrikeOut};
+}
+
+std::string Format(const char* pattern, const std::string& value) {
+  std::string text = pattern;
+  const std::size_t at = text.find("%s");
+  if (at != std::string::npos) text.replace(at, 2, value);
+  return text;
+}
+
+}  // namespace
+
+TForm_setup::TForm_setup(const TSetupServices& services, ISetupView& view, std::string exePath)
+    : TV_select(TreeNodes()),
+      RadioGroup_deact(Texts(kDeactActionCaptions)),
+      RadioGroup_caip(Texts(kCommonAppInsertPosCaptions)),
+      ListBox_fontandcolor(kSampleLines, kDefaultBackColor,
+                           FontOf(DefaultGeneralSettings(TSettingsReader::Setup))),
+      services_(services),
+      view_(view),
+      exePath_(std::move(exePath)) {
+  TRadioButton::Group({&RadioButton_sound_user, &RadioButton_sound_mb});
+  TRadioButton::Group({&RadioButton_sound_mb_ok, &RadioButton_sound_mb_ih, &RadioButton_sound_mb_iq,
+                       &RadioButton_sound_mb_ie, &RadioButton_sound_mb_ia,
+                       &RadioButton_sound_mb_beep});
+  BindHandlers();
+}
+
+void TForm_setup::BindHandlers() {
+  Button_apply.OnClick = [this] { Button_applyClick(); };
+  Button_ok.OnClick = [this] { Button_okClick(); };
+  Button_cancel.OnClick = [this] { Button_cancelClick(); };
+  Button_reload.OnClick = [this] { Button_reloadClick(); };
+  TV_select.OnChange = [this](const std::string& caption) { TV_selectChange(caption); };
+
+  // Every option whose change is an unsaved change and nothing more.
+  const auto enableApply = [this] { CheckBox_iswaitClick(); };
+  for (TCheckBox* box :
+       {&CheckBox_iswait, &CheckBox_isnoclickexe, &CheckBox_isonly1exe, &CheckBox_isshowhintrel,
+        &CheckBox_IsExeBySingleClick, &CheckBox_isuseskin, &CheckBox_isusesound,
+        &CheckBox_context_isdecorate, &CheckBox_isrelonexe, &CheckBox_isshowhint}) {
+    box->OnClick = enableApply;
+  }
+  RadioGroup_deact.OnClick = enableApply;
+  RadioGroup_caip.OnClick = enableApply;
+  for (TRadioButton* button :
+       {&RadioButton_sound_user, &RadioButton_sound_mb, &RadioButton_sound_mb_ok,
+        &RadioButton_sound_mb_ih, &RadioButton_sound_mb_iq, &RadioButton_sound_mb_ie,
+        &RadioButton_sound_mb_ia, &RadioButton_sound_mb_beep}) {
+    button->OnClick = enableApply;
+  }
+  Edit_context_decorate.OnChange = enableApply;
+  Edit_skinpath.OnChange = enableApply;
+  Edit_soundpath.OnChange = enableApply;
+
+  // A slider shows its position in its label.
+  const auto follow = [this](TTrackBar& bar, TCaption& label) {
+    bar.OnChange = [this, &bar, &label] {
+      label.SetText(std::to_string(bar.Position()));
+      EnableApply();
+    };
+  };
+  follow(TrackBar_movlen, Label_movlen);
+  follow(TrackBar_waittime, Label_waittime);
+  follow(TrackBar_noclickwait, Label_noclickwait);
+
+  CheckBox_isstate.OnClick = [this] { CheckBox_isstateClick(); };
+}
+
+bool TForm_setup::Dispatch(const std::function<void()>& command) {
+  try {
+    command();
+    return true;
+  } catch (const std::exception& error) {
+    services_.Messages.Show(
+        {error.what(), kErrorCaption, TMessageButtons::Ok, TMessageIcon::Error, true});
+    return false;
+  }
+}
+
+void TForm_setup::FormCreate() {
+  if (!services_.Instance.Acquire()) {
+    services_.Messages.Show(
+        {kSecondSetupText, kWarningCaption, TMessageButtons::Ok, TMessageIcon::Warning, false});
+    view_.EndApplication();
+    return;
+  }
+  instanceHeld_ = true;
+  LoadSettings();
+  const TSize screen = view_.ScreenSize();
+  const TSize window = view_.WindowSize();
+  Position = {(screen.Width - window.Width) / 2, (screen.Height - window.Height) / 2};
+  // Loading went through the controls' change handlers, which marked changes.
+  SetApplyEnabled(false);
+  TV_select.Select(0);
+  PageControl_base.SetActivePageIndex(0);
+}
+
+void TForm_setup::SettingsToControls(const TGeneralSettings& s) {
+  CheckBox_iswait.SetChecked(s.IsWait);
+  TrackBar_movlen.SetPosition(s.MoveLen);
+  TrackBar_waittime.SetPosition(s.WaitTime);
+  CheckBox_isnoclickexe.SetChecked(s.IsNoClickExe);
+  TrackBar_noclickwait.SetPosition(s.NoClickWait);
+  CheckBox_IsExeBySingleClick.SetChecked(s.IsExeBySingleClick);
+  CheckBox_isonly1exe.SetChecked(s.IsOnly1Exe);
+  CheckBox_isshowhintrel.SetChecked(s.IsShowHintRel);
+  CheckBox_isuseskin.SetChecked(s.IsUseSkin);
+  CheckBox_isstate.SetChecked(s.IsState);
+  CheckBox_isrelonexe.SetChecked(s.IsRelOnExe);
+  CheckBox_isshowhint.SetChecked(s.IsShowHint);
+  Edit_skinpath.SetText(s.SkinPath);
+  ListBox_fontandcolor.SetColor(s.BackColor);
+  CheckBox_context_isdecorate.SetChecked(s.Context_IsDecorate);
+  Edit_context_decorate.SetText(s.Context_DecorateText);
+  Panel_aet_noclick.SetText(std::string(kAutoExeTypeCaptions[Clamp01(s.AutoExeType_NoClick)]));
+  CheckBox_isusesound.SetChecked(s.IsUseSound);
+  if (s.IsUsersSound) {
+    RadioButton_sound_user.SetChecked(true);
+  } else {
+    RadioButton_sound_mb.SetChecked(true);
+  }
+  Edit_soundpath.SetText(s.UserSoundPath);
+  TRadioButton* sound = &RadioButton_sound_mb_ok;
+  if (s.SoundMBType == "HAND") sound = &RadioButton_sound_mb_ih;
+  if (s.SoundMBType == "QUESTION") sound = &RadioButton_sound_mb_iq;
+  if (s.SoundMBType == "EXCLAMATION") sound = &RadioButton_sound_mb_ie;
+  if (s.SoundMBType == "ASTERISK") sound = &RadioButton_sound_mb_ia;
+  if (s.SoundMBType == "BEEP") sound = &RadioButton_sound_mb_beep;
+  sound->SetChecked(true);
+  // The gate keeps only the low byte of DeactAction; the page offers 0 to 3.
+  const int deact = s.DeactAction & 0xFF;
+  RadioGroup_deact.SetItemIndex(deact <= 3 ? deact : 0);
+  const int caip = s.CommonAppInsertPos;
+  RadioGroup_caip.SetItemIndex(caip == 0 || caip == 1 ? caip : 0);
+  ListBox_fontandcolor.SetFont(FontOf(s));
+}
+
+TGeneralSettings TForm_setup::SettingsFromControls() const {
+  TGeneralSettings s;
+  s.IsWait = CheckBox_iswait.Checked();
+  s.MoveLen = TrackBar_movlen.Position();
+  s.WaitTime = TrackBar_waittime.Position();
+  s.IsNoClickExe = CheckBox_isnoclickexe.Checked();
+  s.NoClickWait = TrackBar_noclickwait.Position();
+  s.IsExeBySingleClick = CheckBox_IsExeBySingleClick.Checked();
+  s.IsOnly1Exe = CheckBox_isonly1exe.Checked();
+  s.IsShowHintRel = CheckBox_isshowhintrel.Checked();
+  s.IsState = CheckBox_isstate.Checked();
+  s.IsRelOnExe = CheckBox_isrelonexe.Checked();
+  s.IsShowHint = CheckBox_isshowhint.Checked();
+  s.IsUseSkin = CheckBox_isuseskin.Checked();
+  s.SkinPath = Edit_skinpath.Text();
+  s.BackColor = ListBox_fontandcolor.Color();
+  s.Context_IsDecorate = CheckBox_context_isdecorate.Checked();
+  s.Context_DecorateText = Edit_context_decorate.Text();
+  s.AutoExeType_NoClick =
+      Clamp01(IndexOfText(Panel_aet_noclick.Text(), Texts(kAutoExeTypeCaptions)));
+  s.IsUseSound = CheckBox_isusesound.Checked();
+  s.IsUsersSound = RadioButton_sound_user.Checked();
+  s.UserSoundPath = Edit_soundpath.Text();
+  s.SoundMBType = "OK";
+  const std::pair<const TRadioButton*, const char*> sounds[] = {
+      {&RadioButton_sound_mb_ih, "HAND"},
+      {&RadioButton_sound_mb_iq, "QUESTION"},
+      {&RadioButton_sound_mb_ie, "EXCLAMATION"},
+      {&RadioButton_sound_mb_ia, "ASTERISK"},
+      {&RadioButton_sound_mb_beep, "BEEP"}};
+  for (const auto& [button, word] : sounds) {
+    if (button->Checked()) {
+      s.SoundMBType = word;
+      break;
+    }
+  }
+  s.DeactAction = RadioGroup_deact.ItemIndex() < 4 ? RadioGroup_deact.ItemIndex() : 0;
+  s.CommonAppInsertPos = RadioGroup_caip.ItemIndex() < 2 ? RadioGroup_caip.ItemIndex() : 0;
+  const TFont& font = ListBox_fontandcolor.Font();
+  s.Font_Name = font.Name;
+  s.Font_Size = font.Size;
+  s.Font_Color = font.Color;
+  s.Font_CharSet = font.CharSet;
+  s.Font_Style_Bold = font.Bold;
+  s.Font_Style_Italic = font.Italic;
+  s.Font_Style_UnderLine = font.UnderLine;
+  s.Font_Style_StrikeOut = font.StrikeOut;
+  return s;
+}
+
+std::string TForm_setup::DecorationText() const {
+  return CheckBox_context_isdecorate.Checked() ? Edit_context_decorate.Text() : std::string();
+}
+
+std::string TForm_setup::SettingsPath() const {
+  return SettingsPathFor(exePath_);
+}
+
+void TForm_setup::LoadSettings() {
+  const TIniFile ini = LoadSettingsFile(services_.Files, SettingsPath());
+  SettingsToControls(ReadGeneralSettings(ini, TSettingsReader::Setup));
+
+  extList_ = TExtList(this);
+  extList_.Load(ini, services_.ClassStore);
+
+  TExtInfo common;
+  common.Name = kCommonSectionName;
+  common.Load(ini, services_.ClassStore);
+  commonList_ = TExeList(this);
+  for (int i = 0; i < common.Apps.Count(); ++i) {
+    const int position = commonList_.Add("", "", "", "", false, 0);
+    commonList_.Items(position).Assign(common.Apps.Items(i));
+  }
+
+  if (CheckBox_isrelonexe.Checked()) {
+    // Associations exist only while setup mode runs: put back the saved ones.
+    TRegistryAssociation association({services_.ClassStore, services_.Files, exePath_});
+    for (int i = 0; i < extList_.Count(); ++i) {
+      TExtInfo& ext = extList_.Items(i);
+      ext.RegFlags = TRegFlags();
+      if (ini.ReadBool(ext.Name, "rlmdExe", false)) ext.RegFlags.Include(rlmdExe);
+      if (ini.ReadBool(ext.Name, "rlmdContextMenu", false)) ext.RegFlags.Include(rlmdContextMenu);
+      association.ApplyRegistration(ext, DecorationText());
+    }
+    services_.Notice.AssociationsChanged();
+  }
+
+  ListBoxEx_ext.Clear();
+  for (int i = 0; i < extList_.Count(); ++i) ListBoxEx_ext.Add(extList_.Items(i).Name);
+  All_ListBoxEx_app.Clear();
+  for (int i = 0; i < commonList_.Count(); ++i) All_ListBoxEx_app.Add(commonList_.Items(i).Name);
+  if (ListBoxEx_ext.Count() > 0) ListBoxEx_ext.SetItemIndex(0);
+  if (All_ListBoxEx_app.Count() > 0) All_ListBoxEx_app.SetItemIndex(0);
+}
+
+void TForm_setup::Button_applyClick() {
+  // A new file from scratch: keys and sections the program does not know are dropped.
+  TIniFile ini;
+  extList_.Save(ini);
+  TExtInfo common;
+  common.Name = kCommonSectionName;
+  for (int i = 0; i < commonList_.Count(); ++i) {
+    const int position = common.Apps.Add("", "", "", "", false, 0);
+    common.Apps.Items(position).Assign(commonList_.Items(i));
+  }
+  common.Save(ini);
+  WriteSetupGeneralSettings(ini, SettingsFromControls(), exePath_);
+  // The old file stays as it was when the new one cannot be written; the
+  // registry must then not run ahead of the file either.
+  if (!SaveSettingsFile(services_.Files, SettingsPath(), ini)) {
+    throw TSettingsWriteError(Format(kSettingsWriteErrorText, SettingsPath()));
+  }
+
+  TRegistryAssociation association({services_.ClassStore, services_.Files, exePath_});
+  const std::string decoration = DecorationText();
+  for (int i = 0; i < extList_.Count(); ++i) {
+    TExtInfo& ext = extList_.Items(i);
+    association.ApplyRegistration(ext, decoration);
+    ext.SetModified(false);
+    for (int n = 0; n < ext.Apps.Count(); ++n) ext.Apps.Items(n).SetModified(false);
+  }
+  for (int i = 0; i < commonList_.Count(); ++i) commonList_.Items(i).SetModified(false);
+  // Clearing the marks above reported changes; now everything is saved.
+  SetApplyEnabled(false);
+  view_.RepaintLists();
+
+  const std::string caption = Caption.Text();
+  Caption.SetText(kSetupUpdatingCaption);
+  services_.Notice.AssociationsChanged();
+  Caption.SetText(caption);
+}
+
+void TForm_setup::Button_okClick() {
+  Button_apply.Click();
+  Close();
+}
+
+void TForm_setup::Button_cancelClick() {
+  Close();
+}
+
+void TForm_setup::Button_reloadClick() {
+  LoadSettings();
+  SetApplyEnabled(false);
+}
+
+void TForm_setup::EnableApply() {
+  SetApplyEnabled(true);
+}
+
+void TForm_setup::SetApplyEnabled(bool enabled) {
+  Button_apply.SetEnabled(enabled);
+  Button_reload.SetEnabled(enabled);
+}
+
+void TForm_setup::TV_selectChange(const std::string& caption) {
+  int page = 0;
+  for (const TSetupPage& node : kSetupPages) {
+    if (node.Caption == caption) page = node.PageIndex;
+  }
+  PageControl_base.SetActivePageIndex(page);
+}
+
+void TForm_setup::Panel_aet_noclickMouseDown(TSwitchButton button) {
+  const int count = static_cast<int>(kAutoExeTypeCaptions.size());
+  int index = Clamp01(IndexOfText(Panel_aet_noclick.Text(), Texts(kAutoExeTypeCaptions)));
+  if (button == TSwitchButton::Left) index = (index + 1) % count;
+  if (button == TSwitchButton::Right) index = (index + count - 1) % count;
+  Panel_aet_noclick.SetText(std::string(kAutoExeTypeCaptions[static_cast<std::size_t>(index)]));
+  EnableApply();
+}
+
+void TForm_setup::IconDialogClosed(const TIconDialogCloseRecord& result) {
+  if (result.Accepted && result.ExtIndex >= 0 && result.ExtIndex < extList_.Count()) {
+    TExtInfo& ext = extList_.Items(result.ExtIndex);
+    const bool changed = result.IconFile != ext.IconPath || result.IconIndex != ext.IconIndex;
+    ext.IconPath = result.IconFile;
+    ext.IconIndex = result.IconIndex;
+    view_.ShowExtIcon(ext.IconPath, ext.IconIndex);
+    if (changed) {
+      ext.SetModified(true);
+      view_.RepaintLists();
+    }
+  }
+  // The window was disabled while the picker was open.
+  Window.SetEnabled(true);
+}
+
+void TForm_setup::CheckBox_isstateClick() {
+  if (CheckBox_isstate.Checked()) {
+    AddTrayIcon();
+  } else {
+    RemoveTrayIcon();
+  }
+  // A resident window is left through the tray menu only.
+  Button_ok.SetEnabled(!CheckBox_isstate.Checked());
+  Button_cancel.SetEnabled(!CheckBox_isstate.Checked());
+  EnableApply();
+}
+
+void TForm_setup::AddTrayIcon() {
+  services_.Tray.Add();
+  trayShown_ = true;
+}
+
+void TForm_setup::RemoveTrayIcon() {
+  services_.Tray.Remove();
+  trayShown_ = false;
+}
+
+void TForm_setup::TaskBarCreated() {
+  if (CheckBox_isstate.Checked()) AddTrayIcon();
+}
+
+void TForm_setup::TrayNotify(std::uint32_t mouseMessage) {
+  // The icon picker is open: it has to be closed first.
+  if (!Window.Enabled()) return;
+  if (mouseMessage == kTrayLeftButtonDown) {
+    view_.RestoreApplication();
+    view_.BringToForeground();
+  } else if (mouseMessage == kTrayRightButtonDown) {
+    view_.BringToForeground();
+    view_.PopupTrayMenu();
+  }
+}
+
+void TForm_setup::PMenu_ttray_setupClick() {
+  view_.RestoreApplication();
+}
+
+void TForm_setup::PMenu_ttray_exitClick() {
+  if (HasUnsavedChanges()) {
+    const TMessageResult answer =
+        services_.Messages.Show({kExitQuestionText, kExitQuestionCaption,
+                                 TMessageButtons::YesNoCancel, TMessageIcon::Question, true});
+    if (answer == TMessageResult::Cancel) return;
+    // A failed apply throws and so ends the command before the application.
+    if (answer == TMessageResult::Yes) Button_applyClick();
+  }
+  view_.EndApplication();
+}
+
+void TForm_setup::ApplicationEventsMinimize() {
+  // Resident: reachable only through the tray icon.
+  if (CheckBox_isstate.Checked()) view_.ShowTaskbarButton(false);
+}
+
+void TForm_setup::ApplicationEventsRestore() {
+  view_.ShowTaskbarButton(true);
+}
+
+void TForm_setup::FormClose() {
+  if (CheckBox_isstate.Checked()) {
+    view_.MinimizeApplication();
+  } else {
+    view_.EndApplication();
+  }
+}
+
+void TForm_setup::EndSession(bool ending) {
+  if (ending) ReleaseSetupMode();
+}
+
+void TForm_setup::ReleaseSetupMode() {
+  if (released_) return;
+  released_ = true;
+  const bool associateWhileRunning = CheckBox_isrelonexe.Checked();
+  // Shutting down goes on after a registry error: the mark, the tray icon and
+  // the lists are given up all the same; the error is reported at the end.
+  std::exception_ptr error;
+  if (associateWhileRunning) {
+    TRegistryAssociation association({services_.ClassStore, services_.Files, exePath_});
+    try {
+      for (int i = 0; i < extList_.Count(); ++i) {
+        const TExtInfo& ext = extList_.Items(i);
+        if (!ext.GetRegState(services_.ClassStore).Empty()) association.Unregister(ext);
+      }
+    } catch (const std::exception&) {
+      error = std::current_exception();
+    }
+  }
+  if (instanceHeld_) services_.Instance.Release();
+  instanceHeld_ = false;
+  if (trayShown_) RemoveTrayIcon();
+  extList_.Clear();
+  commonList_.Clear();
+  if (associateWhileRunning) services_.Notice.AssociationsChanged();
+  if (error) std::rethrow_exception(error);
+}
+
+}  // namespace nuvopick

@@ -1,0 +1,223 @@
+// The setup window, free of window code: the models of its controls, its working
+// copies of the extension list and the common entries, loading them from the
+// settings file, applying them to the file and the registry, the unsaved-changes
+// state, the tray icon of resident mode and the end of setup mode. The window
+// turns its messages into calls of the handlers below (through Dispatch) and
+// carries out what the form asks of it through ISetupView.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "controls/edit_ex.h"
+#include "controls/list_box_ex.h"
+#include "controls/static_controls.h"
+#include "controls/toggles.h"
+#include "controls/track_bar.h"
+#include "model/entry_owner.h"
+#include "model/exe_list.h"
+#include "model/ext_list.h"
+#include "platform/class_store.h"
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+#include "platform/shell_notice.h"
+#include "platform/single_instance.h"
+#include "platform/tray_icon.h"
+#include "settings/general_settings.h"
+#include "setup/icon_dialog_close_record.h"
+#include "setup/setup_view.h"
+
+namespace nuvopick {
+
+inline constexpr char kSetupCaption[] = "NuvoPick 設定";
+inline constexpr char kSetupUpdatingCaption[] = "システム更新中...";
+inline constexpr char kSecondSetupText[] = "NuvoPickを設定モードで二重起動することはできません";
+inline constexpr char kWarningCaption[] = "警告";
+inline constexpr char kErrorCaption[] = "エラー";
+inline constexpr char kExitQuestionText[] = "設定が変更されています。保存して終了しますか?";
+inline constexpr char kExitQuestionCaption[] = "NuvoPick 終了確認";
+// The settings file's path goes in at %s.
+inline constexpr char kSettingsWriteErrorText[] =
+    "設定ファイル '%s' に書き込めませんでした。設定は保存されていません。";
+
+// The record whose section holds the entries offered for every extension.
+inline constexpr char kCommonSectionName[] = "<COMMON>";
+
+// The mouse messages the tray icon reports.
+inline constexpr std::uint32_t kTrayLeftButtonDown = 0x201;
+inline constexpr std::uint32_t kTrayRightButtonDown = 0x204;
+
+// The pages of the tree: caption, parent node, page shown.
+struct TSetupPage {
+  std::string_view Caption;
+  int Parent;
+  int PageIndex;
+};
+inline constexpr std::array<TSetupPage, 9> kSetupPages = {{
+    {"Root", -1, 0},
+    {"アプリケーション設定", 0, 1},
+    {"拡張子別", 1, 2},
+    {"全拡張子共通", 1, 3},
+    {"関連付け実行モード", 0, 4},
+    {"一般", 4, 5},
+    {"外観・サウンド", 4, 6},
+    {"コンテキストメニュー", 0, 7},
+    {"設定モード", 0, 8},
+}};
+
+// The settings file could not be written; the message names it.
+class TSettingsWriteError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+enum class TSwitchButton { Left, Right, Other };
+
+// The operating system as the setup form sees it.
+struct TSetupServices {
+  IFileSystem& Files;
+  IClassStore& ClassStore;
+  IMessageBox& Messages;
+  ISingleInstanceLock& Instance;
+  ITrayIcon& Tray;
+  IShellNotice& Notice;
+};
+
+class TForm_setup : public IEntryOwner {
+ public:
+  // ExePath is the running executable's full path: the settings file and
+  // "regbackup.ini" lie beside it, and the open commands name it.
+  TForm_setup(const TSetupServices& services, ISetupView& view, std::string exePath);
+  TForm_setup(const TForm_setup&) = delete;
+  TForm_setup& operator=(const TForm_setup&) = delete;
+
+  // Runs a command of the window (a handler called for a message) with the
+  // default error display: a registry error or a failed write of the settings
+  // file ends the command and is shown in a message box with its own text.
+  // Returns false when the command ended that way.
+  bool Dispatch(const std::function<void()>& command);
+
+  // The window.
+  void FormCreate();
+  void FormClose();
+  void FormDestroy() { ReleaseSetupMode(); }
+  // WM_ENDSESSION: Ending is its WParam.
+  void EndSession(bool ending);
+  // The shell restarted its taskbar.
+  void TaskBarCreated();
+  void TrayNotify(std::uint32_t mouseMessage);
+  void ApplicationEventsMinimize();
+  void ApplicationEventsRestore();
+  // The icon picker closed with this answer (WM_ICONDLGCLOSED).
+  void IconDialogClosed(const TIconDialogCloseRecord& result);
+  // A modified mark of a record or entry of the working lists changed.
+  void EntryModified() override { EnableApply(); }
+
+  void LoadSettings();
+  void ReleaseSetupMode();
+  // Enables Button_apply and Button_reload: there are unsaved changes.
+  void EnableApply();
+  bool HasUnsavedChanges() const { return Button_apply.Enabled(); }
+
+  // Handlers bound to the controls; the window side raises them through the models.
+  void Button_applyClick();
+  void Button_okClick();
+  void Button_cancelClick();
+  void Button_reloadClick();
+  void TV_selectChange(const std::string& caption);
+  // Collapsing a tree node is always refused: the tree stays expanded.
+  bool TV_selectCollapsing() const { return false; }
+  void Panel_aet_noclickMouseDown(TSwitchButton button);
+  void PMenu_ttray_setupClick();
+  void PMenu_ttray_exitClick();
+
+  TExtList& ExtList() { return extList_; }
+  TExeList& CommonList() { return commonList_; }
+
+  // The window itself: its title and whether it takes input (it is disabled
+  // while the icon picker is open). Position is set by FormCreate.
+  TCaption Caption{kSetupCaption};
+  TControlModel Window;
+  TPoint Position;
+
+  TButton Button_reload{"全て戻す"};
+  TButton Button_apply{"保存/適用"};
+  TButton Button_ok{"OK"};
+  TButton Button_cancel{"Cancel"};
+  TTreeView TV_select;
+  TPageControl PageControl_base{static_cast<int>(kSetupPages.size())};
+
+  // Extensions and the common entries.
+  TListBoxEx ListBoxEx_ext;
+  TListBoxEx All_ListBoxEx_app;
+
+  // "一般": the gate window's behaviour.
+  TCheckBox CheckBox_iswait;
+  TTrackBar TrackBar_movlen{1, 50, 1};
+  TCaption Label_movlen{"1"};
+  TTrackBar TrackBar_waittime{100, 1000, 100};
+  TCaption Label_waittime{"100"};
+  TCheckBox CheckBox_isnoclickexe;
+  TTrackBar TrackBar_noclickwait{500, 10000, 500};
+  TCaption Label_noclickwait{"500"};
+  TCaption Panel_aet_noclick{std::string(kAutoExeTypeCaptions[0])};
+  TCheckBox CheckBox_IsExeBySingleClick;
+  TCheckBox CheckBox_isonly1exe;
+  TCheckBox CheckBox_isshowhintrel;
+  TRadioGroup RadioGroup_deact;
+  TRadioGroup RadioGroup_caip;
+
+  // "外観・サウンド": skin, colours, font and sound.
+  TCheckBox CheckBox_isuseskin;
+  TEdit Edit_skinpath;
+  TSampleList ListBox_fontandcolor;
+  TCheckBox CheckBox_isusesound;
+  TRadioButton RadioButton_sound_user;
+  TRadioButton RadioButton_sound_mb;
+  TEdit Edit_soundpath;
+  TRadioButton RadioButton_sound_mb_ok;
+  TRadioButton RadioButton_sound_mb_ih;
+  TRadioButton RadioButton_sound_mb_iq;
+  TRadioButton RadioButton_sound_mb_ie;
+  TRadioButton RadioButton_sound_mb_ia;
+  TRadioButton RadioButton_sound_mb_beep;
+
+  // "コンテキストメニュー".
+  TCheckBox CheckBox_context_isdecorate;
+  TEdit Edit_context_decorate;
+
+  // "設定モード".
+  TCheckBox CheckBox_isstate;
+  TCheckBox CheckBox_isrelonexe;
+  TCheckBox CheckBox_isshowhint;
+
+ private:
+  void BindHandlers();
+  void SetApplyEnabled(bool enabled);
+  void CheckBox_iswaitClick() { EnableApply(); }
+  void CheckBox_isstateClick();
+  void Close() { FormClose(); }
+  void AddTrayIcon();
+  void RemoveTrayIcon();
+
+  void SettingsToControls(const TGeneralSettings& settings);
+  TGeneralSettings SettingsFromControls() const;
+  // The text put before the context-menu verbs: empty when decoration is off.
+  std::string DecorationText() const;
+  std::string SettingsPath() const;
+
+  TSetupServices services_;
+  ISetupView& view_;
+  std::string exePath_;
+  TExtList extList_{this};
+  TExeList commonList_{this};
+  bool instanceHeld_ = false;
+  bool trayShown_ = false;
+  bool released_ = false;
+};
+
+}  // namespace nuvopick

@@ -1,0 +1,170 @@
+// Start of setup mode: the single-instance check, the settings read into the
+// controls with their corrections, the working lists, and the tree of pages.
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "setup_fixture.h"
+
+namespace nuvopick {
+namespace {
+
+TEST_F(SetupTest, MissingFileShowsEveryDefault) {
+  TForm_setup& f = Start();
+
+  for (const TCheckBox* box : {&f.CheckBox_iswait, &f.CheckBox_isshowhintrel,
+                               &f.CheckBox_isshowhint, &f.CheckBox_context_isdecorate}) {
+    EXPECT_TRUE(box->Checked());
+  }
+  for (const TCheckBox* box :
+       {&f.CheckBox_isnoclickexe, &f.CheckBox_IsExeBySingleClick, &f.CheckBox_isonly1exe,
+        &f.CheckBox_isuseskin, &f.CheckBox_isusesound, &f.CheckBox_isstate,
+        &f.CheckBox_isrelonexe}) {
+    EXPECT_FALSE(box->Checked());
+  }
+  EXPECT_EQ(f.TrackBar_movlen.Position(), 1);
+  EXPECT_EQ(f.TrackBar_waittime.Position(), 100);
+  EXPECT_EQ(f.TrackBar_noclickwait.Position(), 3000);
+  EXPECT_EQ(f.Label_noclickwait.Text(), "3000");
+  EXPECT_EQ(f.Edit_context_decorate.Text(), "■");
+  EXPECT_EQ(f.Panel_aet_noclick.Text(), "一番上");
+  EXPECT_EQ(f.RadioGroup_deact.ItemIndex(), 0);
+  EXPECT_EQ(f.RadioGroup_caip.ItemIndex(), 1);
+  EXPECT_TRUE(f.RadioButton_sound_mb.Checked());
+  EXPECT_FALSE(f.RadioButton_sound_user.Checked());
+  EXPECT_TRUE(f.RadioButton_sound_mb_ok.Checked());
+  EXPECT_EQ(f.Edit_skinpath.Text(), "");
+  EXPECT_EQ(f.ListBox_fontandcolor.Color(), 0xF0FBFF);
+  EXPECT_EQ(f.ListBox_fontandcolor.Font(),
+            (TFont{"ＭＳ Ｐゴシック", 9, kSystemWindowTextColor, 128, false, false, false, false}));
+  EXPECT_EQ(f.ListBoxEx_ext.Count(), 0);
+  EXPECT_EQ(f.All_ListBoxEx_app.Count(), 0);
+  EXPECT_EQ(f.ExtList().Count(), 0);
+  EXPECT_FALSE(ApplyEnabled());
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(startLog, (testing::EventLog{"instance acquire"}));
+}
+
+TEST_F(SetupTest, OutOfRangeValuesAreCorrectedOnLoad) {
+  struct Case {
+    std::string lines;
+    std::string panel;
+    int deact;
+    int caip;
+  };
+  const Case cases[] = {
+      {"AutoExeType_NoClick=5", "選択中", 0, 1},
+      {"AutoExeType_NoClick=-3", "一番上", 0, 1},
+      {"DeactAction=7", "一番上", 0, 1},
+      {"DeactAction=258", "一番上", 2, 1},
+      {"DeactAction=3\r\nCommonAppInsertPos=0", "一番上", 3, 0},
+      {"CommonAppInsertPos=2", "一番上", 0, 0},
+      {"CommonAppInsertPos=-1", "一番上", 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.lines);
+    TForm_setup& f = Start("[]\r\n" + c.lines + "\r\n");
+    EXPECT_EQ(f.Panel_aet_noclick.Text(), c.panel);
+    EXPECT_EQ(f.RadioGroup_deact.ItemIndex(), c.deact);
+    EXPECT_EQ(f.RadioGroup_caip.ItemIndex(), c.caip);
+  }
+}
+
+TEST_F(SetupTest, SoundWordsSelectTheirButtonByExactName) {
+  struct Case {
+    std::string word;
+    TRadioButton TForm_setup::*button;
+  };
+  const Case cases[] = {
+      {"HAND", &TForm_setup::RadioButton_sound_mb_ih},
+      {"QUESTION", &TForm_setup::RadioButton_sound_mb_iq},
+      {"EXCLAMATION", &TForm_setup::RadioButton_sound_mb_ie},
+      {"ASTERISK", &TForm_setup::RadioButton_sound_mb_ia},
+      {"BEEP", &TForm_setup::RadioButton_sound_mb_beep},
+      {"Question", &TForm_setup::RadioButton_sound_mb_ok},
+      {"", &TForm_setup::RadioButton_sound_mb_ok},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.word);
+    TForm_setup& f = Start("[]\r\nSoundMBType=" + c.word + "\r\nIsUsersSound=1\r\n");
+    EXPECT_TRUE(((*form).*c.button).Checked());
+    EXPECT_TRUE(f.RadioButton_sound_user.Checked());
+    EXPECT_FALSE(f.RadioButton_sound_mb.Checked());
+  }
+}
+
+TEST_F(SetupTest, FontAndTrackBarsFromTheFile) {
+  TForm_setup& f = Start(
+      "[]\r\nFont_Name=ＭＳ 明朝\r\nFont_Size=12\r\nFont_Color=255\r\nFont_CharSet=384\r\n"
+      "Font_Style_Italic=1\r\nFont_Style_StrikeOut=5\r\nBackColor=0x000080\r\n"
+      "MoveLen=0x10\r\nWaitTime=5000\r\nNoClickWait=1\r\n");
+  EXPECT_EQ(f.ListBox_fontandcolor.Font(),
+            (TFont{"ＭＳ 明朝", 12, 255, 128, false, true, false, true}));
+  EXPECT_EQ(f.ListBox_fontandcolor.Color(), 0x80);
+  EXPECT_EQ(f.TrackBar_movlen.Position(), 16);
+  EXPECT_EQ(f.Label_movlen.Text(), "16");
+  EXPECT_EQ(f.TrackBar_waittime.Position(), 1000);
+  EXPECT_EQ(f.TrackBar_noclickwait.Position(), 500);
+}
+
+TEST_F(SetupTest, WorkingListsAreFilledAndTheirFirstItemsSelected) {
+  TForm_setup& f = Start(
+      "[]\r\nAllExt=txt|jpg|\r\n"
+      "[txt]\r\nCount=1\r\nName_0=Notepad\r\n"
+      "[jpg]\r\nCount=0\r\n"
+      "[<COMMON>]\r\nCount=2\r\nName_0=Viewer\r\nAppPath_0=C:\\view.exe\r\nName_1=Editor\r\n");
+  EXPECT_EQ(f.ListBoxEx_ext.Items(), (std::vector<std::string>{"txt", "jpg"}));
+  EXPECT_EQ(f.ListBoxEx_ext.ItemIndex(), 0);
+  EXPECT_EQ(f.All_ListBoxEx_app.Items(), (std::vector<std::string>{"Viewer", "Editor"}));
+  EXPECT_EQ(f.All_ListBoxEx_app.ItemIndex(), 0);
+  ASSERT_EQ(f.CommonList().Count(), 2);
+  EXPECT_EQ(f.CommonList().Items(0).AppPath, "C:\\view.exe");
+  // The working copies tell the form about their marks.
+  EXPECT_EQ(f.CommonList().Items(1).Owner, form.get());
+  EXPECT_EQ(f.ExtList().Items(0).Owner, form.get());
+  EXPECT_EQ(f.ExtList().Items(0).Apps.Items(0).Owner, form.get());
+  EXPECT_FALSE(ApplyEnabled());
+}
+
+TEST_F(SetupTest, StartCentresTheWindowAndShowsTheRootPage) {
+  view.screen = {1025, 769};
+  view.window = {600, 424};
+  TForm_setup& f = Start();
+  EXPECT_EQ(f.Position, (TPoint{212, 172}));
+  EXPECT_EQ(f.TV_select.Selected(), 0);
+  EXPECT_EQ(f.PageControl_base.ActivePageIndex(), 0);
+  EXPECT_EQ(f.Caption.Text(), "NuvoPick 設定");
+}
+
+TEST_F(SetupTest, TreeNodesShowTheirPages) {
+  TForm_setup& f = Start();
+  for (int node = 0; node < static_cast<int>(kSetupPages.size()); ++node) {
+    f.TV_select.Select(node);
+    EXPECT_EQ(f.PageControl_base.ActivePageIndex(), node) << kSetupPages[node].Caption;
+  }
+  f.TV_selectChange("一般 ");
+  EXPECT_EQ(f.PageControl_base.ActivePageIndex(), 0);
+  EXPECT_FALSE(f.TV_selectCollapsing());
+}
+
+TEST_F(SetupTest, SecondSetupModeIsRefusedBeforeAnythingIsRead) {
+  instance.heldElsewhere = true;
+  TForm_setup& f =
+      Start("[]\r\nIsState=1\r\nIsRelOnExe=1\r\nAllExt=txt|\r\n[txt]\r\nrlmdExe=1\r\n");
+
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0],
+            (TMessageRequest{"NuvoPickを設定モードで二重起動することはできません", "警告",
+                             TMessageButtons::Ok, TMessageIcon::Warning, false}));
+  EXPECT_EQ(startLog, (testing::EventLog{"instance refused", "end"}));
+  EXPECT_FALSE(f.CheckBox_isstate.Checked());
+  EXPECT_EQ(f.ExtList().Count(), 0);
+  EXPECT_EQ(store.DumpAll(), "");
+
+  // Its end gives back nothing it never took.
+  f.FormDestroy();
+  EXPECT_TRUE(log.empty());
+}
+
+}  // namespace
+}  // namespace nuvopick
