@@ -157,7 +157,7 @@ std::optional<TComposedSkin> ComposeSkin(const TSkinSettings& skin, std::int32_t
   const auto lh = static_cast<std::int32_t>(listHeight);
   composed.Layout.FrameSize = TSize{fw, fh};
   composed.Layout.ListRect = TRect{marginLeft, marginTop, marginLeft + lw, marginTop + lh};
-  composed.Layout.ItemHeight = itemHeight;
+  composed.Layout.ItemHeight = std::max(itemHeight, 0);
 
   // The frame starts in the transparent colour, so that the pixels no image covers
   // (beside an edge narrower or lower than its margin) are cut out of the window.
