@@ -38,16 +38,29 @@ TEST(Region, TheOutlineHoldsExactlyTheVisiblePixels) {
   }
 }
 
-TEST(Region, OneStepGivesTheSameRegionAsOneRectangleARun) {
-  const TPixelImage image = Frame();
-  TRegion byRuns;
-  byRuns.SetCombineMode(TCombineMode::Or);
-  for (const TRect& run : RegionRuns(image, kTrans)) {
-    byRuns.AddRect(run.Left, run.Top, run.Right, run.Bottom);
+// Transparent cells of Cell pixels in a board: many runs, more than one slice of
+// region data.
+TPixelImage Checkerboard(int width, int height, int cell) {
+  TPixelImage image(width, height, {0x30, 0x60, 0x90});
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      if ((x / cell + y / cell) % 2 == 0) image.SetPixel(x, y, kTrans);
+    }
   }
-  TRegion oneStep;
-  oneStep.RegionFromBitmap(image, kTrans);
-  EXPECT_TRUE(EqualRgn(byRuns.Handle(), oneStep.Handle()));
+  return image;
+}
+
+TEST(Region, RegionDataGivesTheSameRegionAsOneRectangleARun) {
+  for (const TPixelImage& image : {Frame(), Checkerboard(300, 200, 3)}) {
+    TRegion byRuns;
+    byRuns.SetCombineMode(TCombineMode::Or);
+    for (const TRect& run : RegionRuns(image, kTrans)) {
+      byRuns.AddRect(run.Left, run.Top, run.Right, run.Bottom);
+    }
+    TRegion fromData;
+    fromData.RegionFromBitmap(image, kTrans);
+    EXPECT_TRUE(EqualRgn(byRuns.Handle(), fromData.Handle())) << image.Width();
+  }
 }
 
 TEST(Region, CombineModes) {

@@ -32,8 +32,8 @@ class TRegion {
   // Hands the region to the window, which owns it from then on.
   bool ApplyToWindow(HWND window, bool redraw);
 
-  // The visible pixels of Image (those not TransColor), built in one step from
-  // their horizontal runs, band by band.
+  // The visible pixels of Image (those not TransColor), built from their
+  // horizontal runs as region data rather than one rectangle region per run.
   void RegionFromBitmap(const TPixelImage& image, TRgb transColor);
 
  private:
@@ -42,7 +42,8 @@ class TRegion {
   HRGN region_ = nullptr;
 };
 
-// A region made of Rects given in banded order (as RegionRuns gives them).
+// A region made of Rects given in banded order (as RegionRuns gives them), in
+// time close to linear in their number.
 HRGN RegionFromBands(const std::vector<TRect>& rects, TSize bounds);
 
 }  // namespace nuvopick::win
