@@ -24,15 +24,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   TForm_main formMain(RunningExePath(), firstArgument);
   formMain.Create();
 
-  std::unique_ptr<TForm_setup> formSetup;
+  std::unique_ptr<win::TForm_setup> formSetup;
   std::unique_ptr<TForm_icondlg> formIcondlg;
   if (firstArgument.empty()) {
     InitCommonControlsOnce();
-    formSetup = std::make_unique<TForm_setup>();
+    formSetup = std::make_unique<win::TForm_setup>(RunningExePath());
     formSetup->Create();
     formIcondlg = std::make_unique<TForm_icondlg>();
     formIcondlg->Create();
-    ShowWindow(formSetup->Handle(), SW_SHOWNORMAL);
+    // A second setup mode has already been refused and is ending.
+    if (!Application().Terminated()) ShowWindow(formSetup->Handle(), SW_SHOWNORMAL);
   }
 
   Application().Run();

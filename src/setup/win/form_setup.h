@@ -1,16 +1,123 @@
-// The setup window. For now its frame only: the pages come later.
+// The setup window: the real controls of every page over the portable setup
+// form. It copies the form's control models onto the controls, turns clicks,
+// keys and the shell's tray messages into the form's handlers, and carries out
+// what the form asks of the window and the application.
 #pragma once
 
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "platform/win/form.h"
+#include "platform/win/gdi_owners.h"
+#include "platform/win/win_class_store.h"
+#include "platform/win/win_file_system.h"
+#include "platform/win/win_setup_services.h"
+#include "setup/form_setup.h"
 
 namespace nuvopick::win {
 
-class TForm_setup : public TForm {
+class TForm_setup : public TForm, private ISetupView {
  public:
+  explicit TForm_setup(std::string exePath);
+  ~TForm_setup() override;
+
   bool Create();
 
  protected:
+  void FormCreate() override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  // A child control and the page it sits on (-1: on every page).
+  struct TChild {
+    HWND Handle;
+    int Page;
+  };
+
+  // ISetupView
+  TSize ScreenSize() override;
+  TSize WindowSize() override;
+  void EndApplication() override;
+  void MinimizeApplication() override;
+  void RestoreApplication() override;
+  void ShowTaskbarButton(bool visible) override;
+  void BringToForeground() override;
+  void PopupTrayMenu() override;
+  void ShowExtIcon(const std::string& iconFile, std::int32_t iconIndex) override;
+  void RepaintLists() override;
+
+  // Building the pages.
+  HWND AddChild(const char* className, const std::string& text, DWORD style, int page, int x, int y,
+                int width, int height, int id = 0, HFONT font = nullptr);
+  HWND AddLabel(const std::string& text, int page, int x, int y, int width, int height = 14);
+  HWND AddButton(nuvopick::TButton& model, int page, int x, int y, int width, int height);
+  int CheckBoxLines(const std::string& caption, int width);
+  HWND AddCheckBox(nuvopick::TCheckBox& model, const std::string& caption, int page, int x, int y,
+                   int width);
+  HWND AddRadioButton(nuvopick::TRadioButton& model, const std::string& caption, int page, int x,
+                      int y, int width);
+  void AddRadioGroup(nuvopick::TRadioGroup& model, const std::string& caption, int page, int x,
+                     int y, int width);
+  HWND AddEdit(nuvopick::TEdit& model, int page, int x, int y, int width);
+  void AddTrackRow(nuvopick::TTrackBar& model, nuvopick::TCaption& value, const std::string& name,
+                   const std::string& unit, int page, int y, int frequency);
+  HWND AddList(nuvopick::TListBoxEx& model, int page, int x, int y, int width, int height);
+  void AddHeading(int page, const std::string& text);
+  void BuildFrame();
+  void BuildTree();
+  void BuildPages();
+  void BuildGeneralPage();
+  void BuildAppearancePage();
+  void BuildMenuPage();
+  void BuildSetupModePage();
+  void BindWindowModels();
+  void ShowPage(int page);
+  void MirrorSampleList();
+
+  // Runs a handler of the form with its error display; the window's own
+  // copying of the models onto the controls is not input.
+  void Run(const std::function<void()>& command);
+  void Command(int id, int code, HWND control);
+  LRESULT Notify(const NMHDR& header);
+  void MeasureTrayTitle(MEASUREITEMSTRUCT& item);
+  void DrawTrayTitle(const DRAWITEMSTRUCT& item);
+  LRESULT ColorStatic(HDC dc, HWND control);
+  LRESULT ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+
+  TWinFileSystem files_;
+  TWinClassStore classStore_;
+  TWinMessageBox messages_;
+  TWinSingleInstanceLock instance_;
+  TWinTrayIcon tray_;
+  TWinShellNotice notice_;
+  nuvopick::TForm_setup form_;
+
+  TFont font_;
+  TFont boldFont_;
+  TFont sampleFont_;
+  TBrush sampleBrush_;
+  COLORREF sampleText_ = 0;
+  TBrush panelBrush_;
+  TIcon extIcon_;
+  HMENU trayMenu_ = nullptr;
+  UINT taskBarCreated_ = 0;
+  bool minimized_ = false;
+  bool mirroring_ = false;
+  int nextId_ = 1000;
+
+  std::vector<TChild> children_;
+  std::vector<std::pair<int, std::function<void(int code, HWND control)>>> commands_;
+  HWND tree_ = nullptr;
+  HWND focus_ = nullptr;
+  std::vector<void*> treeItems_;
+  HWND panel_ = nullptr;
+  HWND sampleList_ = nullptr;
+  std::vector<std::pair<HWND, nuvopick::TTrackBar*>> trackModels_;
+  std::vector<HWND> lists_;
+  WNDPROC panelProc_ = nullptr;
 };
 
 }  // namespace nuvopick::win

@@ -1,0 +1,103 @@
+#include "platform/win/win_setup_services.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "platform/win/lazy_library.h"
+
+namespace nuvopick::win {
+namespace {
+
+// The first layout of the tray record, which every shell understands.
+constexpr DWORD kNotifyIconDataSize = NOTIFYICONDATAA_V1_SIZE;
+constexpr UINT kTrayIconId = 1;
+constexpr UINT kTrayFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+constexpr char kTrayTip[] = "NuvoPick";
+
+constexpr LONG kAssocChanged = 0x08000000;  // SHCNE_ASSOCCHANGED
+constexpr UINT kFlush = 0x1000;             // SHCNF_FLUSH
+
+using TShellNotifyIcon = BOOL WINAPI(DWORD, NOTIFYICONDATAA*);
+using TChangeNotify = void WINAPI(LONG, UINT, const void*, const void*);
+
+}  // namespace
+
+TWinSingleInstanceLock::~TWinSingleInstanceLock() {
+  if (mutex_ != nullptr) CloseHandle(mutex_);
+}
+
+bool TWinSingleInstanceLock::Acquire() {
+  if (HANDLE other = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, kSetupModeInstanceName)) {
+    CloseHandle(other);
+    return false;
+  }
+  mutex_ = CreateMutexA(nullptr, FALSE, kSetupModeInstanceName);
+  return true;
+}
+
+void TWinSingleInstanceLock::Release() {
+  // The handle stays open, and the name taken, until the process ends.
+  if (mutex_ != nullptr) ReleaseMutex(mutex_);
+}
+
+TMessageResult TWinMessageBox::Show(const TMessageRequest& request) {
+  UINT type = request.Buttons == TMessageButtons::YesNoCancel ? MB_YESNOCANCEL : MB_OK;
+  switch (request.Icon) {
+    case TMessageIcon::Warning:
+      type |= MB_ICONWARNING;
+      break;
+    case TMessageIcon::Error:
+      type |= MB_ICONERROR;
+      break;
+    case TMessageIcon::Question:
+      type |= MB_ICONQUESTION;
+      break;
+    case TMessageIcon::None:
+      break;
+  }
+  HWND owner = request.Owned ? owner_ : nullptr;
+  if (owner == nullptr) type |= MB_TASKMODAL;
+  switch (MessageBoxA(owner, request.Text.c_str(), request.Caption.c_str(), type)) {
+    case IDYES:
+      return TMessageResult::Yes;
+    case IDNO:
+      return TMessageResult::No;
+    case IDCANCEL:
+      return request.Buttons == TMessageButtons::Ok ? TMessageResult::Ok : TMessageResult::Cancel;
+    default:
+      return TMessageResult::Ok;
+  }
+}
+
+void TWinTrayIcon::Add() {
+  auto* notify = LazyFunction<TShellNotifyIcon>("shell32.dll", "Shell_NotifyIconA");
+  if (notify == nullptr) return;
+  NOTIFYICONDATAA data{};
+  data.cbSize = kNotifyIconDataSize;
+  data.hWnd = window_;
+  data.uID = kTrayIconId;
+  data.uFlags = kTrayFlags;
+  data.uCallbackMessage = kCallbackMessage;
+  data.hIcon = icon_;
+  std::strncpy(data.szTip, kTrayTip, 63);
+  notify(NIM_ADD, &data);
+}
+
+void TWinTrayIcon::Remove() {
+  auto* notify = LazyFunction<TShellNotifyIcon>("shell32.dll", "Shell_NotifyIconA");
+  if (notify == nullptr) return;
+  NOTIFYICONDATAA data{};
+  data.cbSize = kNotifyIconDataSize;
+  data.hWnd = window_;
+  data.uID = kTrayIconId;
+  notify(NIM_DELETE, &data);
+}
+
+void TWinShellNotice::AssociationsChanged() {
+  if (auto* notify = LazyFunction<TChangeNotify>("shell32.dll", "SHChangeNotify")) {
+    notify(kAssocChanged, kFlush, nullptr, nullptr);
+  }
+}
+
+}  // namespace nuvopick::win

@@ -1,0 +1,275 @@
+// The setup window of the real NuvoPick.exe: one setup mode at a time, the tree
+// and its pages, OK and Cancel with the settings file, the associations that
+// exist only while setup mode runs, and resident mode with its tray menu.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "nuvopick_run.h"
+#include "platform/win/win_class_store.h"
+#include "platform/win/win_file_system.h"
+#include "shell/registry_association.h"
+#include "support/win/screenshot.h"
+
+namespace nuvopick::testing {
+namespace {
+
+constexpr DWORD kTimeout = 15000;
+constexpr UINT kWmTrayNotify = 0x8069;
+constexpr LPARAM kRightButtonDown = 0x204;
+
+struct TChildSearch {
+  const char* className;
+  std::string text;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchChild(HWND child, LPARAM param) {
+  auto* search = reinterpret_cast<TChildSearch*>(param);
+  char className[64] = {};
+  GetClassNameA(child, className, sizeof className);
+  if (lstrcmpiA(className, search->className) == 0 && WindowText(child) == search->text) {
+    search->found = child;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// The child control of Window with the class and text given, or nullptr.
+HWND Child(HWND window, const char* className, const std::string& text) {
+  TChildSearch search{className, text};
+  EnumChildWindows(window, &MatchChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The tree's nodes in the order they are shown (all of them are expanded).
+std::vector<HTREEITEM> TreeNodes(HWND tree) {
+  std::vector<HTREEITEM> nodes;
+  auto item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+  while (item != nullptr) {
+    nodes.push_back(item);
+    item = reinterpret_cast<HTREEITEM>(
+        SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, reinterpret_cast<LPARAM>(item)));
+  }
+  return nodes;
+}
+
+// A visible window of the process with the class, once there is one.
+HWND WaitForWindow(TProcess& process, const char* className, DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  do {
+    for (HWND window : process.Windows(className)) {
+      if (IsWindowVisible(window)) return window;
+    }
+    Sleep(30);
+  } while (GetTickCount() - start < milliseconds);
+  return nullptr;
+}
+
+void TypeKey(WORD key) {
+  INPUT inputs[2] = {};
+  for (INPUT& input : inputs) {
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+  }
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
+// What OK writes for settings that are all at their defaults and no extension.
+std::string DefaultSettingsFile(const std::string& exePath) {
+  return "[]\r\nAllExt=\r\nIsWait=1\r\nMoveLen=1\r\nWaitTime=100\r\nIsNoClickExe=0\r\n"
+         "NoClickWait=3000\r\nIsExeBySingleClick=0\r\nIsOnly1Exe=0\r\nIsShowHintRel=1\r\n"
+         "IsState=0\r\nIsRelOnExe=0\r\nIsShowHint=1\r\nIsUseSkin=0\r\nSkinPath=\r\n"
+         "BackColor=15793151\r\nContext_IsDecorate=1\r\nContext_DecorateText=■\r\n"
+         "AutoExeType_NoClick=0\r\nIsUseSound=0\r\nIsUsersSound=0\r\nUserSoundPath=\r\n"
+         "SoundMBType=OK\r\nDeactAction=0\r\nCommonAppInsertPos=1\r\n"
+         "Font_Name=ＭＳ Ｐゴシック\r\nFont_Size=9\r\nFont_Color=-2147483640\r\n"
+         "Font_CharSet=128\r\nFont_Style_Bold=0\r\nFont_Style_Italic=0\r\n"
+         "Font_Style_UnderLine=0\r\nFont_Style_StrikeOut=0\r\nAppPath=" +
+         exePath +
+         "\r\n\r\n"
+         "[<COMMON>]\r\nCount=0\r\nIconPath=\r\nIconIndex=0\r\nrlmdExe=0\r\n"
+         "rlmdContextMenu=0\r\n\r\n";
+}
+
+bool KeyExists(const std::string& name) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    return false;
+  }
+  RegCloseKey(key);
+  return true;
+}
+
+TEST(SetupWindow, OpensCentredOnTheRootPageAndTheTreeShowsEachPage) {
+  TNuvoPickRun run("setup-pages");
+  TProcess& process = run.Start("");
+  HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
+  ASSERT_NE(setup, nullptr);
+
+  RECT rect{};
+  GetWindowRect(setup, &rect);
+  EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2);
+  EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2);
+  // Nothing changed yet: no apply, no reload.
+  EXPECT_FALSE(IsWindowEnabled(Child(setup, "Button", "保存/適用")));
+  EXPECT_FALSE(IsWindowEnabled(Child(setup, "Button", "全て戻す")));
+  EXPECT_TRUE(IsWindowEnabled(Child(setup, "Button", "OK")));
+  EXPECT_TRUE(IsWindowEnabled(Child(setup, "Button", "Cancel")));
+
+  // A control that only its own page shows, per node in the tree's order.
+  const struct {
+    const char* className;
+    const char* text;
+  } marks[] = {
+      {"Static", "左のツリーから設定項目を選択してください"},
+      {"Static", "「拡張子別」または「全拡張子共通」を選択してください"},
+      {"Static", "拡張子"},
+      {"Static", "全拡張子共通のアプリケーション"},
+      {"Static", "「一般」または「外観・サウンド」を選択してください"},
+      {"Button", "シングルクリックで実行する"},
+      {"Button", "スキンを使用する"},
+      {"Button", "メニューの文字の前に装飾を入れる"},
+      {"Button", "常駐する"},
+  };
+  HWND tree = FindWindowExA(setup, nullptr, WC_TREEVIEWA, nullptr);
+  ASSERT_NE(tree, nullptr);
+  const std::vector<HTREEITEM> nodes = TreeNodes(tree);
+  ASSERT_EQ(nodes.size(), std::size(marks));
+  EXPECT_EQ(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0),
+            reinterpret_cast<LRESULT>(nodes[0]));
+
+  for (std::size_t page = 0; page < nodes.size(); ++page) {
+    if (page > 0) {
+      SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(nodes[page]));
+    }
+    for (std::size_t other = 0; other < nodes.size(); ++other) {
+      HWND mark = Child(setup, marks[other].className, marks[other].text);
+      ASSERT_NE(mark, nullptr) << marks[other].text;
+      EXPECT_EQ(IsWindowVisible(mark) != FALSE, other == page)
+          << "page " << page << ": " << marks[other].text;
+    }
+    UpdateWindow(setup);
+    Sleep(100);
+    SaveScreenshot("setup-page-" + std::to_string(page));
+  }
+
+  // The tree stays expanded: the keys that collapse a node are refused.
+  SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(nodes[0]));
+  for (WPARAM key : {VK_LEFT, VK_SUBTRACT}) {
+    SendMessageA(tree, WM_KEYDOWN, key, 0);
+    EXPECT_EQ(TreeNodes(tree).size(), nodes.size()) << "key " << key;
+  }
+
+  PostMessageA(setup, WM_CLOSE, 0, 0);
+  EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
+}
+
+TEST(SetupWindow, ASecondSetupModeIsRefusedWhileTheFirstRunsOn) {
+  TNuvoPickRun first("setup-first");
+  TProcess& running = first.Start("");
+  HWND setup = running.WaitForVisibleWindow("TForm_setup", kTimeout);
+  ASSERT_NE(setup, nullptr);
+
+  TNuvoPickRun second("setup-second");
+  TProcess& refused = second.Start("");
+  HWND box = WaitForWindow(refused, "#32770", kTimeout);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(WindowText(box), "警告");
+  EXPECT_NE(Child(box, "Static", "NuvoPickを設定モードで二重起動することはできません"), nullptr);
+  EXPECT_TRUE(refused.Windows("TForm_setup").empty() ||
+              !IsWindowVisible(refused.Windows("TForm_setup")[0]));
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(refused.WaitForExit(kTimeout), 0u);
+
+  EXPECT_EQ(running.WaitForExit(300), static_cast<DWORD>(STILL_ACTIVE));
+  EXPECT_TRUE(IsWindowVisible(setup));
+  PostMessageA(setup, WM_CLOSE, 0, 0);
+  EXPECT_EQ(running.WaitForExit(kTimeout), 0u);
+}
+
+TEST(SetupWindow, OkRewritesTheSettingsFileAndCancelLeavesItAlone) {
+  {
+    TNuvoPickRun run("setup-ok");
+    // A key the program does not know is dropped by the rewrite.
+    WriteFileText(run.SettingsPath(), "[]\r\nStray=1\r\n");
+    TProcess& process = run.Start("");
+    HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
+    ASSERT_NE(setup, nullptr);
+    PostMessageA(Child(setup, "Button", "OK"), BM_CLICK, 0, 0);
+    EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
+    EXPECT_EQ(ReadFileText(run.SettingsPath()), DefaultSettingsFile(run.ExePath()));
+  }
+  {
+    TNuvoPickRun run("setup-cancel");
+    const std::string settings = "[]\r\nStray=1\r\nIsWait=0\r\n";
+    WriteFileText(run.SettingsPath(), settings);
+    TProcess& process = run.Start("");
+    HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
+    ASSERT_NE(setup, nullptr);
+    PostMessageA(Child(setup, "Button", "Cancel"), BM_CLICK, 0, 0);
+    EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
+    EXPECT_EQ(ReadFileText(run.SettingsPath()), settings);
+  }
+}
+
+TEST(SetupWindow, SavedAssociationsExistOnlyWhileSetupModeRuns) {
+  TNuvoPickRun run("setup-relonexe");
+  const std::string ext = "nps" + std::to_string(GetCurrentProcessId());
+  win::TWinClassStore store;
+  win::TWinFileSystem files;
+  TRegistryAssociation association{{store, files, run.ExePath()}};
+  ASSERT_FALSE(KeyExists("." + ext));
+  WriteFileText(run.SettingsPath(), "[]\r\nIsRelOnExe=1\r\nAllExt=" + ext + "|\r\n[" + ext +
+                                        "]\r\nCount=0\r\nrlmdExe=1\r\n");
+
+  TProcess& process = run.Start("");
+  HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
+  ASSERT_NE(setup, nullptr);
+  EXPECT_TRUE(KeyExists("." + ext));
+  TExtInfo record;
+  record.Name = ext;
+  EXPECT_TRUE(record.GetRegState(store).Contains(rlmdExe));
+
+  PostMessageA(Child(setup, "Button", "Cancel"), BM_CLICK, 0, 0);
+  EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
+  EXPECT_FALSE(KeyExists("." + ext));
+  EXPECT_TRUE(record.GetRegState(store).Empty());
+  association.Unregister(record);  // in case the program left anything behind
+}
+
+TEST(SetupWindow, ResidentModeClosesToTheTrayAndItsMenuEndsIt) {
+  TNuvoPickRun run("setup-resident");
+  WriteFileText(run.SettingsPath(), "[]\r\nIsState=1\r\n");
+  TProcess& process = run.Start("");
+  HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
+  ASSERT_NE(setup, nullptr);
+  // Only the tray menu leaves a resident setup mode.
+  EXPECT_FALSE(IsWindowEnabled(Child(setup, "Button", "OK")));
+  EXPECT_FALSE(IsWindowEnabled(Child(setup, "Button", "Cancel")));
+
+  PostMessageA(setup, WM_CLOSE, 0, 0);
+  EXPECT_EQ(process.WaitForExit(500), static_cast<DWORD>(STILL_ACTIVE));
+  EXPECT_FALSE(IsWindowVisible(setup));
+
+  SetCursorPos(400, 300);
+  PostMessageA(setup, kWmTrayNotify, 1, kRightButtonDown);
+  HWND menu = WaitForWindow(process, "#32768", kTimeout);
+  ASSERT_NE(menu, nullptr);
+  Sleep(200);
+  SaveScreenshot("setup-tray-menu");
+
+  // From the bottom: "キャンセル", then "終了".
+  TypeKey(VK_UP);
+  TypeKey(VK_UP);
+  TypeKey(VK_RETURN);
+  EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
+}
+
+}  // namespace
+}  // namespace nuvopick::testing
