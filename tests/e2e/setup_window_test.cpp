@@ -25,6 +25,7 @@ constexpr LPARAM kRightButtonDown = 0x204;
 struct TChildSearch {
   const char* className;
   std::string text;
+  bool visibleOnly = false;
   HWND found = nullptr;
 };
 
@@ -32,16 +33,19 @@ BOOL CALLBACK MatchChild(HWND child, LPARAM param) {
   auto* search = reinterpret_cast<TChildSearch*>(param);
   char className[64] = {};
   GetClassNameA(child, className, sizeof className);
-  if (lstrcmpiA(className, search->className) == 0 && WindowText(child) == search->text) {
+  if (lstrcmpiA(className, search->className) == 0 && WindowText(child) == search->text &&
+      (!search->visibleOnly || IsWindowVisible(child))) {
     search->found = child;
     return FALSE;
   }
   return TRUE;
 }
 
-// The child control of Window with the class and text given, or nullptr.
-HWND Child(HWND window, const char* className, const std::string& text) {
-  TChildSearch search{className, text};
+// The child control of Window with the class and text given, or nullptr. An
+// edit box of another process keeps its text to itself: it is found by its
+// class and an empty text.
+HWND Child(HWND window, const char* className, const std::string& text, bool visibleOnly = false) {
+  TChildSearch search{className, text, visibleOnly};
   EnumChildWindows(window, &MatchChild, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
@@ -166,6 +170,69 @@ TEST(SetupWindow, OpensCentredOnTheRootPageAndTheTreeShowsEachPage) {
     EXPECT_EQ(TreeNodes(tree).size(), nodes.size()) << "key " << key;
   }
 
+  PostMessageA(setup, WM_CLOSE, 0, 0);
+  EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
+}
+
+// Polls until the window's enabled state is Enabled.
+bool WaitForEnabled(HWND window, bool enabled, DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  while ((IsWindowEnabled(window) != FALSE) != enabled) {
+    if (GetTickCount() - start > milliseconds) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+TEST(SetupWindow, WhatTheUserChangesMarksAChangeAndApplyWritesIt) {
+  TNuvoPickRun run("setup-input");
+  TProcess& process = run.Start("");
+  HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
+  ASSERT_NE(setup, nullptr);
+  HWND tree = FindWindowExA(setup, nullptr, WC_TREEVIEWA, nullptr);
+  const std::vector<HTREEITEM> nodes = TreeNodes(tree);
+  ASSERT_EQ(nodes.size(), 9u);
+  HWND apply = Child(setup, "Button", "保存/適用");
+  HWND reload = Child(setup, "Button", "全て戻す");
+
+  // Each change on its page, then the line that apply writes for it.
+  const struct {
+    std::size_t page;
+    const char* className;
+    const char* text;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    const char* written;
+  } changes[] = {
+      {5, "Button", "シングルクリックで実行する", BM_CLICK, 0, 0, "IsExeBySingleClick=1\r\n"},
+      {5, "Button", "何もせず修了する", BM_CLICK, 0, 0, "DeactAction=1\r\n"},
+      {5, "Static", "一番上", WM_LBUTTONDOWN, MK_LBUTTON, 0, "AutoExeType_NoClick=1\r\n"},
+      {5, TRACKBAR_CLASSA, "", WM_KEYDOWN, VK_RIGHT, 0, "MoveLen=6\r\n"},
+      {6, "Button", "ビープ", BM_CLICK, 0, 0, "SoundMBType=BEEP\r\n"},
+      {7, "Edit", "", WM_SETTEXT, 0, reinterpret_cast<LPARAM>("★"), "Context_DecorateText=★\r\n"},
+      {8, "Button", "ヒントを表示する", BM_CLICK, 0, 0, "IsShowHint=0\r\n"},
+  };
+  // Each change alone marks unsaved changes; apply writes it and clears the mark.
+  for (const auto& change : changes) {
+    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(nodes[change.page]));
+    HWND control = Child(setup, change.className, change.text, true);
+    ASSERT_NE(control, nullptr) << change.written;
+    ASSERT_FALSE(IsWindowEnabled(apply)) << change.written;
+    SendMessageA(control, change.message, change.wParam, change.lParam);
+    EXPECT_TRUE(WaitForEnabled(apply, true, kTimeout)) << change.written;
+    EXPECT_TRUE(IsWindowEnabled(reload)) << change.written;
+    if (change.message == WM_KEYDOWN) {
+      // The slider's position shows beside it.
+      EXPECT_NE(Child(setup, "Static", "6"), nullptr);
+    }
+
+    PostMessageA(apply, BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitForEnabled(apply, false, kTimeout)) << change.written;
+    EXPECT_FALSE(IsWindowEnabled(reload)) << change.written;
+    EXPECT_NE(ReadFileText(run.SettingsPath()).find(change.written), std::string::npos)
+        << change.written;
+  }
   PostMessageA(setup, WM_CLOSE, 0, 0);
   EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
 }

@@ -382,9 +382,9 @@ void TForm_setup::BuildGeneralPage() {
               kPageLeft, y, kPageWidth);
   y += kRowHeight + 2;
   AddTrackRow(form_.TrackBar_movlen, form_.Label_movlen, "距離", "ドット", page, y, 10);
-  y += 28;
+  y += 26;
   AddTrackRow(form_.TrackBar_waittime, form_.Label_waittime, "待ち時間", "ミリ秒", page, y, 100);
-  y += 32;
+  y += 28;
 
   // One line whatever the font: the switch has to lie over the gap.
   HWND noClick = AddCheckBox(form_.CheckBox_isnoclickexe, "", page, kPageLeft, y,
@@ -405,7 +405,7 @@ void TForm_setup::BuildGeneralPage() {
   y += kRowHeight + 2;
   AddTrackRow(form_.TrackBar_noclickwait, form_.Label_noclickwait, "待ち時間", "ミリ秒", page, y,
               500);
-  y += 32;
+  y += 28;
 
   AddCheckBox(form_.CheckBox_IsExeBySingleClick, "シングルクリックで実行する", page, kPageLeft, y,
               kPageWidth);
@@ -416,7 +416,7 @@ void TForm_setup::BuildGeneralPage() {
   y += CheckBoxLines(only1, kPageWidth) * (kRowHeight + 2);
   AddCheckBox(form_.CheckBox_isshowhintrel, "開くファイルのパスをヒントとして表示する", page,
               kPageLeft, y, kPageWidth);
-  y += kRowHeight + 8;
+  y += kRowHeight + 6;
 
   constexpr int kDeactWidth = 258;
   AddRadioGroup(form_.RadioGroup_deact, "フォーカスが外れた時の動作", page, kPageLeft, y,
