@@ -20,6 +20,7 @@ namespace {
 
 constexpr DWORD kTimeout = 15000;
 constexpr UINT kWmTrayNotify = 0x8069;
+constexpr LPARAM kLeftButtonDown = 0x201;
 constexpr LPARAM kRightButtonDown = 0x204;
 
 struct TChildSearch {
@@ -286,28 +287,36 @@ TEST(SetupWindow, OkRewritesTheSettingsFileAndCancelLeavesItAlone) {
 }
 
 TEST(SetupWindow, SavedAssociationsExistOnlyWhileSetupModeRuns) {
-  TNuvoPickRun run("setup-relonexe");
-  const std::string ext = "nps" + std::to_string(GetCurrentProcessId());
-  win::TWinClassStore store;
-  win::TWinFileSystem files;
-  TRegistryAssociation association{{store, files, run.ExePath()}};
-  ASSERT_FALSE(KeyExists("." + ext));
-  WriteFileText(run.SettingsPath(), "[]\r\nIsRelOnExe=1\r\nAllExt=" + ext + "|\r\n[" + ext +
-                                        "]\r\nCount=0\r\nrlmdExe=1\r\n");
+  // Setup mode ends by its Cancel button, or the user logs off while it runs.
+  for (const bool logOff : {false, true}) {
+    TNuvoPickRun run("setup-relonexe");
+    const std::string ext = "nps" + std::to_string(GetCurrentProcessId());
+    win::TWinClassStore store;
+    win::TWinFileSystem files;
+    TRegistryAssociation association{{store, files, run.ExePath()}};
+    TExtInfo record;
+    record.Name = ext;
+    ASSERT_FALSE(KeyExists("." + ext));
+    WriteFileText(run.SettingsPath(), "[]\r\nIsRelOnExe=1\r\nAllExt=" + ext + "|\r\n[" + ext +
+                                          "]\r\nCount=0\r\nrlmdExe=1\r\n");
 
-  TProcess& process = run.Start("");
-  HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
-  ASSERT_NE(setup, nullptr);
-  EXPECT_TRUE(KeyExists("." + ext));
-  TExtInfo record;
-  record.Name = ext;
-  EXPECT_TRUE(record.GetRegState(store).Contains(rlmdExe));
+    TProcess& process = run.Start("");
+    HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
+    ASSERT_NE(setup, nullptr);
+    EXPECT_TRUE(record.GetRegState(store).Contains(rlmdExe)) << logOff;
 
-  PostMessageA(Child(setup, "Button", "Cancel"), BM_CLICK, 0, 0);
-  EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
-  EXPECT_FALSE(KeyExists("." + ext));
-  EXPECT_TRUE(record.GetRegState(store).Empty());
-  association.Unregister(record);  // in case the program left anything behind
+    if (logOff) {
+      SendMessageA(setup, WM_ENDSESSION, TRUE, 0);
+      EXPECT_FALSE(KeyExists("." + ext));
+      PostMessageA(setup, WM_CLOSE, 0, 0);
+    } else {
+      PostMessageA(Child(setup, "Button", "Cancel"), BM_CLICK, 0, 0);
+    }
+    EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
+    EXPECT_FALSE(KeyExists("." + ext)) << logOff;
+    EXPECT_TRUE(record.GetRegState(store).Empty()) << logOff;
+    association.Unregister(record);  // in case the program left anything behind
+  }
 }
 
 TEST(SetupWindow, ResidentModeClosesToTheTrayAndItsMenuEndsIt) {
@@ -320,9 +329,17 @@ TEST(SetupWindow, ResidentModeClosesToTheTrayAndItsMenuEndsIt) {
   EXPECT_FALSE(IsWindowEnabled(Child(setup, "Button", "OK")));
   EXPECT_FALSE(IsWindowEnabled(Child(setup, "Button", "Cancel")));
 
-  PostMessageA(setup, WM_CLOSE, 0, 0);
-  EXPECT_EQ(process.WaitForExit(500), static_cast<DWORD>(STILL_ACTIVE));
-  EXPECT_FALSE(IsWindowVisible(setup));
+  // Closing keeps it running, out of sight; a left click on the icon brings it back.
+  for (int round = 0; round < 2; ++round) {
+    PostMessageA(setup, WM_CLOSE, 0, 0);
+    EXPECT_EQ(process.WaitForExit(500), static_cast<DWORD>(STILL_ACTIVE));
+    EXPECT_FALSE(IsWindowVisible(setup));
+    if (round == 0) {
+      PostMessageA(setup, kWmTrayNotify, 1, kLeftButtonDown);
+      EXPECT_EQ(process.WaitForVisibleWindow("TForm_setup", kTimeout), setup);
+      EXPECT_FALSE(IsIconic(setup));
+    }
+  }
 
   SetCursorPos(400, 300);
   PostMessageA(setup, kWmTrayNotify, 1, kRightButtonDown);
