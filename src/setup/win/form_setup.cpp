@@ -697,19 +697,20 @@ LRESULT TForm_setup::ColorStatic(HDC dc, HWND control) {
 }
 
 LRESULT TForm_setup::ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  // The auto-run switch: every button press turns it.
+  // The auto-run switch: every button press turns it, the second of a quick
+  // pair of clicks too.
   switch (message) {
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
       Run([this] { form_.Panel_aet_noclickMouseDown(TSwitchButton::Left); });
       return 0;
     case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
       Run([this] { form_.Panel_aet_noclickMouseDown(TSwitchButton::Right); });
       return 0;
     case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
       Run([this] { form_.Panel_aet_noclickMouseDown(TSwitchButton::Other); });
-      return 0;
-    case WM_LBUTTONDBLCLK:
-      Run([this] { form_.Panel_aet_noclickMouseDown(TSwitchButton::Left); });
       return 0;
     default:
       break;
