@@ -221,8 +221,9 @@ TEST(SetupWindow, WhatTheUserChangesMarksAChangeAndApplyWritesIt) {
     ASSERT_NE(control, nullptr) << change.written;
     ASSERT_FALSE(IsWindowEnabled(apply)) << change.written;
     SendMessageA(control, change.message, change.wParam, change.lParam);
+    // The two buttons change together, one just after the other.
     EXPECT_TRUE(WaitForEnabled(apply, true, kTimeout)) << change.written;
-    EXPECT_TRUE(IsWindowEnabled(reload)) << change.written;
+    EXPECT_TRUE(WaitForEnabled(reload, true, kTimeout)) << change.written;
     if (change.message == WM_KEYDOWN) {
       // The slider's position shows beside it.
       EXPECT_NE(Child(setup, "Static", "6"), nullptr);
@@ -230,7 +231,7 @@ TEST(SetupWindow, WhatTheUserChangesMarksAChangeAndApplyWritesIt) {
 
     PostMessageA(apply, BM_CLICK, 0, 0);
     EXPECT_TRUE(WaitForEnabled(apply, false, kTimeout)) << change.written;
-    EXPECT_FALSE(IsWindowEnabled(reload)) << change.written;
+    EXPECT_TRUE(WaitForEnabled(reload, false, kTimeout)) << change.written;
     EXPECT_NE(ReadFileText(run.SettingsPath()).find(change.written), std::string::npos)
         << change.written;
   }
