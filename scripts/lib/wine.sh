@@ -50,7 +50,16 @@ REGEDIT4
 [HKEY_CURRENT_USER\\Software\\Wine\\DllOverrides]
 "mscoree"=""
 "mshtml"=""
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
+"ＭＳ ゴシック"="IPAGothic"
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"ＭＳ 明朝"="IPAMincho"
+"ＭＳ Ｐ明朝"="IPAPMincho"
 REG
+  # The Japanese faces the program asks for, by the IPA fonts that stand for
+  # them; regedit reads the file in the prefix's code page.
+  iconv -f UTF-8 -t CP932 "$reg" >"$reg.cp932" && mv "$reg.cp932" "$reg"
   wine_run regedit /S "$(winepath_of "$reg")" >/dev/null 2>&1
 }
 
@@ -60,14 +69,14 @@ winepath_of() { echo "Z:${1//\//\\}"; }
 # costs half a minute; copying it, a second).
 wine_fresh_prefix() {
   local template="$WINE_DIR/template"
-  if [ ! -f "$template/.nuvopick-ready" ]; then
+  if [ ! -f "$template/.nuvopick-ready-2" ]; then
     rm -rf "$template"
     mkdir -p "$template"
     echo "wine: creating the template prefix (once)"
     WINEPREFIX="$template" "$WINE_BIN" wineboot -i >/dev/null 2>&1 || true
     WINEPREFIX="$template" wine_configure_prefix
     WINEPREFIX="$template" "$WINESERVER_BIN" -w
-    touch "$template/.nuvopick-ready"
+    touch "$template/.nuvopick-ready-2"
   fi
   rm -rf "$WINEPREFIX"
   cp -a "$template" "$WINEPREFIX"
