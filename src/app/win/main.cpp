@@ -27,6 +27,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   std::unique_ptr<win::TForm_setup> formSetup;
   std::unique_ptr<TForm_icondlg> formIcondlg;
   if (firstArgument.empty()) {
+    UseVisualStyles();
     InitCommonControlsOnce();
     formSetup = std::make_unique<win::TForm_setup>(RunningExePath());
     formSetup->Create();

@@ -18,8 +18,10 @@ Function* LazyFunction(const char* dll, const char* name) {
   return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(LazyProc(dll, name)));
 }
 
-// The common controls of version 6 (tooltips, tree views, track bars …), made
-// ready once before the first of them is created.
+// The common controls of version 6 (tooltips, tree views, track bars …) with
+// visual styles, made ready once before the first of them is created. Only the
+// setup window asks for version 6; a gate start gets the plain ones.
+void UseVisualStyles();
 void InitCommonControlsOnce();
 
 }  // namespace nuvopick::win
