@@ -67,6 +67,11 @@ void TListBoxEx::SetItem(int index, const std::string& text) {
   SetItemIndex(index);
 }
 
+void TListBoxEx::DropFiles(const std::vector<std::string>& paths) {
+  if (!AcceptDragFile || !OnDropFiles) return;
+  OnDropFiles(paths);
+}
+
 void TListBoxEx::CheckPosition(int index) const {
   if (index < 0 || index >= Count()) throw std::out_of_range("TListBoxEx: position out of range");
 }

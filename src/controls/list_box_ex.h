@@ -16,6 +16,8 @@ class TListBoxEx : public TControlModel {
   std::function<void()> OnSelChange;
   // Raised after OnSelChange when the program moved the selection to another item.
   std::function<void(int prevIndex)> OnChangeItemIndex;
+  // Raised with the dropped files' full paths, in the shell's order.
+  std::function<void(const std::vector<std::string>& paths)> OnDropFiles;
 
   const std::vector<std::string>& Items() const { return items_; }
   int Count() const { return static_cast<int>(items_.size()); }
@@ -47,6 +49,10 @@ class TListBoxEx : public TControlModel {
 
   // The file-drop switch; the list boxes of the setup window keep it off.
   bool AcceptDragFile = false;
+
+  // The window side calls this when files were dropped on the list. Ignored
+  // when the list does not accept files or nobody handles them.
+  void DropFiles(const std::vector<std::string>& paths);
 
  private:
   void CheckPosition(int index) const;
