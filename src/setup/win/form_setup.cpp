@@ -6,6 +6,7 @@
 #include <tuple>
 #include <utility>
 
+#include "controls/win/file_drop.h"
 #include "platform/win/application.h"
 #include "platform/win/load_icon_from.h"
 #include "setup/setup_layout.h"
@@ -224,6 +225,7 @@ HWND TForm_setup::AddEdit(nuvopick::TEdit& model, int page, int x, int y, int wi
       Run([&model, control] { model.SetText(WindowTextOf(control)); });
     }
   });
+  AttachFileDrop(edit, model, [this](const std::function<void()>& call) { Run(call); });
   return edit;
 }
 
@@ -285,6 +287,7 @@ HWND TForm_setup::AddList(nuvopick::TListBoxEx& model, int page, int x, int y, i
       Run([&model, index] { model.UserSelect(index); });
     }
   });
+  AttachFileDrop(list, model, [this](const std::function<void()>& call) { Run(call); });
   lists_.push_back(list);
   return list;
 }
