@@ -239,6 +239,48 @@ TEST(SetupWindow, WhatTheUserChangesMarksAChangeAndApplyWritesIt) {
   EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
 }
 
+// The control that has the keyboard in the setup window's thread.
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info.hwndFocus;
+}
+
+HWND WaitForFocusChange(HWND window, HWND from, DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  HWND focus = FocusOf(window);
+  while (focus == from && GetTickCount() - start < milliseconds) {
+    Sleep(20);
+    focus = FocusOf(window);
+  }
+  return focus;
+}
+
+TEST(SetupWindow, TabMovesTheKeyboardFromControlToControl) {
+  TNuvoPickRun run("setup-tab");
+  TProcess& process = run.Start("");
+  HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
+  ASSERT_NE(setup, nullptr);
+  SetForegroundWindow(setup);
+  HWND tree = FindWindowExA(setup, nullptr, WC_TREEVIEWA, nullptr);
+  SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET,
+               reinterpret_cast<LPARAM>(TreeNodes(tree)[5]));  // the gate's behaviour page
+  Sleep(300);
+
+  std::vector<HWND> visited{FocusOf(setup)};
+  for (int i = 0; i < 4; ++i) {
+    TypeKey(VK_TAB);
+    HWND next = WaitForFocusChange(setup, visited.back(), kTimeout);
+    EXPECT_NE(next, visited.back()) << "Tab " << i + 1;
+    EXPECT_TRUE(IsWindowVisible(next)) << "Tab " << i + 1;
+    EXPECT_EQ(GetParent(next), setup) << "Tab " << i + 1;
+    visited.push_back(next);
+  }
+  PostMessageA(setup, WM_CLOSE, 0, 0);
+  EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
+}
+
 TEST(SetupWindow, ASecondSetupModeIsRefusedWhileTheFirstRunsOn) {
   TNuvoPickRun first("setup-first");
   TProcess& running = first.Start("");

@@ -12,6 +12,7 @@ void TApplication::WindowCreated(HWND window) {
 }
 
 void TApplication::WindowDestroyed(HWND window) {
+  dialogWindows_.erase(window);
   if (window == mainWindow_) {
     mainWindow_ = nullptr;
     Terminate();
@@ -32,6 +33,10 @@ void TApplication::Run() {
   while (!terminated_) {
     BOOL got = GetMessageA(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) break;
+    HWND root = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (root != nullptr && dialogWindows_.count(root) != 0 && IsDialogMessageA(root, &msg)) {
+      continue;
+    }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <set>
 #include <string>
 #include <utility>
 
@@ -19,6 +20,10 @@ class TApplication {
   void WindowCreated(HWND window);
   void WindowDestroyed(HWND window);
   HWND MainWindow() const { return mainWindow_; }
+
+  // The keyboard moves between the controls of Window as in a dialog (Tab,
+  // Shift+Tab, arrow keys within a group).
+  void UseDialogKeys(HWND window) { dialogWindows_.insert(window); }
 
   // Off at start; the gate window turns it on when it is to be seen.
   void SetShowMainFormOnRun(bool value) { showMainFormOnRun_ = value; }
@@ -35,6 +40,7 @@ class TApplication {
   HWND mainWindow_ = nullptr;
   bool showMainFormOnRun_ = false;
   bool terminated_ = false;
+  std::set<HWND> dialogWindows_;
 };
 
 // The one application object of the process.

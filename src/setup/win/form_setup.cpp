@@ -98,6 +98,7 @@ void TForm_setup::FormCreate() {
   BuildFrame();
   BuildTree();
   BuildPages();
+  Application().UseDialogKeys(Handle());
   BindWindowModels();
 
   Run([this] { form_.FormCreate(); });
