@@ -398,5 +398,48 @@ TEST(SetupWindow, ResidentModeClosesToTheTrayAndItsMenuEndsIt) {
   EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
 }
 
+TEST(SetupWindow, TheTrayExitAsksOnlyWithUnsavedChanges) {
+  const struct {
+    int answer;
+    bool ends;
+    bool saved;
+  } answers[] = {{IDCANCEL, false, false}, {IDNO, true, false}, {IDYES, true, true}};
+  for (const auto& answer : answers) {
+    TNuvoPickRun run("setup-exit");
+    const std::string settings = "[]\r\nIsState=1\r\n";
+    WriteFileText(run.SettingsPath(), settings);
+    TProcess& process = run.Start("");
+    HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
+    ASSERT_NE(setup, nullptr);
+    HWND tree = FindWindowExA(setup, nullptr, WC_TREEVIEWA, nullptr);
+    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(TreeNodes(tree)[5]));
+    SendMessageA(Child(setup, "Button", "シングルクリックで実行する", true), BM_CLICK, 0, 0);
+
+    PostMessageA(setup, kWmTrayNotify, 1, kRightButtonDown);
+    ASSERT_NE(WaitForWindow(process, "#32768", kTimeout), nullptr);
+    Sleep(100);
+    TypeKey(VK_UP);
+    TypeKey(VK_UP);
+    TypeKey(VK_RETURN);
+    HWND box = WaitForWindow(process, "#32770", kTimeout);
+    ASSERT_NE(box, nullptr) << answer.answer;
+    EXPECT_EQ(WindowText(box), "NuvoPick 終了確認");
+    EXPECT_NE(Child(box, "Static", "設定が変更されています。保存して終了しますか?"), nullptr);
+    PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(answer.answer), 0);
+
+    if (answer.ends) {
+      EXPECT_EQ(process.WaitForExit(kTimeout), 0u) << answer.answer;
+    } else {
+      EXPECT_EQ(process.WaitForExit(500), static_cast<DWORD>(STILL_ACTIVE));
+    }
+    const std::string written = ReadFileText(run.SettingsPath());
+    EXPECT_EQ(written.find("IsExeBySingleClick=1") != std::string::npos, answer.saved)
+        << answer.answer;
+    if (!answer.saved) {
+      EXPECT_EQ(written, settings) << answer.answer;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace nuvopick::testing
