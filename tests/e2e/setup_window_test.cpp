@@ -329,6 +329,33 @@ TEST(SetupWindow, OkRewritesTheSettingsFileAndCancelLeavesItAlone) {
   }
 }
 
+TEST(SetupWindow, OkRepeatsTheRegistryWorkForEveryAssociatedExtension) {
+  TNuvoPickRun run("setup-ok-registry");
+  const std::string ext = "npo" + std::to_string(GetCurrentProcessId());
+  const std::string type = "NuvoPick_AutoOpen_" + ext;
+  win::TWinClassStore store;
+  win::TWinFileSystem files;
+  TRegistryAssociation association{{store, files, run.ExePath()}};
+  TExtInfo record;
+  record.Name = ext;
+  record.RegFlags = {rlmdExe};
+  association.ApplyRegistration(record, "");
+  // Something else changed the open command since.
+  store.WriteDefault(type + "\\shell\\open\\command", "other.exe \"%1\"");
+  WriteFileText(run.SettingsPath(), "[]\r\nAllExt=" + ext + "|\r\n[" + ext + "]\r\nCount=0\r\n");
+
+  TProcess& process = run.Start("");
+  HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
+  ASSERT_NE(setup, nullptr);
+  PostMessageA(Child(setup, "Button", "OK"), BM_CLICK, 0, 0);
+  EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
+  EXPECT_EQ(store.ReadDefault(type + "\\shell\\open\\command").value_or(""),
+            association.OpenCommand());
+
+  record.RegFlags = {};
+  association.Unregister(record);
+}
+
 TEST(SetupWindow, SavedAssociationsExistOnlyWhileSetupModeRuns) {
   // Setup mode ends by its Cancel button, or the user logs off while it runs.
   for (const bool logOff : {false, true}) {
