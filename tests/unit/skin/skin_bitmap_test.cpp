@@ -47,7 +47,7 @@ std::string Bytes(std::initializer_list<int> values) {
 TEST(SkinBitmap, ReadsTheStoredFormats) {
   struct Case {
     const char* name;
-    TBmpSpec spec;
+    TBmpFields fields;
     TPixelImage expected;  // rows from the top
   };
   const Case cases[] = {
@@ -123,7 +123,7 @@ TEST(SkinBitmap, ReadsTheStoredFormats) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TPixelImage image;
-    ASSERT_TRUE(DecodeBmp(BmpBytes(c.spec), image));
+    ASSERT_TRUE(DecodeBmp(BmpBytes(c.fields), image));
     EXPECT_EQ(image, c.expected);
   }
 }
@@ -138,7 +138,7 @@ TEST(SkinBitmap, ALastRowWithoutItsPaddingIsStillThere) {
 
 TEST(SkinBitmap, AnUnreadableFileLeavesTheImageAsItWas) {
   const std::string fourPixels = Bytes({0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 255});
-  const TBmpSpec good{.width = 4, .height = 1, .rows = fourPixels};
+  const TBmpFields good{.width = 4, .height = 1, .rows = fourPixels};
   std::string truncated = BmpBytes(good);
   truncated.pop_back();
   std::string header = BmpBytes(good);

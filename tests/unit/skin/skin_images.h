@@ -12,7 +12,7 @@ namespace nuvopick::testing {
 
 // A BMP file laid out field by field; Rows are the pixel data as stored, padding
 // included.
-struct TBmpSpec {
+struct TBmpFields {
   std::uint32_t headerSize = 40;
   std::int32_t width = 0;
   std::int32_t height = 0;  // negative: rows from the top
@@ -34,32 +34,32 @@ inline void PutU32(std::string& bytes, std::uint32_t value) {
   PutU16(bytes, value >> 16);
 }
 
-inline std::string BmpBytes(const TBmpSpec& spec) {
+inline std::string BmpBytes(const TBmpFields& fields) {
   std::string info;
-  const bool core = spec.headerSize == 12;
-  PutU32(info, spec.headerSize);
+  const bool core = fields.headerSize == 12;
+  PutU32(info, fields.headerSize);
   if (core) {
-    PutU16(info, static_cast<std::uint32_t>(spec.width));
-    PutU16(info, static_cast<std::uint32_t>(spec.height));
+    PutU16(info, static_cast<std::uint32_t>(fields.width));
+    PutU16(info, static_cast<std::uint32_t>(fields.height));
     PutU16(info, 1);
-    PutU16(info, spec.bitCount);
+    PutU16(info, fields.bitCount);
   } else {
-    PutU32(info, static_cast<std::uint32_t>(spec.width));
-    PutU32(info, static_cast<std::uint32_t>(spec.height));
+    PutU32(info, static_cast<std::uint32_t>(fields.width));
+    PutU32(info, static_cast<std::uint32_t>(fields.height));
     PutU16(info, 1);
-    PutU16(info, spec.bitCount);
-    PutU32(info, spec.compression);
-    PutU32(info, static_cast<std::uint32_t>(spec.rows.size()));
+    PutU16(info, fields.bitCount);
+    PutU32(info, fields.compression);
+    PutU32(info, static_cast<std::uint32_t>(fields.rows.size()));
     PutU32(info, 2835);  // 72 dots per inch
     PutU32(info, 2835);
-    PutU32(info, spec.colorsUsed);
+    PutU32(info, fields.colorsUsed);
     PutU32(info, 0);
-    if (spec.compression == 3) {
-      for (std::uint32_t mask : spec.masks) PutU32(info, mask);
+    if (fields.compression == 3) {
+      for (std::uint32_t mask : fields.masks) PutU32(info, mask);
     }
-    if (info.size() < spec.headerSize) info.resize(spec.headerSize, '\0');
+    if (info.size() < fields.headerSize) info.resize(fields.headerSize, '\0');
   }
-  for (const TRgb& c : spec.palette) {
+  for (const TRgb& c : fields.palette) {
     info += static_cast<char>(c.B);
     info += static_cast<char>(c.G);
     info += static_cast<char>(c.R);
@@ -67,25 +67,25 @@ inline std::string BmpBytes(const TBmpSpec& spec) {
   }
   std::string file = "BM";
   const auto offBits = static_cast<std::uint32_t>(14 + info.size());
-  PutU32(file, offBits + static_cast<std::uint32_t>(spec.rows.size()));
+  PutU32(file, offBits + static_cast<std::uint32_t>(fields.rows.size()));
   PutU32(file, 0);
   PutU32(file, offBits);
-  return file + info + spec.rows;
+  return file + info + fields.rows;
 }
 
 // Image as a paint program saves it: 24 bits, rows from the bottom, padded to 4 bytes.
 inline std::string Bmp24(const TPixelImage& image) {
-  TBmpSpec spec;
-  spec.width = image.Width();
-  spec.height = image.Height();
+  TBmpFields fields;
+  fields.width = image.Width();
+  fields.height = image.Height();
   for (std::int32_t y = image.Height() - 1; y >= 0; --y) {
     for (std::int32_t x = 0; x < image.Width(); ++x) {
       const TRgb c = image.Pixel(x, y);
-      spec.rows += {static_cast<char>(c.B), static_cast<char>(c.G), static_cast<char>(c.R)};
+      fields.rows += {static_cast<char>(c.B), static_cast<char>(c.G), static_cast<char>(c.R)};
     }
-    while (spec.rows.size() % 4 != 0) spec.rows += '\0';
+    while (fields.rows.size() % 4 != 0) fields.rows += '\0';
   }
-  return BmpBytes(spec);
+  return BmpBytes(fields);
 }
 
 // A tile of Color whose top-left pixel is Marker, so that the place of every copy
