@@ -28,7 +28,7 @@
 #include "platform/single_instance.h"
 #include "platform/tray_icon.h"
 #include "settings/general_settings.h"
-#include "setup/icon_dialog_close_record.h"
+#include "model/icon_dialog_close_record.h"
 #include "setup/setup_view.h"
 
 namespace nuvopick {
