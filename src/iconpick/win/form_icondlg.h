@@ -1,13 +1,62 @@
-// The icon picker. Created hidden in setup mode; its grid comes later.
+// The icon picker's window: mirrors the picker's models onto its controls, draws
+// the icons of the chosen file in a grid of 48 x 48 cells and hands the answer to
+// the setup window with WM_ICONDLGCLOSED. Created hidden in setup mode; closing
+// only hides it.
 #pragma once
 
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "iconpick/icon_picker.h"
 #include "platform/win/form.h"
+#include "platform/win/gdi_owners.h"
+#include "platform/win/win_file_system.h"
 
 namespace nuvopick::win {
 
-class TForm_icondlg : public TForm {
+class TForm_icondlg : public TForm, private IIconPickerView {
  public:
+  // OwnExePath is the file whose icon 1 stands in for a missing icon file;
+  // empty means the running program.
+  explicit TForm_icondlg(std::string ownExePath = {});
+  ~TForm_icondlg() override;
+
   bool Create();
+
+  // Opens the picker on IconIndex of IconFile for the extension at ExtIndex;
+  // the answer goes to Notify, which the caller has disabled.
+  void ShowIconPicker(int extIndex, const std::string& iconFile, HWND notify, int iconIndex);
+
+  TIconPicker& Picker() { return picker_; }
+  HWND Grid() const;
+
+ protected:
+  void FormCreate() override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  class TIconGrid;
+
+  // IIconPickerView
+  int LoadIcons(const std::string& file) override;
+  void ClearIcons() override;
+  void RepaintGrid() override;
+  std::optional<std::string> ChooseIconFile(const std::string& folder) override;
+  void ShowCentred() override;
+  void SendClosed(std::uintptr_t window, const TIconDialogCloseRecord& record) override;
+  void Hide() override;
+
+  HWND AddControl(const char* cls, const char* text, DWORD style, int id, RECT bounds);
+  void OnCommand(int id, int code);
+
+  TWinFileSystem files_;
+  TIconPicker picker_;
+  // The icons of the file shown: the icon at position i is its icon i.
+  std::vector<TIcon> iconList_;
+  std::unique_ptr<TIconGrid> grid_;
+  HWND edit_ = nullptr;
+  HWND label_ = nullptr;
 };
 
 }  // namespace nuvopick::win
