@@ -1,6 +1,7 @@
 // Lists of extension records.
 #include "model/ext_list.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "model/dbcs.h"
@@ -26,6 +27,13 @@ std::size_t FindSeparator(const std::string& text, char separator) {
 }
 
 }  // namespace
+
+void TExtList::Sort(const std::function<bool(const TExtInfo&, const TExtInfo&)>& less) {
+  std::stable_sort(items_.begin(), items_.end(),
+                   [&less](const std::unique_ptr<TExtInfo>& a, const std::unique_ptr<TExtInfo>& b) {
+                     return less(*a, *b);
+                   });
+}
 
 int TExtList::Add(const std::string& name, TRegFlags regFlags, TExeList apps,
                   const std::string& iconPath, std::int32_t iconIndex) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,6 +36,9 @@ class TExtList {
 
   void Delete(int index);
   void Clear() { items_.clear(); }
+
+  // Puts the records in the order of Less; records it finds equal keep their order.
+  void Sort(const std::function<bool(const TExtInfo&, const TExtInfo&)>& less);
 
   // Replaces the records by those AllExt names, each loaded from its section.
   // Their entry lists get the list's owner.

@@ -5,7 +5,7 @@
 
 namespace nuvopick {
 
-enum class TMessageButtons { Ok, YesNoCancel };
+enum class TMessageButtons { Ok, YesNo, YesNoCancel };
 enum class TMessageIcon { None, Warning, Error, Question };
 enum class TMessageResult { Ok, Yes, No, Cancel };
 

@@ -45,6 +45,8 @@ std::string Format(const char* pattern, const std::string& value) {
 
 TForm_setup::TForm_setup(const TSetupServices& services, ISetupView& view, std::string exePath)
     : TV_select(TreeNodes()),
+      ExtPage({extList_, services.ClassStore, services.Files, services.Messages, services.Notice,
+               view, Window, exePath, [this] { EnableApply(); }}),
       RadioGroup_deact(Texts(kDeactActionCaptions)),
       RadioGroup_caip(Texts(kCommonAppInsertPosCaptions)),
       ListBox_fontandcolor(kSampleLines, kDefaultBackColor,
@@ -256,11 +258,10 @@ void TForm_setup::LoadSettings() {
     services_.Notice.AssociationsChanged();
   }
 
-  ListBoxEx_ext.Clear();
-  for (int i = 0; i < extList_.Count(); ++i) ListBoxEx_ext.Add(extList_.Items(i).Name);
+  ExtPage.FillList();
   All_ListBoxEx_app.Clear();
   for (int i = 0; i < commonList_.Count(); ++i) All_ListBoxEx_app.Add(commonList_.Items(i).Name);
-  if (ListBoxEx_ext.Count() > 0) ListBoxEx_ext.SetItemIndex(0);
+  if (ExtPage.ListBoxEx_ext.Count() > 0) ExtPage.ListBoxEx_ext.SetItemIndex(0);
   if (All_ListBoxEx_app.Count() > 0) All_ListBoxEx_app.SetItemIndex(0);
 }
 

@@ -21,6 +21,7 @@
 #include "model/entry_owner.h"
 #include "model/exe_list.h"
 #include "model/ext_list.h"
+#include "model/icon_dialog_close_record.h"
 #include "platform/class_store.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
@@ -28,7 +29,7 @@
 #include "platform/single_instance.h"
 #include "platform/tray_icon.h"
 #include "settings/general_settings.h"
-#include "model/icon_dialog_close_record.h"
+#include "setup/ext_page.h"
 #include "setup/setup_view.h"
 
 namespace nuvopick {
@@ -151,8 +152,9 @@ class TForm_setup : public IEntryOwner {
   TTreeView TV_select;
   TPageControl PageControl_base{static_cast<int>(kSetupPages.size())};
 
-  // Extensions and the common entries.
-  TListBoxEx ListBoxEx_ext;
+  // "拡張子別": the extension list.
+  TExtPage ExtPage;
+  // "全拡張子共通": the common entries.
   TListBoxEx All_ListBoxEx_app;
 
   // "一般": the gate window's behaviour.

@@ -42,7 +42,9 @@ void TWinSingleInstanceLock::Release() {
 }
 
 TMessageResult TWinMessageBox::Show(const TMessageRequest& request) {
-  UINT type = request.Buttons == TMessageButtons::YesNoCancel ? MB_YESNOCANCEL : MB_OK;
+  UINT type = MB_OK;
+  if (request.Buttons == TMessageButtons::YesNo) type = MB_YESNO;
+  if (request.Buttons == TMessageButtons::YesNoCancel) type = MB_YESNOCANCEL;
   switch (request.Icon) {
     case TMessageIcon::Warning:
       type |= MB_ICONWARNING;

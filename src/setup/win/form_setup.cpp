@@ -359,7 +359,7 @@ void TForm_setup::BuildPages() {
 
   AddHeading(2, "拡張子別設定");
   AddLabel("拡張子", 2, kPageLeft, kContentTop, 120);
-  AddList(form_.ListBoxEx_ext, 2, kPageLeft, kContentTop + 18, 120,
+  AddList(form_.ExtPage.ListBoxEx_ext, 2, kPageLeft, kContentTop + 18, 120,
           kClientHeight - kStripHeight - kMargin - kContentTop - 18);
 
   AddHeading(3, "共通アプリ設定");

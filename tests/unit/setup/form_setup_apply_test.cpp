@@ -143,7 +143,7 @@ TEST_F(SetupTest, ReloadReadsTheSavedStateAgain) {
 
   EXPECT_TRUE(f.CheckBox_iswait.Checked());
   EXPECT_EQ(f.TrackBar_movlen.Position(), 20);
-  EXPECT_EQ(f.ListBoxEx_ext.Items(), (std::vector<std::string>{"txt"}));
+  EXPECT_EQ(f.ExtPage.ListBoxEx_ext.Items(), (std::vector<std::string>{"txt"}));
   EXPECT_FALSE(ApplyEnabled());
 }
 

@@ -37,7 +37,7 @@ TEST_F(SetupTest, MissingFileShowsEveryDefault) {
   EXPECT_EQ(f.ListBox_fontandcolor.Color(), 0xF0FBFF);
   EXPECT_EQ(f.ListBox_fontandcolor.Font(),
             (TFont{"ＭＳ Ｐゴシック", 9, kSystemWindowTextColor, 128, false, false, false, false}));
-  EXPECT_EQ(f.ListBoxEx_ext.Count(), 0);
+  EXPECT_EQ(f.ExtPage.ListBoxEx_ext.Count(), 0);
   EXPECT_EQ(f.All_ListBoxEx_app.Count(), 0);
   EXPECT_EQ(f.ExtList().Count(), 0);
   EXPECT_FALSE(ApplyEnabled());
@@ -113,8 +113,8 @@ TEST_F(SetupTest, WorkingListsAreFilledAndTheirFirstItemsSelected) {
       "[txt]\r\nCount=1\r\nName_0=Notepad\r\n"
       "[jpg]\r\nCount=0\r\n"
       "[<COMMON>]\r\nCount=2\r\nName_0=Viewer\r\nAppPath_0=C:\\view.exe\r\nName_1=Editor\r\n");
-  EXPECT_EQ(f.ListBoxEx_ext.Items(), (std::vector<std::string>{"txt", "jpg"}));
-  EXPECT_EQ(f.ListBoxEx_ext.ItemIndex(), 0);
+  EXPECT_EQ(f.ExtPage.ListBoxEx_ext.Items(), (std::vector<std::string>{"txt", "jpg"}));
+  EXPECT_EQ(f.ExtPage.ListBoxEx_ext.ItemIndex(), 0);
   EXPECT_EQ(f.All_ListBoxEx_app.Items(), (std::vector<std::string>{"Viewer", "Editor"}));
   EXPECT_EQ(f.All_ListBoxEx_app.ItemIndex(), 0);
   ASSERT_EQ(f.CommonList().Count(), 2);

@@ -189,7 +189,8 @@ TEST_F(SetupTest, AssociationsLiveOnlyWhileSetupModeRuns) {
   EXPECT_EQ(store.Dump(".jpg"), "<no key>");
   EXPECT_EQ(f.ExtList().Items(0).RegFlags, (TRegFlags{rlmdExe, rlmdContextMenu}));
   EXPECT_FALSE(f.ExtList().Items(0).Modified);
-  EXPECT_EQ(startLog, (testing::EventLog{"instance acquire", "notice NuvoPick 設定"}));
+  EXPECT_EQ(startLog, (testing::EventLog{"instance acquire", "notice NuvoPick 設定",
+                                         "icon C:\\Tools\\np.exe 1"}));
   EXPECT_FALSE(ApplyEnabled());
 
   f.FormDestroy();
