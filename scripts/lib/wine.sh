@@ -78,6 +78,10 @@ wine_fresh_prefix() {
     WINEPREFIX="$template" "$WINESERVER_BIN" -w
     touch "$template/.nuvopick-ready-2"
   fi
+  # A server still running for the old prefix (an earlier run's) must be gone
+  # before the prefix is laid anew.
+  "$WINESERVER_BIN" -k 2>/dev/null || true
+  "$WINESERVER_BIN" -w 2>/dev/null || true
   rm -rf "$WINEPREFIX"
   cp -a "$template" "$WINEPREFIX"
 }
@@ -87,11 +91,13 @@ wine_start_server() {
   "$WINESERVER_BIN" -p
   wine_run explorer /desktop=Default,$DESKTOP_SIZE >/dev/null 2>&1 &
   WINE_DESKTOP_PID=$!
-  sleep 1
+  # One program run to its end: the server and the desktop are up after it.
+  wine_run cmd /c exit >/dev/null 2>&1 || true
 }
 
 wine_stop() {
   "$WINESERVER_BIN" -k 2>/dev/null || true
+  "$WINESERVER_BIN" -w 2>/dev/null || true
   [ -n "${WINE_DESKTOP_PID:-}" ] && wait "$WINE_DESKTOP_PID" 2>/dev/null || true
   if [ -n "${XVFB_PID:-}" ]; then
     kill "$XVFB_PID" 2>/dev/null || true
