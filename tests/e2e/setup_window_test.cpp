@@ -389,6 +389,117 @@ TEST(SetupWindow, SavedAssociationsExistOnlyWhileSetupModeRuns) {
   }
 }
 
+// The first visible child of Window with the class whose style has all of Style's bits.
+HWND ChildWithStyle(HWND window, const char* className, DWORD style, DWORD mask) {
+  HWND child = nullptr;
+  while ((child = FindWindowExA(window, child, className, nullptr)) != nullptr) {
+    const auto bits = static_cast<DWORD>(GetWindowLongPtrA(child, GWL_STYLE));
+    if (IsWindowVisible(child) && (bits & mask) == style) return child;
+  }
+  return nullptr;
+}
+
+// The text of row Index of a list box of another process.
+std::string ListRow(HWND list, int index) {
+  const auto length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length < 0) return "<none>";
+  std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()));
+  wide.resize(static_cast<std::size_t>(length));
+  std::string text(wide.size() * 2 + 1, '\0');
+  text.resize(static_cast<std::size_t>(
+      WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
+                          static_cast<int>(text.size()), nullptr, nullptr)));
+  return text;
+}
+
+// Polls row Index of List until it reads Text; returns what it read last.
+std::string WaitForRow(HWND list, int index, const std::string& text) {
+  const DWORD start = GetTickCount();
+  std::string row = ListRow(list, index);
+  while (row != text && GetTickCount() - start < kTimeout) {
+    Sleep(20);
+    row = ListRow(list, index);
+  }
+  return row;
+}
+
+// A double click as the mouse sends it: press, release, the second press, release.
+void PostDoubleClick(HWND window, UINT down, UINT doubleClick, UINT up, LPARAM at) {
+  for (UINT message : {down, up, doubleClick, up}) PostMessageA(window, message, 0, at);
+}
+
+TEST(SetupWindow, AnExtensionIsAddedMarkedAndAppliedOnItsPage) {
+  TNuvoPickRun run("setup-extensions");
+  const std::string ext = "np" + std::to_string(GetCurrentProcessId());
+  ASSERT_FALSE(KeyExists("." + ext));
+  TProcess& process = run.Start("");
+  HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
+  ASSERT_NE(setup, nullptr);
+  HWND tree = FindWindowExA(setup, nullptr, WC_TREEVIEWA, nullptr);
+  SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(TreeNodes(tree)[2]));
+
+  // Typed in capitals with a dot: the list takes the bare name in small letters.
+  HWND edit = Child(setup, "Edit", "", true);
+  ASSERT_NE(edit, nullptr);
+  std::string typed = "." + ext;
+  for (char& c : typed) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+  SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
+  SendMessageA(Child(setup, "Button", "新規", true), BM_CLICK, 0, 0);
+  HWND list = ChildWithStyle(setup, "ListBox", LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(WaitForRow(list, 0, "  | " + ext), "  | " + ext);
+  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 1);
+
+  // A left double click marks R; right double clicks turn M on and off again.
+  const LPARAM onRow = MAKELPARAM(10, 5);
+  PostDoubleClick(list, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONUP, onRow);
+  EXPECT_EQ(WaitForRow(list, 0, "R | " + ext), "R | " + ext);
+  PostDoubleClick(list, WM_RBUTTONDOWN, WM_RBUTTONDBLCLK, WM_RBUTTONUP, onRow);
+  EXPECT_EQ(WaitForRow(list, 0, "RM| " + ext), "RM| " + ext);
+  PostDoubleClick(list, WM_RBUTTONDOWN, WM_RBUTTONDBLCLK, WM_RBUTTONUP, onRow);
+  EXPECT_EQ(WaitForRow(list, 0, "R | " + ext), "R | " + ext);
+  EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 0);
+  UpdateWindow(setup);
+  Sleep(100);
+  SaveScreenshot("setup-page-2-extensions");
+
+  // The icon panel opens the icon picker, which keeps the setup window disabled
+  // until it closes.
+  HWND iconPanel =
+      ChildWithStyle(setup, "Static", SS_OWNERDRAW | SS_NOTIFY, SS_TYPEMASK | SS_NOTIFY);
+  ASSERT_NE(iconPanel, nullptr);
+  PostMessageA(iconPanel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+  PostMessageA(iconPanel, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+  HWND picker = process.WaitForVisibleWindow("TForm_icondlg", kTimeout);
+  ASSERT_NE(picker, nullptr);
+  EXPECT_TRUE(WaitForEnabled(setup, false, kTimeout));
+  SendMessageA(Child(picker, "Button", "Cancel"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitForEnabled(setup, true, kTimeout));
+
+  HWND apply = Child(setup, "Button", "保存/適用");
+  PostMessageA(apply, BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitForEnabled(apply, false, kTimeout));
+  const std::string written = ReadFileText(run.SettingsPath());
+  EXPECT_NE(written.find("AllExt=" + ext + "|\r\n"), std::string::npos) << written;
+  const std::size_t section = written.find("[" + ext + "]\r\n");
+  ASSERT_NE(section, std::string::npos) << written;
+  EXPECT_NE(written.find("rlmdExe=1\r\n", section), std::string::npos) << written;
+  EXPECT_NE(written.find("rlmdContextMenu=0\r\n", section), std::string::npos) << written;
+  EXPECT_TRUE(KeyExists("." + ext));
+
+  PostMessageA(setup, WM_CLOSE, 0, 0);
+  EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
+  // Puts back what the association replaced: here, nothing.
+  win::TWinClassStore store;
+  win::TWinFileSystem files;
+  TRegistryAssociation association{{store, files, run.ExePath()}};
+  TExtInfo record;
+  record.Name = ext;
+  association.Unregister(record);
+  EXPECT_FALSE(KeyExists("." + ext));
+}
+
 TEST(SetupWindow, ResidentModeClosesToTheTrayAndItsMenuEndsIt) {
   TNuvoPickRun run("setup-resident");
   WriteFileText(run.SettingsPath(), "[]\r\nIsState=1\r\n");

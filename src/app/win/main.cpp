@@ -33,6 +33,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     formSetup->Create();
     formIcondlg = std::make_unique<TForm_icondlg>();
     formIcondlg->Create();
+    formSetup->SetIconPicker(formIcondlg.get());
     // A second setup mode has already been refused and is ending.
     if (!Application().Terminated()) ShowWindow(formSetup->Handle(), SW_SHOWNORMAL);
   }

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "controls/win/file_drop.h"
+#include "iconpick/win/form_icondlg.h"
 #include "platform/win/application.h"
 #include "platform/win/load_icon_from.h"
 #include "setup/setup_layout.h"
@@ -38,6 +39,11 @@ constexpr UINT kTrayExitId = 103;
 constexpr UINT kTrayCancelId = 104;
 
 constexpr COLORREF kPanelColor = RGB(0x33, 0x33, 0x33);
+// The extension list's rows and the icon in its panel.
+constexpr int kExtRowHeight = 12;
+constexpr int kIconSize = 32;
+constexpr int kIconOffset = (kIconPanelSize - kIconSize) / 2;
+
 constexpr char kNoClickPrefix[] = "一定時間クリックされない場合、";
 constexpr char kNoClickGap[] = "　　　　　　　　";
 
@@ -52,6 +58,17 @@ TFont CreateWindowFont(bool bold) {
   return TFont(CreateFontA(-12, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                            SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "ＭＳ Ｐゴシック"));
+}
+
+TFont CreateFixedFont() {
+  return TFont(CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック"));
+}
+
+// A mouse position in a window's client area.
+POINT PointOf(LPARAM lParam) {
+  return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
 std::string WindowTextOf(HWND window) {
@@ -74,6 +91,12 @@ TForm_setup::~TForm_setup() {
     if (panel_ != nullptr) {
       SetWindowLongPtrA(panel_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(panelProc_));
     }
+    if (extList_ != nullptr) {
+      SetWindowLongPtrA(extList_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(extListProc_));
+    }
+    if (iconPanel_ != nullptr) {
+      SetWindowLongPtrA(iconPanel_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(iconPanelProc_));
+    }
   }
   if (trayMenu_ != nullptr) DestroyMenu(trayMenu_);
 }
@@ -93,6 +116,7 @@ void TForm_setup::FormCreate() {
   tray_.SetWindow(Handle(), LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1)));
   font_ = CreateWindowFont(false);
   boldFont_ = CreateWindowFont(true);
+  extFont_ = CreateFixedFont();
   panelBrush_.Reset(CreateSolidBrush(kPanelColor));
 
   BuildFrame();
@@ -257,25 +281,28 @@ void TForm_setup::AddTrackRow(nuvopick::TTrackBar& model, nuvopick::TCaption& va
   trackModels_.emplace_back(bar, &model);
 }
 
+// Rows, when given, are the texts the list holds in place of the model's items.
 HWND TForm_setup::AddList(nuvopick::TListBoxEx& model, int page, int x, int y, int width,
-                          int height) {
+                          int height, DWORD style, std::function<std::vector<std::string>()> rows) {
   const int id = nextId_++;
-  HWND list = AddChild("LISTBOX", "",
-                       LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
-                       page, x, y, width, height, id);
+  HWND list =
+      AddChild("LISTBOX", "",
+               LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP | style,
+               page, x, y, width, height, id);
   auto shown = std::make_shared<std::vector<std::string>>();
-  model.OnMirror = [list, &model, shown] {
+  model.OnMirror = [list, &model, shown, rows = std::move(rows)] {
     // The rows are put in again only when they changed, so that a click keeps
     // the list where the user scrolled it.
-    if (*shown != model.Items()) {
+    std::vector<std::string> texts = rows ? rows() : model.Items();
+    if (*shown != texts) {
       SendMessageA(list, WM_SETREDRAW, FALSE, 0);
       SendMessageA(list, LB_RESETCONTENT, 0, 0);
-      for (const std::string& item : model.Items()) {
+      for (const std::string& item : texts) {
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
       }
       SendMessageA(list, WM_SETREDRAW, TRUE, 0);
       InvalidateRect(list, nullptr, TRUE);
-      *shown = model.Items();
+      *shown = std::move(texts);
     }
     if (SendMessageA(list, LB_GETCURSEL, 0, 0) != model.ItemIndex()) {
       SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(model.ItemIndex()), 0);
@@ -357,10 +384,7 @@ void TForm_setup::BuildPages() {
   AddLabel("「拡張子別」または「全拡張子共通」を選択してください", 1, kPageLeft, kContentTop,
            contentWidth);
 
-  AddHeading(2, "拡張子別設定");
-  AddLabel("拡張子", 2, kPageLeft, kContentTop, 120);
-  AddList(form_.ExtPage.ListBoxEx_ext, 2, kPageLeft, kContentTop + 18, 120,
-          kClientHeight - kStripHeight - kMargin - kContentTop - 18);
+  BuildExtensionPage();
 
   AddHeading(3, "共通アプリ設定");
   AddLabel("全拡張子共通のアプリケーション", 3, kPageLeft, kContentTop, 220);
@@ -375,6 +399,83 @@ void TForm_setup::BuildPages() {
   BuildAppearancePage();
   BuildMenuPage();
   BuildSetupModePage();
+}
+
+// Left: the extension to add or copy to, the list of extensions and the buttons
+// that edit it. Right: the selected extension's icon and its entries.
+void TForm_setup::BuildExtensionPage() {
+  constexpr int page = 2;
+  TExtPage& ext = form_.ExtPage;
+  AddHeading(page, "拡張子別設定");
+  const int bottom = kClientHeight - kStripHeight - kMargin;
+  constexpr int kButtonWidth = 56;
+  constexpr int kButtonHeight = 23;
+  constexpr int kListWidth = 2 * kButtonWidth + 4;
+  int y = kContentTop + 2;
+
+  HWND label = AddLabel(ext.Label_ext.Text(), page, kPageLeft, y + 4, 38);
+  ext.Label_ext.OnMirror = [label, &ext] { SetWindowTextA(label, ext.Label_ext.Text().c_str()); };
+  HWND edit = AddEdit(ext.Edit_ext, page, kPageLeft + 40, y, kListWidth - 40 - 16);
+  SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(extFont_.Get()), FALSE);
+  HWND after = AddLabel(ext.Label_extafter.Text(), page, kPageLeft + kListWidth - 13, y + 4, 14);
+  ext.Label_extafter.OnMirror = [after, &ext] {
+    SetWindowTextA(after, ext.Label_extafter.Text().c_str());
+  };
+  y += 27;
+  AddButton(ext.Button_extnew, page, kPageLeft, y, kButtonWidth, kButtonHeight);
+  AddButton(ext.Button_extcpy, page, kPageLeft + kButtonWidth + 4, y, kButtonWidth, kButtonHeight);
+  y += kButtonHeight + 6;
+
+  const int listHeight = bottom - y - kButtonHeight - 6;
+  extList_ =
+      AddList(ext.ListBoxEx_ext, page, kPageLeft, y, kListWidth, listHeight,
+              LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, [this] {
+                // The list holds each row as it is drawn, marks included; while a new
+                // record is still on its way, its row is its bare name.
+                const TExtPage& extPage = form_.ExtPage;
+                std::vector<std::string> rows;
+                for (int i = 0; i < extPage.ListBoxEx_ext.Count(); ++i) {
+                  rows.push_back(i < form_.ExtList().Count() ? extPage.ListBoxEx_extDrawItem(i).Text
+                                                             : extPage.ListBoxEx_ext.Item(i));
+                }
+                return rows;
+              });
+  SendMessageA(extList_, WM_SETFONT, reinterpret_cast<WPARAM>(extFont_.Get()), FALSE);
+  SendMessageA(extList_, LB_SETITEMHEIGHT, 0, kExtRowHeight);
+  syncExtRows_ = ext.ListBoxEx_ext.OnMirror;
+  SetWindowLongPtrA(extList_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  extListProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+      extList_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TForm_setup::ControlProc)));
+  AddButton(ext.ExtUpButton, page, kPageLeft + kListWidth + 4, y, 22, 22);
+  AddButton(ext.ExtDownButton, page, kPageLeft + kListWidth + 4, y + 24, 22, 22);
+  y += listHeight + 6;
+  AddButton(ext.Button_extdel, page, kPageLeft, y, kButtonWidth, kButtonHeight);
+  // The extra menu's commands come with the bulk registration.
+  EnableWindow(AddChild("BUTTON", ext.Button_extExtra.Caption(), BS_PUSHBUTTON, page,
+                        kPageLeft + kButtonWidth + 4, y, kButtonWidth, kButtonHeight),
+               FALSE);
+
+  const int right = kPageLeft + kListWidth + 4 + 22 + 14;
+  const int rightWidth = kPageLeft + kPageWidth - right;
+  y = kContentTop + 2;
+  iconPanel_ = AddChild("STATIC", "", SS_OWNERDRAW | SS_NOTIFY, page, right, y, kIconPanelSize,
+                        kIconPanelSize);
+  SetWindowLongPtrA(iconPanel_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  iconPanelProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+      iconPanel_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TForm_setup::ControlProc)));
+  AddLabel("アイコン", page, right + kIconPanelSize + 10, y + 8, rightWidth - kIconPanelSize - 10);
+  AddLabel("クリックすると変更できます", page, right + kIconPanelSize + 10, y + 26,
+           rightWidth - kIconPanelSize - 10);
+  y += kIconPanelSize + 10;
+  AddLabel("登録されているアプリケーション", page, right, y, rightWidth);
+  y += 18;
+  AddList(ext.ListBoxEx_app, page, right, y, rightWidth, bottom - y);
+
+  ext.OnOpenIconPicker = [this](const TIconPickerRequest& request) {
+    if (iconPicker_ != nullptr) {
+      iconPicker_->ShowIconPicker(request.ExtIndex, request.IconFile, Handle(), request.IconIndex);
+    }
+  };
 }
 
 void TForm_setup::BuildGeneralPage() {
@@ -596,15 +697,42 @@ void TForm_setup::PopupTrayMenu() {
 }
 
 void TForm_setup::ShowExtIcon(const std::string& iconFile, std::int32_t iconIndex) {
-  // The extension page's icon panel shows it once that page is built.
   extIcon_ = LoadIconFrom(iconFile, iconIndex);
+  if (iconPanel_ != nullptr) InvalidateRect(iconPanel_, nullptr, FALSE);
 }
 
 void TForm_setup::RepaintLists() {
+  if (syncExtRows_) syncExtRows_();
   for (HWND list : lists_) InvalidateRect(list, nullptr, TRUE);
 }
 
 // ---- input -------------------------------------------------------------------
+
+void TForm_setup::DrawExtRow(const DRAWITEMSTRUCT& item) {
+  const auto index = static_cast<int>(item.itemID);
+  if (index < 0 || index >= form_.ExtList().Count()) return;
+  const TExtRowLook look = form_.ExtPage.ListBoxEx_extDrawItem(index);
+  TBrush back(CreateSolidBrush(static_cast<COLORREF>(look.BackColor)));
+  FillRect(item.hDC, &item.rcItem, back.Get());
+  TSelected font(item.hDC, extFont_.Get());
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC, static_cast<COLORREF>(look.TextColor));
+  TextOutA(item.hDC, item.rcItem.left + 2, item.rcItem.top, look.Text.c_str(),
+           static_cast<int>(look.Text.size()));
+  if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+}
+
+// The icon panel is a button: raised, or lowered while it is pressed.
+void TForm_setup::DrawIconPanel(const DRAWITEMSTRUCT& item) {
+  RECT rect = item.rcItem;
+  FillRect(item.hDC, &rect, GetSysColorBrush(COLOR_BTNFACE));
+  const TExtPage& page = form_.ExtPage;
+  DrawEdge(item.hDC, &rect, page.IconPanelLowered() ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+  if (extIcon_) {
+    const int at = kIconOffset - (page.IconImageShifted() ? 1 : 0);
+    DrawIconEx(item.hDC, at, at, extIcon_.Get(), kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+  }
+}
 
 void TForm_setup::MeasureTrayTitle(MEASUREITEMSTRUCT& item) {
   const SIZE text = MeasureText(boldFont_.Get(), kTrayTitleText);
@@ -700,7 +828,64 @@ LRESULT TForm_setup::ColorStatic(HDC dc, HWND control) {
                         reinterpret_cast<LPARAM>(control));
 }
 
+// Every press over the extension list selects the item under it; the double
+// clicks toggle the marks. The list's own handling comes first.
+LRESULT TForm_setup::ExtListMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = CallWindowProcA(extListProc_, control, message, wParam, lParam);
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: {
+      const auto hit = static_cast<DWORD>(SendMessageA(control, LB_ITEMFROMPOINT, 0, lParam));
+      const int item = HIWORD(hit) != 0 ? -1 : static_cast<int>(LOWORD(hit));
+      TExtPage& page = form_.ExtPage;
+      Run([&page, item] { page.ListBoxEx_extMouseDown(item); });
+      if (message == WM_LBUTTONDBLCLK) Run([&page] { page.ListBoxEx_extDblClick(); });
+      if (message == WM_RBUTTONDBLCLK)
+        Run([&page, item] { page.ListBoxEx_extRightDblClick(item); });
+      break;
+    }
+    default:
+      break;
+  }
+  return result;
+}
+
+LRESULT TForm_setup::IconPanelMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  TExtPage& page = form_.ExtPage;
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+      const POINT at = PointOf(lParam);
+      const RECT image{kIconOffset, kIconOffset, kIconOffset + kIconSize, kIconOffset + kIconSize};
+      iconPressedOnImage_ = extIcon_ && PtInRect(&image, at);
+      SetCapture(control);
+      Run([&page, onImage = iconPressedOnImage_] { page.Panel_iconMouseDown(onImage); });
+      RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+      return 0;
+    }
+    case WM_LBUTTONUP: {
+      if (!page.IconPanelLowered()) return 0;
+      if (GetCapture() == control) ReleaseCapture();
+      // Measured from what was pressed: the image or the panel.
+      const POINT at = PointOf(lParam);
+      const int offset = iconPressedOnImage_ ? kIconOffset : 0;
+      const TPoint from{at.x - offset, at.y - offset};
+      Run([&page, from] { page.Panel_iconMouseUp(from); });
+      RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+      return 0;
+    }
+    default:
+      return CallWindowProcA(iconPanelProc_, control, message, wParam, lParam);
+  }
+}
+
 LRESULT TForm_setup::ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (control == extList_) return ExtListMessage(control, message, wParam, lParam);
+  if (control == iconPanel_) return IconPanelMessage(control, message, wParam, lParam);
   // The auto-run switch: every button press turns it, the second of a quick
   // pair of clicks too.
   switch (message) {
@@ -795,6 +980,14 @@ LRESULT TForm_setup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item->hwndItem != nullptr && item->hwndItem == extList_) {
+        DrawExtRow(*item);
+        return TRUE;
+      }
+      if (item->hwndItem != nullptr && item->hwndItem == iconPanel_) {
+        DrawIconPanel(*item);
+        return TRUE;
+      }
       if (item->CtlType == ODT_MENU && item->itemID == kTrayTitleId) {
         DrawTrayTitle(*item);
         return TRUE;
@@ -812,7 +1005,8 @@ LRESULT TForm_setup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_SETCURSOR:
-      if (reinterpret_cast<HWND>(wParam) == panel_) {
+      if (reinterpret_cast<HWND>(wParam) == panel_ ||
+          reinterpret_cast<HWND>(wParam) == iconPanel_) {
         SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32649)));  // IDC_HAND
         return TRUE;
       }

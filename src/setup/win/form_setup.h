@@ -18,12 +18,16 @@
 
 namespace nuvopick::win {
 
+class TForm_icondlg;
+
 class TForm_setup : public TForm, private ISetupView {
  public:
   explicit TForm_setup(std::string exePath);
   ~TForm_setup() override;
 
   bool Create();
+  // The icon picker that the extension page's icon panel opens.
+  void SetIconPicker(TForm_icondlg* picker) { iconPicker_ = picker; }
 
  protected:
   void FormCreate() override;
@@ -63,11 +67,13 @@ class TForm_setup : public TForm, private ISetupView {
   HWND AddEdit(nuvopick::TEdit& model, int page, int x, int y, int width);
   void AddTrackRow(nuvopick::TTrackBar& model, nuvopick::TCaption& value, const std::string& name,
                    const std::string& unit, int page, int y, int frequency);
-  HWND AddList(nuvopick::TListBoxEx& model, int page, int x, int y, int width, int height);
+  HWND AddList(nuvopick::TListBoxEx& model, int page, int x, int y, int width, int height,
+               DWORD style = 0, std::function<std::vector<std::string>()> rows = {});
   void AddHeading(int page, const std::string& text);
   void BuildFrame();
   void BuildTree();
   void BuildPages();
+  void BuildExtensionPage();
   void BuildGeneralPage();
   void BuildAppearancePage();
   void BuildMenuPage();
@@ -81,6 +87,10 @@ class TForm_setup : public TForm, private ISetupView {
   void Run(const std::function<void()>& command);
   void Command(int id, int code, HWND control);
   LRESULT Notify(const NMHDR& header);
+  void DrawExtRow(const DRAWITEMSTRUCT& item);
+  void DrawIconPanel(const DRAWITEMSTRUCT& item);
+  LRESULT ExtListMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT IconPanelMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
   void MeasureTrayTitle(MEASUREITEMSTRUCT& item);
   void DrawTrayTitle(const DRAWITEMSTRUCT& item);
   LRESULT ColorStatic(HDC dc, HWND control);
@@ -101,7 +111,9 @@ class TForm_setup : public TForm, private ISetupView {
   TBrush sampleBrush_;
   COLORREF sampleText_ = 0;
   TBrush panelBrush_;
+  TFont extFont_;
   TIcon extIcon_;
+  TForm_icondlg* iconPicker_ = nullptr;
   HMENU trayMenu_ = nullptr;
   UINT taskBarCreated_ = 0;
   bool minimized_ = false;
@@ -118,6 +130,13 @@ class TForm_setup : public TForm, private ISetupView {
   std::vector<std::pair<HWND, nuvopick::TTrackBar*>> trackModels_;
   std::vector<HWND> lists_;
   WNDPROC panelProc_ = nullptr;
+  HWND extList_ = nullptr;
+  WNDPROC extListProc_ = nullptr;
+  // Puts the rows' texts into the extension list where they changed.
+  std::function<void()> syncExtRows_;
+  HWND iconPanel_ = nullptr;
+  WNDPROC iconPanelProc_ = nullptr;
+  bool iconPressedOnImage_ = false;
 };
 
 }  // namespace nuvopick::win
