@@ -45,4 +45,16 @@ void TRadioGroup::SetItemIndex(int index) {
   if (OnClick) OnClick();
 }
 
+void TComboBox::SetItemIndex(int index) {
+  if (index < 0 || index >= static_cast<int>(items_.size())) index = -1;
+  if (index == itemIndex_) return;
+  itemIndex_ = index;
+  Mirror();
+  if (OnChange) OnChange();
+}
+
+std::string TComboBox::Text() const {
+  return itemIndex_ < 0 ? std::string() : items_[static_cast<std::size_t>(itemIndex_)];
+}
+
 }  // namespace nuvopick

@@ -66,4 +66,24 @@ class TRadioGroup : public TControlModel {
   int itemIndex_ = -1;
 };
 
+// A drop-down list of fixed items. Its text is the chosen item's, or empty when
+// nothing is chosen (the user may empty the box).
+class TComboBox : public TControlModel {
+ public:
+  std::function<void()> OnChange;
+
+  explicit TComboBox(std::vector<std::string> items = {}) : items_(std::move(items)) {}
+
+  const std::vector<std::string>& Items() const { return items_; }
+  // The chosen item, or -1.
+  int ItemIndex() const { return itemIndex_; }
+  // Anything outside the items chooses nothing. A new index raises OnChange.
+  void SetItemIndex(int index);
+  std::string Text() const;
+
+ private:
+  std::vector<std::string> items_;
+  int itemIndex_ = -1;
+};
+
 }  // namespace nuvopick

@@ -47,6 +47,20 @@ TForm_setup::TForm_setup(const TSetupServices& services, ISetupView& view, std::
     : TV_select(TreeNodes()),
       ExtPage({extList_, services.ClassStore, services.Files, services.Messages, services.Notice,
                view, Window, exePath, [this] { EnableApply(); }}),
+      AppEditor(ExtPage.ListBoxEx_app,
+                {[this]() -> TExeList* {
+                   TExtInfo* ext = SelectedExt();
+                   return ext == nullptr ? nullptr : &ext->Apps;
+                 },
+                 services.Files, services.Messages, view, [this] { MarkSelectedExt(); },
+                 [this] {
+                   MarkSelectedExt();
+                   view_.RepaintLists();
+                 },
+                 [this] { EnableApply(); }}),
+      All_AppEditor(All_ListBoxEx_app, {[this]() -> TExeList* { return &commonList_; },
+                                        services.Files, services.Messages, view, nullptr,
+                                        [this] { EnableApply(); }, [this] { EnableApply(); }}),
       RadioGroup_deact(Texts(kDeactActionCaptions)),
       RadioGroup_caip(Texts(kCommonAppInsertPosCaptions)),
       ListBox_fontandcolor(kSampleLines, kDefaultBackColor,
@@ -100,6 +114,22 @@ void TForm_setup::BindHandlers() {
   follow(TrackBar_noclickwait, Label_noclickwait);
 
   CheckBox_isstate.OnClick = [this] { CheckBox_isstateClick(); };
+
+  // Another extension shows its own entries, or none.
+  ExtPage.ListBoxEx_ext.OnSelChange = [this] {
+    ExtPage.ListBoxEx_extSelChange();
+    AppEditor.ListBoxEx_appSelChange();
+  };
+}
+
+// The extension whose entries were edited is changed too.
+void TForm_setup::MarkSelectedExt() {
+  if (TExtInfo* ext = SelectedExt()) ext->SetModified(true);
+}
+
+TExtInfo* TForm_setup::SelectedExt() {
+  const int index = ExtPage.ListBoxEx_ext.ItemIndex();
+  return index >= 0 && index < extList_.Count() ? &extList_.Items(index) : nullptr;
 }
 
 bool TForm_setup::Dispatch(const std::function<void()>& command) {

@@ -29,6 +29,7 @@
 #include "platform/single_instance.h"
 #include "platform/tray_icon.h"
 #include "settings/general_settings.h"
+#include "setup/entry_editor.h"
 #include "setup/ext_page.h"
 #include "setup/setup_view.h"
 
@@ -157,6 +158,10 @@ class TForm_setup : public IEntryOwner {
   // "全拡張子共通": the common entries.
   TListBoxEx All_ListBoxEx_app;
 
+  // The entries of the extension selected on "拡張子別", and the common entries.
+  TEntryEditor AppEditor;
+  TEntryEditor All_AppEditor;
+
   // "一般": the gate window's behaviour.
   TCheckBox CheckBox_iswait;
   TTrackBar TrackBar_movlen{1, 50, 1};
@@ -202,6 +207,9 @@ class TForm_setup : public IEntryOwner {
   void SetApplyEnabled(bool enabled);
   void CheckBox_iswaitClick() { EnableApply(); }
   void CheckBox_isstateClick();
+  // The extension selected on "拡張子別", or null.
+  void MarkSelectedExt();
+  TExtInfo* SelectedExt();
   void Close() { FormClose(); }
   void AddTrayIcon();
   void RemoveTrayIcon();
