@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "model/dbcs.h"
+#include "model/swap_contents.h"
 #include "model/text_helpers.h"
 
 namespace nuvopick {
@@ -202,10 +203,7 @@ void TEntryEditor::MoveAppEntry(int delta) {
   if (target < 0 || target >= list.Count()) return;
   TExeInfo& a = list.Items(index);
   TExeInfo& b = list.Items(target);
-  TExeInfo held;
-  held.Assign(a);
-  a.Assign(b);
-  b.Assign(held);
+  SwapContents(a, b);
   ListBoxEx_app.SetItem(index, a.Name);
   ListBoxEx_app.SetItem(target, b.Name);
   ListBoxEx_app.SetItemIndex(target);

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "model/swap_contents.h"
 #include "model/text_helpers.h"
 #include "shell/registry_association.h"
 
@@ -124,10 +125,7 @@ void TExtPage::MoveExtension(int index, int delta) {
   if (index < 0 || other < 0 || other >= ListBoxEx_ext.Count()) return;
   TExtInfo& a = context_.Exts.Items(index);
   TExtInfo& b = context_.Exts.Items(other);
-  TExtInfo held;
-  held.Assign(a);
-  a.Assign(b);
-  b.Assign(held);
+  SwapContents(a, b);
   ListBoxEx_ext.SetItem(index, a.Name);
   ListBoxEx_ext.SetItem(other, b.Name);
   ListBoxEx_ext.SetItemIndex(other);
