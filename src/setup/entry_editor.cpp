@@ -1,6 +1,7 @@
 #include "setup/entry_editor.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 
 #include "model/dbcs.h"
@@ -68,6 +69,8 @@ TEntryEditor::TEntryEditor(TListBoxEx& list, TEntryEditorContext context)
   Button_appadd.OnClick = [this] { AddAppEntry(); };
   Button_appchg.OnClick = [this] { ChangeAppEntry(); };
   Button_appdel.OnClick = [this] { DeleteAppEntry(); };
+  Button_ref_path.OnClick = [this] { Button_ref_pathClick(); };
+  Button_ref_dir.OnClick = [this] { Button_ref_dirClick(); };
   Button_assist_name.OnClick = [this] { Button_assist_nameClick(); };
   Button_assist_dir.OnClick = [this] { Button_assist_dirClick(); };
   EditEx_path.OnDropFiles = [this](const std::vector<std::string>& paths) {
@@ -215,6 +218,18 @@ void TEntryEditor::FillNameAndDir(const std::string& path) {
     Edit_name.SetText(FileNamePart(path));
   }
   if (EditEx_dir.Text().empty()) EditEx_dir.SetText(FolderPart(path));
+}
+
+void TEntryEditor::Button_ref_pathClick() {
+  const std::optional<std::string> path = context_.Dialogs.OpenFile(kProgramFilter);
+  if (!path) return;
+  EditEx_path.SetText(*path);
+  FillNameAndDir(*path);
+}
+
+void TEntryEditor::Button_ref_dirClick() {
+  const std::optional<std::string> folder = context_.Dialogs.BrowseFolder();
+  if (folder) EditEx_dir.SetText(*folder);
 }
 
 void TEntryEditor::Button_assist_nameClick() {

@@ -16,6 +16,7 @@
 #include "controls/static_controls.h"
 #include "controls/toggles.h"
 #include "model/exe_list.h"
+#include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "setup/ext_page.h"
@@ -28,6 +29,8 @@ inline constexpr char kUnsetName[] = "（未設定）";
 inline constexpr char kNoNameText[] = "設定名を入力してください";
 // The command line of a new entry: the file in double quotes.
 inline constexpr char kDefaultParam[] = "\"%1\"";
+// The open dialog's filter for choosing a program.
+inline constexpr char kProgramFilter[] = "実行可能ファイル ( *.exe )|*.exe|全てのファイル|*";
 // A new entry's show command (SW_SHOW); the combo box shows it as "通常".
 inline constexpr std::int32_t kNewEntryShowCmd = 5;
 
@@ -47,6 +50,7 @@ struct TEntryEditorContext {
   // The list shown, or null when there is none (no extension selected).
   std::function<TExeList*()> Entries;
   IFileSystem& Files;
+  IFileDialogs& Dialogs;
   IMessageBox& Messages;
   ISetupView& View;
   // An entry was marked: the extension page marks its record as well.
@@ -81,6 +85,8 @@ class TEntryEditor {
   // A program chosen for the path box: fills the name and folder boxes that
   // hold nothing of the user's yet.
   void FillNameAndDir(const std::string& path);
+  void Button_ref_pathClick();
+  void Button_ref_dirClick();
   void Button_assist_nameClick();
   void Button_assist_dirClick();
   void EditEx_pathDropFiles(const std::vector<std::string>& paths);

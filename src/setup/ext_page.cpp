@@ -34,6 +34,7 @@ TExtPage::TExtPage(TExtPageContext context) : context_(std::move(context)) {
   Button_extnew.OnClick = [this] { Button_extnewClick(); };
   Button_extcpy.OnClick = [this] { Button_extcpyClick(); };
   Button_extdel.OnClick = [this] { Button_extdelClick(); };
+  Button_extExtra.OnClick = [this] { context_.View.PopupExtExtraMenu(); };
   ExtUpButton.OnClick = [this] { ExtUpButtonClick(); };
   ExtDownButton.OnClick = [this] { ExtDownButtonClick(); };
 }

@@ -5,6 +5,7 @@
 // deleting an associated extension touches the registry at once.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -27,6 +28,17 @@ inline constexpr char kExtForbiddenText[] = "その拡張子に関連付ける�
 inline constexpr char kExtDuplicateText[] = "既に登録されています";
 // Follows the extension's name in the question before deleting it.
 inline constexpr char kExtDeleteQuestionText[] = "の設定を削除してよろしいですか?";
+// The extra menu's items in order; an empty text stands for a separator.
+inline constexpr std::array<const char*, 9> kExtExtraMenuItems = {
+    "拡張子名順に並び替え",
+    "",
+    "全ての拡張子を関連付け",
+    "全ての拡張子の右クリックメニューに登録",
+    "",
+    "全ての拡張子の関連付けを外す",
+    "全ての拡張子の右クリックメニューから外す",
+    "",
+    "元の関連付け先のアクションを登録"};
 inline constexpr char kExtSortQuestionText[] = "拡張子の並べ替えをしてよろしいですか?";
 inline constexpr char kConfirmCaption[] = "確認";
 inline constexpr char kExtDeleteCaption[] = "警告";

@@ -47,20 +47,21 @@ TForm_setup::TForm_setup(const TSetupServices& services, ISetupView& view, std::
     : TV_select(TreeNodes()),
       ExtPage({extList_, services.ClassStore, services.Files, services.Messages, services.Notice,
                view, Window, exePath, [this] { EnableApply(); }}),
-      AppEditor(ExtPage.ListBoxEx_app,
-                {[this]() -> TExeList* {
-                   TExtInfo* ext = SelectedExt();
-                   return ext == nullptr ? nullptr : &ext->Apps;
-                 },
-                 services.Files, services.Messages, view, [this] { MarkSelectedExt(); },
-                 [this] {
-                   MarkSelectedExt();
-                   view_.RepaintLists();
-                 },
-                 [this] { EnableApply(); }}),
-      All_AppEditor(All_ListBoxEx_app, {[this]() -> TExeList* { return &commonList_; },
-                                        services.Files, services.Messages, view, nullptr,
-                                        [this] { EnableApply(); }, [this] { EnableApply(); }}),
+      AppEditor(ExtPage.ListBoxEx_app, {[this]() -> TExeList* {
+                                          TExtInfo* ext = SelectedExt();
+                                          return ext == nullptr ? nullptr : &ext->Apps;
+                                        },
+                                        services.Files, services.Dialogs, services.Messages, view,
+                                        [this] { MarkSelectedExt(); },
+                                        [this] {
+                                          MarkSelectedExt();
+                                          view_.RepaintLists();
+                                        },
+                                        [this] { EnableApply(); }}),
+      All_AppEditor(
+          All_ListBoxEx_app,
+          {[this]() -> TExeList* { return &commonList_; }, services.Files, services.Dialogs,
+           services.Messages, view, nullptr, [this] { EnableApply(); }, [this] { EnableApply(); }}),
       RadioGroup_deact(Texts(kDeactActionCaptions)),
       RadioGroup_caip(Texts(kCommonAppInsertPosCaptions)),
       ListBox_fontandcolor(kSampleLines, kDefaultBackColor,

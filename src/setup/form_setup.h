@@ -23,6 +23,7 @@
 #include "model/ext_list.h"
 #include "model/icon_dialog_close_record.h"
 #include "platform/class_store.h"
+#include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/shell_notice.h"
@@ -82,6 +83,7 @@ enum class TSwitchButton { Left, Right, Other };
 // The operating system as the setup form sees it.
 struct TSetupServices {
   IFileSystem& Files;
+  IFileDialogs& Dialogs;
   IClassStore& ClassStore;
   IMessageBox& Messages;
   ISingleInstanceLock& Instance;

@@ -28,6 +28,8 @@ class ISetupView {
   // Pops the tray menu up at the pointer and runs it; the chosen item comes back
   // as a call of the form's handler of that item.
   virtual void PopupTrayMenu() = 0;
+  // Pops the extension page's extra menu up at the pointer, the same way.
+  virtual void PopupExtExtraMenu() = 0;
 
   // Shows the icon of an extension's file type: the icon at IconIndex in
   // IconFile, or the program's own icon when the file does not exist.

@@ -26,6 +26,7 @@ class RecordingSetupView : public ISetupView {
   }
   void BringToForeground() override { log_.push_back("foreground"); }
   void PopupTrayMenu() override { log_.push_back("popup"); }
+  void PopupExtExtraMenu() override { log_.push_back("extra menu"); }
   void ShowExtIcon(const std::string& iconFile, std::int32_t iconIndex) override {
     log_.push_back("icon " + iconFile + " " + std::to_string(iconIndex));
   }

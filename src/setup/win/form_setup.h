@@ -15,6 +15,7 @@
 #include "platform/win/win_file_system.h"
 #include "platform/win/win_setup_services.h"
 #include "setup/form_setup.h"
+#include "setup/win/win_file_dialogs.h"
 
 namespace nuvopick::win {
 
@@ -49,6 +50,7 @@ class TForm_setup : public TForm, private ISetupView {
   void ShowTaskbarButton(bool visible) override;
   void BringToForeground() override;
   void PopupTrayMenu() override;
+  void PopupExtExtraMenu() override;
   void ShowExtIcon(const std::string& iconFile, std::int32_t iconIndex) override;
   void RepaintLists() override;
 
@@ -64,7 +66,11 @@ class TForm_setup : public TForm, private ISetupView {
                       int y, int width);
   void AddRadioGroup(nuvopick::TRadioGroup& model, const std::string& caption, int page, int x,
                      int y, int width);
-  HWND AddEdit(nuvopick::TEdit& model, int page, int x, int y, int width);
+  // OnExit, when given, runs when the box loses the keyboard.
+  HWND AddEdit(nuvopick::TEdit& model, int page, int x, int y, int width,
+               std::function<void()> onExit = {});
+  HWND AddComboBox(nuvopick::TComboBox& model, int page, int x, int y, int width);
+  HWND AddCaption(nuvopick::TCaption& model, int page, int x, int y, int width);
   void AddTrackRow(nuvopick::TTrackBar& model, nuvopick::TCaption& value, const std::string& name,
                    const std::string& unit, int page, int y, int frequency);
   HWND AddList(nuvopick::TListBoxEx& model, int page, int x, int y, int width, int height,
@@ -74,6 +80,10 @@ class TForm_setup : public TForm, private ISetupView {
   void BuildTree();
   void BuildPages();
   void BuildExtensionPage();
+  // An entry editor's list with its caption and arrows, and the form under it.
+  void BuildEntryList(TEntryEditor& editor, const std::string& caption, int page, int x, int y,
+                      int width);
+  void BuildEntryForm(TEntryEditor& editor, int page, int x, int y, int width);
   void BuildGeneralPage();
   void BuildAppearancePage();
   void BuildMenuPage();
@@ -89,15 +99,23 @@ class TForm_setup : public TForm, private ISetupView {
   LRESULT Notify(const NMHDR& header);
   void DrawExtRow(const DRAWITEMSTRUCT& item);
   void DrawIconPanel(const DRAWITEMSTRUCT& item);
+  // Returns false when the item is not of an entry list.
+  bool DrawEntryRow(const DRAWITEMSTRUCT& item);
+  LRESULT ShortcutBoxMessage(TEntryEditor& editor, HWND control, UINT message, WPARAM wParam,
+                             LPARAM lParam);
   LRESULT ExtListMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT IconPanelMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
   void MeasureTrayTitle(MEASUREITEMSTRUCT& item);
   void DrawTrayTitle(const DRAWITEMSTRUCT& item);
   LRESULT ColorStatic(HDC dc, HWND control);
   LRESULT ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+  // Routes a control's messages through ControlMessage.
+  void Subclass(HWND control);
+  LRESULT CallPrevious(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 
   TWinFileSystem files_;
+  TWinFileDialogs dialogs_;
   TWinClassStore classStore_;
   TWinMessageBox messages_;
   TWinSingleInstanceLock instance_;
@@ -115,6 +133,7 @@ class TForm_setup : public TForm, private ISetupView {
   TIcon extIcon_;
   TForm_icondlg* iconPicker_ = nullptr;
   HMENU trayMenu_ = nullptr;
+  HMENU extExtraMenu_ = nullptr;
   UINT taskBarCreated_ = 0;
   bool minimized_ = false;
   bool mirroring_ = false;
@@ -129,13 +148,15 @@ class TForm_setup : public TForm, private ISetupView {
   HWND sampleList_ = nullptr;
   std::vector<std::pair<HWND, nuvopick::TTrackBar*>> trackModels_;
   std::vector<HWND> lists_;
-  WNDPROC panelProc_ = nullptr;
+  // The entry lists and the shortcut boxes, each with its editor.
+  std::vector<std::pair<HWND, TEntryEditor*>> entryLists_;
+  std::vector<std::pair<HWND, TEntryEditor*>> shortcutBoxes_;
+  // The controls whose messages pass ControlMessage, with their own procedures.
+  std::vector<std::pair<HWND, WNDPROC>> subclassed_;
   HWND extList_ = nullptr;
-  WNDPROC extListProc_ = nullptr;
   // Puts the rows' texts into the extension list where they changed.
   std::function<void()> syncExtRows_;
   HWND iconPanel_ = nullptr;
-  WNDPROC iconPanelProc_ = nullptr;
   bool iconPressedOnImage_ = false;
 };
 

@@ -185,6 +185,34 @@ TEST_F(EntryEditorTest, ArrowButtonsTakeNameAndFolderFromTheUnquotedPath) {
   }
 }
 
+TEST_F(EntryEditorTest, BrowseButtonsFillThePathAndOnlyTheBoxesStillUnset) {
+  TForm_setup& f = Start(kEntriesIni);
+  TEntryEditor& e = f.AppEditor;
+  e.Button_appnew.Click();
+  dialogs.choices = {"C:\\表\\app.exe", std::nullopt, "C:\\Other\\b.exe", "D:\\Work"};
+
+  e.Button_ref_path.Click();
+  EXPECT_EQ(e.EditEx_path.Text(), "C:\\表\\app.exe");
+  EXPECT_EQ(e.Edit_name.Text(), "app.exe");
+  EXPECT_EQ(e.EditEx_dir.Text(), "C:\\表\\");
+
+  e.Button_ref_path.Click();  // cancelled
+  EXPECT_EQ(e.EditEx_path.Text(), "C:\\表\\app.exe");
+  // A name and a folder of the user's stay.
+  e.Button_ref_path.Click();
+  EXPECT_EQ(e.EditEx_path.Text(), "C:\\Other\\b.exe");
+  EXPECT_EQ(e.Edit_name.Text(), "app.exe");
+  EXPECT_EQ(e.EditEx_dir.Text(), "C:\\表\\");
+
+  e.Button_ref_dir.Click();
+  EXPECT_EQ(e.EditEx_dir.Text(), "D:\\Work");
+  e.Button_ref_dir.Click();  // cancelled
+  EXPECT_EQ(e.EditEx_dir.Text(), "D:\\Work");
+
+  EXPECT_EQ(dialogs.shown,
+            (Names{kProgramFilter, kProgramFilter, kProgramFilter, "<folder>", "<folder>"}));
+}
+
 TEST_F(EntryEditorTest, DropsUseTheFirstTrimmedNameAndAFolderBoxWantsAFolder) {
   TForm_setup& f = Start(kEntriesIni);
   files.directories.insert("C:\\Data");

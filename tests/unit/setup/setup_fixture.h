@@ -13,6 +13,7 @@
 #include "support/memory_file_system.h"
 #include "support/recording_setup_services.h"
 #include "support/recording_setup_view.h"
+#include "support/scripted_file_dialogs.h"
 #include "support/scripted_message_box.h"
 
 namespace nuvopick {
@@ -51,6 +52,7 @@ class SetupTest : public ::testing::Test {
   testing::MemoryFileSystem files;
   testing::MemoryClassStore store;
   testing::ScriptedMessageBox messages;
+  testing::ScriptedFileDialogs dialogs;
   testing::EventLog log;
   // What the start did; Log then starts empty.
   testing::EventLog startLog;
@@ -58,7 +60,7 @@ class SetupTest : public ::testing::Test {
   testing::RecordingTrayIcon tray{log};
   testing::RecordingShellNotice notice{log};
   testing::RecordingSetupView view{log};
-  TSetupServices services{files, store, messages, instance, tray, notice};
+  TSetupServices services{files, dialogs, store, messages, instance, tray, notice};
   std::unique_ptr<TForm_setup> form;
 };
 

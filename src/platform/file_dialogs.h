@@ -1,0 +1,21 @@
+// The common dialogs that ask the user for a file or a folder.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace nuvopick {
+
+class IFileDialogs {
+ public:
+  virtual ~IFileDialogs() = default;
+
+  // Runs an open-file dialog. Filter pairs names and patterns, each part
+  // closed by '|': "実行可能ファイル ( *.exe )|*.exe|全てのファイル|*". Returns
+  // the chosen file's full path, or nothing when the user cancelled.
+  virtual std::optional<std::string> OpenFile(const std::string& filter) = 0;
+  // Runs the folder browser; returns the chosen folder, or nothing.
+  virtual std::optional<std::string> BrowseFolder() = 0;
+};
+
+}  // namespace nuvopick

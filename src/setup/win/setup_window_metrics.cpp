@@ -1,0 +1,45 @@
+#include "setup/win/setup_window_metrics.h"
+
+namespace nuvopick::win::setup_window {
+
+COLORREF ToColorRef(std::int32_t color) {
+  const auto value = static_cast<std::uint32_t>(color);
+  if (value & 0x80000000u) return GetSysColor(static_cast<int>(value & 0xFF));
+  return static_cast<COLORREF>(value & 0xFFFFFF);
+}
+
+TFont CreateWindowFont(bool bold) {
+  return TFont(CreateFontA(-12, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                           SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "ＭＳ Ｐゴシック"));
+}
+
+TFont CreateFixedFont() {
+  return TFont(CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック"));
+}
+
+POINT PointOf(LPARAM lParam) {
+  return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+std::string WindowTextOf(HWND window) {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void DrawListRow(const DRAWITEMSTRUCT& item, const TExtRowLook& look, HFONT font) {
+  TBrush back(CreateSolidBrush(static_cast<COLORREF>(look.BackColor)));
+  FillRect(item.hDC, &item.rcItem, back.Get());
+  TSelected selected(item.hDC, font);
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC, static_cast<COLORREF>(look.TextColor));
+  TextOutA(item.hDC, item.rcItem.left + 2, item.rcItem.top, look.Text.c_str(),
+           static_cast<int>(look.Text.size()));
+  if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+}
+
+}  // namespace nuvopick::win::setup_window
