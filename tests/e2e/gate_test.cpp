@@ -15,89 +15,15 @@
 #include "shell/registry_association.h"
 #include "support/win/recorder_output.h"
 #include "support/win/screenshot.h"
+#include "window_driving.h"
 
 namespace nuvopick::testing {
 namespace {
 
 constexpr DWORD kTimeout = 10000;
 
-HWND FindVisibleGate() {
-  for (HWND window = FindWindowExA(nullptr, nullptr, "TForm_main", nullptr); window != nullptr;
-       window = FindWindowExA(nullptr, window, "TForm_main", nullptr)) {
-    if (IsWindowVisible(window)) return window;
-  }
-  return nullptr;
-}
-
-// The gate once it is shown and active, so that keys and activation changes of
-// the test reach it in order.
-HWND WaitForGate(DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  do {
-    HWND gate = FindVisibleGate();
-    if (gate != nullptr && GetForegroundWindow() == gate) return gate;
-    Sleep(20);
-  } while (GetTickCount() - start < milliseconds);
-  return FindVisibleGate();
-}
-
 std::vector<std::string> Rows(HWND gate) {
-  HWND list = FindWindowExA(gate, nullptr, "LISTBOX", nullptr);
-  std::vector<std::string> rows;
-  const auto count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    // Across processes the list hands its text out as UTF-16 whatever is asked.
-    wchar_t wide[256] = {};
-    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
-    char text[512] = {};
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-    rows.emplace_back(text);
-  }
-  return rows;
-}
-
-void PressKey(WORD key, bool down) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-  SendInput(1, &input, sizeof input);
-}
-
-void TypeKey(WORD key, std::initializer_list<WORD> modifiers = {}) {
-  for (WORD modifier : modifiers) PressKey(modifier, true);
-  PressKey(key, true);
-  PressKey(key, false);
-  for (WORD modifier : modifiers) PressKey(modifier, false);
-}
-
-// A pointer move as the mouse makes it, so that the window under it hears of it.
-void MovePointer(POINT to) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = MulDiv(to.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = MulDiv(to.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &input, sizeof input);
-}
-
-// Button events that carry the position themselves, so that each one lands
-// there whatever the pointer did in between.
-void Click(POINT at, DWORD down, DWORD up, int times = 1) {
-  SetCursorPos(at.x, at.y);
-  const LONG x = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  const LONG y = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  for (int i = 0; i < times; ++i) {
-    INPUT inputs[2] = {};
-    for (INPUT& input : inputs) {
-      input.type = INPUT_MOUSE;
-      input.mi.dx = x;
-      input.mi.dy = y;
-    }
-    inputs[0].mi.dwFlags = down | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = up | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(2, inputs, sizeof(INPUT));
-  }
+  return ListRows(FindWindowExA(gate, nullptr, "LISTBOX", nullptr));
 }
 
 // The centre of a row of the gate's list, in screen pixels.
@@ -156,18 +82,6 @@ std::string WaitForHint(HWND gate, DWORD milliseconds) {
     Sleep(50);
   } while (GetTickCount() - start < milliseconds);
   return std::string();
-}
-
-// Waits for the gate process to end; its exit code.
-DWORD WaitForGateEnd(HWND gate) {
-  DWORD id = 0;
-  GetWindowThreadProcessId(gate, &id);
-  HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, id);
-  if (process == nullptr) return 0;  // already gone
-  DWORD code = STILL_ACTIVE;
-  if (WaitForSingleObject(process, kTimeout) == WAIT_OBJECT_0) GetExitCodeProcess(process, &code);
-  CloseHandle(process);
-  return code;
 }
 
 class GateTest : public ::testing::Test {

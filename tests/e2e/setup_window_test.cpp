@@ -14,6 +14,7 @@
 #include "platform/win/win_file_system.h"
 #include "shell/registry_association.h"
 #include "support/win/screenshot.h"
+#include "window_driving.h"
 
 namespace nuvopick::testing {
 namespace {
@@ -22,68 +23,6 @@ constexpr DWORD kTimeout = 15000;
 constexpr UINT kWmTrayNotify = 0x8069;
 constexpr LPARAM kLeftButtonDown = 0x201;
 constexpr LPARAM kRightButtonDown = 0x204;
-
-struct TChildSearch {
-  const char* className;
-  std::string text;
-  bool visibleOnly = false;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchChild(HWND child, LPARAM param) {
-  auto* search = reinterpret_cast<TChildSearch*>(param);
-  char className[64] = {};
-  GetClassNameA(child, className, sizeof className);
-  if (lstrcmpiA(className, search->className) == 0 && WindowText(child) == search->text &&
-      (!search->visibleOnly || IsWindowVisible(child))) {
-    search->found = child;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// The child control of Window with the class and text given, or nullptr. An
-// edit box of another process keeps its text to itself: it is found by its
-// class and an empty text.
-HWND Child(HWND window, const char* className, const std::string& text, bool visibleOnly = false) {
-  TChildSearch search{className, text, visibleOnly};
-  EnumChildWindows(window, &MatchChild, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-// The tree's nodes in the order they are shown (all of them are expanded).
-std::vector<HTREEITEM> TreeNodes(HWND tree) {
-  std::vector<HTREEITEM> nodes;
-  auto item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-  while (item != nullptr) {
-    nodes.push_back(item);
-    item = reinterpret_cast<HTREEITEM>(
-        SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, reinterpret_cast<LPARAM>(item)));
-  }
-  return nodes;
-}
-
-// A visible window of the process with the class, once there is one.
-HWND WaitForWindow(TProcess& process, const char* className, DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  do {
-    for (HWND window : process.Windows(className)) {
-      if (IsWindowVisible(window)) return window;
-    }
-    Sleep(30);
-  } while (GetTickCount() - start < milliseconds);
-  return nullptr;
-}
-
-void TypeKey(WORD key) {
-  INPUT inputs[2] = {};
-  for (INPUT& input : inputs) {
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-  }
-  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, inputs, sizeof(INPUT));
-}
 
 // What OK writes for settings that are all at their defaults and no extension.
 std::string DefaultSettingsFile(const std::string& exePath) {
@@ -100,15 +39,6 @@ std::string DefaultSettingsFile(const std::string& exePath) {
          "\r\n\r\n"
          "[<COMMON>]\r\nCount=0\r\nIconPath=\r\nIconIndex=0\r\nrlmdExe=0\r\n"
          "rlmdContextMenu=0\r\n\r\n";
-}
-
-bool KeyExists(const std::string& name) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
-    return false;
-  }
-  RegCloseKey(key);
-  return true;
 }
 
 TEST(SetupWindow, OpensCentredOnTheRootPageAndTheTreeShowsEachPage) {
@@ -175,16 +105,6 @@ TEST(SetupWindow, OpensCentredOnTheRootPageAndTheTreeShowsEachPage) {
   EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
 }
 
-// Polls until the window's enabled state is Enabled.
-bool WaitForEnabled(HWND window, bool enabled, DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  while ((IsWindowEnabled(window) != FALSE) != enabled) {
-    if (GetTickCount() - start > milliseconds) return false;
-    Sleep(20);
-  }
-  return true;
-}
-
 TEST(SetupWindow, WhatTheUserChangesMarksAChangeAndApplyWritesIt) {
   TNuvoPickRun run("setup-input");
   TProcess& process = run.Start("");
@@ -237,14 +157,6 @@ TEST(SetupWindow, WhatTheUserChangesMarksAChangeAndApplyWritesIt) {
   }
   PostMessageA(setup, WM_CLOSE, 0, 0);
   EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
-}
-
-// The control that has the keyboard in the setup window's thread.
-HWND FocusOf(HWND window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-  return info.hwndFocus;
 }
 
 HWND WaitForFocusChange(HWND window, HWND from, DWORD milliseconds) {
@@ -389,46 +301,6 @@ TEST(SetupWindow, SavedAssociationsExistOnlyWhileSetupModeRuns) {
   }
 }
 
-// The first visible child of Window with the class whose style has all of Style's bits.
-HWND ChildWithStyle(HWND window, const char* className, DWORD style, DWORD mask) {
-  HWND child = nullptr;
-  while ((child = FindWindowExA(window, child, className, nullptr)) != nullptr) {
-    const auto bits = static_cast<DWORD>(GetWindowLongPtrA(child, GWL_STYLE));
-    if (IsWindowVisible(child) && (bits & mask) == style) return child;
-  }
-  return nullptr;
-}
-
-// The text of row Index of a list box of another process.
-std::string ListRow(HWND list, int index) {
-  const auto length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length < 0) return "<none>";
-  std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
-  SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()));
-  wide.resize(static_cast<std::size_t>(length));
-  std::string text(wide.size() * 2 + 1, '\0');
-  text.resize(static_cast<std::size_t>(
-      WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
-                          static_cast<int>(text.size()), nullptr, nullptr)));
-  return text;
-}
-
-// Polls row Index of List until it reads Text; returns what it read last.
-std::string WaitForRow(HWND list, int index, const std::string& text) {
-  const DWORD start = GetTickCount();
-  std::string row = ListRow(list, index);
-  while (row != text && GetTickCount() - start < kTimeout) {
-    Sleep(20);
-    row = ListRow(list, index);
-  }
-  return row;
-}
-
-// A double click as the mouse sends it: press, release, the second press, release.
-void PostDoubleClick(HWND window, UINT down, UINT doubleClick, UINT up, LPARAM at) {
-  for (UINT message : {down, up, doubleClick, up}) PostMessageA(window, message, 0, at);
-}
-
 TEST(SetupWindow, AnExtensionIsAddedMarkedAndAppliedOnItsPage) {
   TNuvoPickRun run("setup-extensions");
   const std::string ext = "np" + std::to_string(GetCurrentProcessId());
@@ -466,12 +338,7 @@ TEST(SetupWindow, AnExtensionIsAddedMarkedAndAppliedOnItsPage) {
 
   // The icon panel opens the icon picker, which keeps the setup window disabled
   // until it closes.
-  HWND iconPanel =
-      ChildWithStyle(setup, "Static", SS_OWNERDRAW | SS_NOTIFY, SS_TYPEMASK | SS_NOTIFY);
-  ASSERT_NE(iconPanel, nullptr);
-  PostMessageA(iconPanel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-  PostMessageA(iconPanel, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-  HWND picker = process.WaitForVisibleWindow("TForm_icondlg", kTimeout);
+  HWND picker = OpenIconPicker(process, setup);
   ASSERT_NE(picker, nullptr);
   EXPECT_TRUE(WaitForEnabled(setup, false, kTimeout));
   SendMessageA(Child(picker, "Button", "Cancel"), BM_CLICK, 0, 0);

@@ -5,6 +5,7 @@
 
 #include "nuvopick_run.h"
 #include "support/win/screenshot.h"
+#include "window_driving.h"
 
 namespace nuvopick::testing {
 namespace {
@@ -23,14 +24,6 @@ void CopyFolder(const std::string& from, const std::string& to) {
     }
   } while (FindNextFileA(search, &found));
   FindClose(search);
-}
-
-void PressAndRelease(WORD key) {
-  INPUT inputs[2] = {};
-  inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-  inputs[0].ki.wVk = inputs[1].ki.wVk = key;
-  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, inputs, sizeof(INPUT));
 }
 
 class SkinGateTest : public ::testing::Test {
@@ -77,11 +70,11 @@ TEST_F(SkinGateTest, TheSampleSkinShapesTheWindowAndDrawsTheRows) {
   EXPECT_GT(listBounds.top, bounds.top);
   EXPECT_LT(listBounds.right, bounds.right);
 
-  PressAndRelease(VK_DOWN);
-  PressAndRelease(VK_DOWN);
+  TypeKey(VK_DOWN);
+  TypeKey(VK_DOWN);
   Sleep(300);
   SaveScreenshot("gate-window-skinned");
-  PressAndRelease(VK_ESCAPE);
+  TypeKey(VK_ESCAPE);
   EXPECT_EQ(run.Process().WaitForExit(kTimeout), 0u);
 }
 

@@ -1,0 +1,98 @@
+// The dialogs and menus the setup window opens: the open dialog and the folder
+// browser of the entry form, and the extension page's extra menu.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "nuvopick_run.h"
+#include "support/win/screenshot.h"
+#include "window_driving.h"
+
+namespace nuvopick::testing {
+namespace {
+
+bool IsFolder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+TEST(SetupDialogs, TheBrowseButtonsFillTheEntryFormFromTheDialogs) {
+  TNuvoPickRun run("setup-browse");
+  const std::string program = run.Folder() / "tool.exe";
+  WriteFileText(program, "not really a program");
+  TProcess& process = run.Start("");
+  HWND setup = process.WaitForVisibleWindow("TForm_setup", kWaitLimit);
+  ASSERT_NE(setup, nullptr);
+  ShowSetupPage(setup, 3);
+  SendMessageA(Child(setup, "Button", "新規", true), BM_CLICK, 0, 0);
+  const std::vector<HWND> edits = VisibleChildren(setup, "Edit");
+  ASSERT_EQ(edits.size(), 5u);  // name, path, folder, command line, shortcut
+  std::vector<HWND> browse;
+  for (HWND button : VisibleChildren(setup, "Button")) {
+    if (WindowText(button) == "...") browse.push_back(button);
+  }
+  ASSERT_EQ(browse.size(), 2u);
+
+  // The program chosen in the open dialog: its name and folder fill the boxes
+  // that hold nothing of the user's yet.
+  PostMessageA(browse[0], BM_CLICK, 0, 0);
+  HWND open = WaitForWindow(process, "#32770", kWaitLimit);
+  ASSERT_NE(open, nullptr);
+  HWND fileName = Child(open, "Edit", "");
+  ASSERT_NE(fileName, nullptr);
+  SendMessageA(fileName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(program.c_str()));
+  PostMessageA(open, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(WaitForText([&] { return EditText(edits[1]); }, program), program);
+  EXPECT_EQ(EditText(edits[0]), "tool.exe");
+  EXPECT_EQ(EditText(edits[2]), run.Folder().Path() + "\\");
+
+  // The folder browser: the folder confirmed goes into the folder box.
+  PostMessageA(browse[1], BM_CLICK, 0, 0);
+  HWND folders = WaitForWindow(process, "#32770", kWaitLimit);
+  ASSERT_NE(folders, nullptr);
+  ASSERT_NE(GetDlgItem(folders, 14145), nullptr);
+  Sleep(200);
+  SaveScreenshot("setup-folder-browser");
+  PostMessageA(folders, WM_COMMAND, IDOK, 0);
+  const std::string before = run.Folder().Path() + "\\";
+  const DWORD start = GetTickCount();
+  while (EditText(edits[2]) == before && GetTickCount() - start < kWaitLimit) Sleep(20);
+  EXPECT_TRUE(IsFolder(EditText(edits[2]))) << EditText(edits[2]);
+
+  PostMessageA(setup, WM_CLOSE, 0, 0);
+  EXPECT_EQ(process.WaitForExit(kWaitLimit), 0u);
+}
+
+TEST(SetupDialogs, TheExtraMenuSortsTheExtensionsAfterAsking) {
+  TNuvoPickRun run("setup-extra-menu");
+  WriteFileText(run.SettingsPath(), "[]\r\nAllExt=png|Doc|bmp|\r\n");
+  TProcess& process = run.Start("");
+  HWND setup = process.WaitForVisibleWindow("TForm_setup", kWaitLimit);
+  ASSERT_NE(setup, nullptr);
+  ShowSetupPage(setup, 2);
+  SetForegroundWindow(setup);
+
+  MovePointer({300, 300});
+  PostMessageA(Child(setup, "Button", "他", true), BM_CLICK, 0, 0);
+  ASSERT_NE(WaitForWindow(process, "#32768", kWaitLimit), nullptr);
+  Sleep(300);
+  SaveScreenshot("setup-extension-extra-menu");
+  TypeKey(VK_DOWN);
+  TypeKey(VK_RETURN);
+  HWND question = WaitForWindow(process, "#32770", kWaitLimit);
+  ASSERT_NE(question, nullptr);
+  PostMessageA(question, WM_COMMAND, IDYES, 0);
+
+  HWND list = VisibleChildren(setup, "ListBox").at(0);
+  EXPECT_EQ(WaitForRow(list, 0, "  | bmp"), "  | bmp");
+  EXPECT_EQ(ListRows(list), (std::vector<std::string>{"  | bmp", "  | Doc", "  | png"}));
+  EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 0);
+
+  PostMessageA(setup, WM_CLOSE, 0, 0);
+  EXPECT_EQ(process.WaitForExit(kWaitLimit), 0u);
+}
+
+}  // namespace
+}  // namespace nuvopick::testing
