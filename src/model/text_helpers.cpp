@@ -157,8 +157,10 @@ TCommandLineParts SplitCommandLine(const std::string& text) {
 
 std::string ParentDir(const std::string& path) {
   if (path.empty()) return "";
-  const std::string text = EndsWithChar(path, '\\') ? path.substr(0, path.size() - 1) : path;
+  return FileDir(EndsWithChar(path, '\\') ? path.substr(0, path.size() - 1) : path);
+}
 
+std::string FileDir(const std::string& text) {
   // The last "\" or ":" and the character before it, both found by whole characters.
   std::size_t delimiter = std::string::npos;
   std::size_t beforeDelimiter = std::string::npos;

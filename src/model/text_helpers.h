@@ -68,6 +68,12 @@ TCommandLineParts SplitCommandLine(const std::string& text);
 // "C:\a" -> "C:\", "a.txt" -> "".
 std::string ParentDir(const std::string& path);
 
+// The folder part of a path by the platform's directory rule: everything before
+// the last "\" or ":", the "\" kept after ":" or "\" (so a root such as "C:\"
+// keeps it): "C:\a\b.txt" -> "C:\a", "C:\a" -> "C:\", "C:\a\" -> "C:\a",
+// "a.txt" -> "".
+std::string FileDir(const std::string& path);
+
 // High when Value is above it, else Low when Value is below it, else Value.
 int Clamp(int value, int low, int high);
 int Clamp01(int value);

@@ -112,10 +112,14 @@ void TRegistryAssociation::WriteMenuVerbs(const TExtInfo& ext, const std::string
   }
 }
 
+std::string TRegistryAssociation::RecordedPreviousType(const std::string& extName) const {
+  return ReadBackupFile().ReadString(ExtRegNamesFor(extName).E, kBackupRefKey, "");
+}
+
 void TRegistryAssociation::Unregister(const TExtInfo& ext) {
   const TExtRegNames names = ExtRegNamesFor(ext.Name);
   if (names.E.empty()) return;  // no extension: its class key would be the root itself
-  const std::string ref = ReadBackupFile().ReadString(names.E, kBackupRefKey, "");
+  const std::string ref = RecordedPreviousType(ext.Name);
   if (!ref.empty()) {
     context_.ClassStore.WriteDefault(names.D, ref);
   } else {

@@ -66,6 +66,11 @@ class TRegistryAssociation {
   // "regbackup.ini" that is there but cannot be read stops it before any change.
   void Unregister(const TExtInfo& ext);
 
+  // The file type recorded as the Ref of extension ExtName in "regbackup.ini":
+  // empty when the file, the section or the key is missing. A file that is there
+  // but cannot be read throws.
+  std::string RecordedPreviousType(const std::string& extName) const;
+
   // IconPath and IconIndex from the icon of the extension's present file type, or
   // the executable's icon (index 1) when there is none. Reads only.
   void ReadIconFromRegistry(TExtInfo& ext) const;

@@ -180,6 +180,24 @@ TEST(TextHelpers, ParentDir) {
   for (const auto& c : cases) EXPECT_EQ(ParentDir(c.path), c.folder) << c.path;
 }
 
+TEST(TextHelpers, FileDirKeepsATrailingBackslashOutOfTheName) {
+  const struct {
+    std::string path, folder;
+  } cases[] = {
+      {"C:\\a\\b.txt", "C:\\a"},
+      {"C:\\a\\b\\", "C:\\a\\b"},  // unlike ParentDir, no backslash is dropped first
+      {"C:\\a", "C:\\"},
+      {"C:\\", "C:\\"},
+      {"C:a.txt", "C:"},
+      {"%SystemRoot%\\system32\\NOTEPAD.EXE", "%SystemRoot%\\system32"},
+      {"rundll32.exe", ""},
+      {"", ""},
+      {"C:\\" + kHyou + "\\a.txt", "C:\\" + kHyou},
+      {kSo + "\\a.txt", kSo},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FileDir(c.path), c.folder) << c.path;
+}
+
 TEST(TextHelpers, ClampTestsTheUpperBoundFirst) {
   EXPECT_EQ(Clamp(5, 0, 1), 1);
   EXPECT_EQ(Clamp(-1, 0, 1), 0);
