@@ -149,6 +149,26 @@ void TExtPage::SortExtensions() {
   context_.View.RepaintLists();
 }
 
+void TExtPage::RunBulkCommand(const TBulkCommand& command) {
+  const TMessageResult answer = context_.Messages.Show(
+      {command.Question, kConfirmCaption, TMessageButtons::YesNo, TMessageIcon::None, true});
+  if (answer != TMessageResult::Yes) return;
+  // Each marked record has told the window already; this covers the window
+  // whatever its marks did.
+  if (ApplyBulkCommand(context_.Exts, command)) context_.EnableApply();
+  // The marks show the new flags, changed or not.
+  context_.View.RepaintLists();
+}
+
+void TExtPage::PMenu_extextra_getbeforeregClick() {
+  const int index = ListBoxEx_ext.ItemIndex();
+  if (index < 0) return;
+  ImportPreviousVerbs({context_.ClassStore, context_.Files, context_.ExePath},
+                      ListBoxEx_ext.Item(index), [this](const TPreviousVerbEntry& entry) {
+                        if (context_.AppendAppEntry) context_.AppendAppEntry(entry);
+                      });
+}
+
 void TExtPage::ToggleFlag(TRegMode mode) {
   const int index = ListBoxEx_ext.ItemIndex();
   if (index < 0) return;

@@ -20,6 +20,8 @@
 #include "platform/message_box.h"
 #include "platform/shell_notice.h"
 #include "setup/setup_view.h"
+#include "shell/bulk_association.h"
+#include "shell/previous_verbs.h"
 
 namespace nuvopick {
 
@@ -86,6 +88,9 @@ struct TExtPageContext {
   std::string ExePath;
   // There are unsaved changes.
   std::function<void()> EnableApply;
+  // Appends an entry with these values to the selected extension through the
+  // entry editor, as "新規" and then storing the values would.
+  std::function<void(const TPreviousVerbEntry&)> AppendAppEntry;
 };
 
 class TExtPage {
@@ -106,6 +111,15 @@ class TExtPage {
   void ExtDownButtonClick() { MoveExtension(ListBoxEx_ext.ItemIndex(), +1); }
   // The sort item of the extra menu: asks first.
   void PMenu_extextra_sortClick();
+  // The bulk commands of the extra menu: after Yes, one flag set or cleared in
+  // every record, and the list repainted.
+  void PMenu_extextra_allRClick() { RunBulkCommand(kAssociateAll); }
+  void PMenu_extextra_allMClick() { RunBulkCommand(kContextMenuAll); }
+  void PMenu_extextra_deallRClick() { RunBulkCommand(kReleaseAll); }
+  void PMenu_extextra_deallMClick() { RunBulkCommand(kContextMenuNone); }
+  // Appends to the selected extension an entry for every verb of the file type
+  // the extension used before the program took it over. Asks nothing.
+  void PMenu_extextra_getbeforeregClick();
 
   // A mouse button went down over the list; Item is the item under the pointer
   // or -1 below the last one.
@@ -157,6 +171,7 @@ class TExtPage {
   void Refuse(const char* text);
   bool Listed(const std::string& name) const;
   void ToggleFlag(TRegMode mode);
+  void RunBulkCommand(const TBulkCommand& command);
 
   TExtPageContext context_;
   bool iconPanelLowered_ = false;

@@ -46,7 +46,8 @@ std::string Format(const char* pattern, const std::string& value) {
 TForm_setup::TForm_setup(const TSetupServices& services, ISetupView& view, std::string exePath)
     : TV_select(TreeNodes()),
       ExtPage({extList_, services.ClassStore, services.Files, services.Messages, services.Notice,
-               view, Window, exePath, [this] { EnableApply(); }}),
+               view, Window, exePath, [this] { EnableApply(); },
+               [this](const TPreviousVerbEntry& entry) { AppendImportedEntry(entry); }}),
       AppEditor(ExtPage.ListBoxEx_app, {[this]() -> TExeList* {
                                           TExtInfo* ext = SelectedExt();
                                           return ext == nullptr ? nullptr : &ext->Apps;
@@ -126,6 +127,16 @@ void TForm_setup::BindHandlers() {
 // The extension whose entries were edited is changed too.
 void TForm_setup::MarkSelectedExt() {
   if (TExtInfo* ext = SelectedExt()) ext->SetModified(true);
+}
+
+void TForm_setup::AppendImportedEntry(const TPreviousVerbEntry& entry) {
+  if (SelectedExt() == nullptr) return;
+  // A blank entry, appended and selected as "新規" does, then the values stored.
+  AppEditor.NewAppEntry();
+  const int index = ExtPage.ListBoxEx_app.ItemIndex();
+  if (index < 0) return;
+  AppEditor.StoreAppEntry(index, entry.Name, entry.AppPath, entry.DirPath, entry.Param, false,
+                          kImportedShowCmd);
 }
 
 TExtInfo* TForm_setup::SelectedExt() {

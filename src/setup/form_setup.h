@@ -209,9 +209,13 @@ class TForm_setup : public IEntryOwner {
   void SetApplyEnabled(bool enabled);
   void CheckBox_iswaitClick() { EnableApply(); }
   void CheckBox_isstateClick();
-  // The extension selected on "拡張子別", or null.
+  // Marks the extension selected on "拡張子別" as changed.
   void MarkSelectedExt();
+  // The extension selected on "拡張子別", or null.
   TExtInfo* SelectedExt();
+  // An entry of the import of the previous association, appended to the selected
+  // extension through the entry editor.
+  void AppendImportedEntry(const TPreviousVerbEntry& entry);
   void Close() { FormClose(); }
   void AddTrayIcon();
   void RemoveTrayIcon();

@@ -124,8 +124,7 @@ void TForm_setup::PopupExtExtraMenu() {
       if (*item == '\0') {
         AppendMenuA(extExtraMenu_, MF_SEPARATOR, 0, nullptr);
       } else {
-        // Only sorting works on its own; the bulk commands come with their handlers.
-        AppendMenuA(extExtraMenu_, MF_STRING | (id == kExtSortId ? 0 : MF_GRAYED), id, item);
+        AppendMenuA(extExtraMenu_, MF_STRING, id, item);
       }
       ++id;
     }
@@ -213,6 +212,21 @@ void TForm_setup::Command(int id, int code, HWND control) {
       return;
     case kExtSortId:
       Run([this] { form_.ExtPage.PMenu_extextra_sortClick(); });
+      return;
+    case kExtAllRId:
+      Run([this] { form_.ExtPage.PMenu_extextra_allRClick(); });
+      return;
+    case kExtAllMId:
+      Run([this] { form_.ExtPage.PMenu_extextra_allMClick(); });
+      return;
+    case kExtDeallRId:
+      Run([this] { form_.ExtPage.PMenu_extextra_deallRClick(); });
+      return;
+    case kExtDeallMId:
+      Run([this] { form_.ExtPage.PMenu_extextra_deallMClick(); });
+      return;
+    case kExtGetBeforeRegId:
+      Run([this] { form_.ExtPage.PMenu_extextra_getbeforeregClick(); });
       return;
     default:
       break;

@@ -38,6 +38,11 @@ constexpr UINT kTrayCancelId = 104;
 // The extension page's extra menu: one number per item, separators counted.
 constexpr UINT kExtExtraFirstId = 201;
 constexpr UINT kExtSortId = kExtExtraFirstId;
+constexpr UINT kExtAllRId = kExtExtraFirstId + 2;
+constexpr UINT kExtAllMId = kExtExtraFirstId + 3;
+constexpr UINT kExtDeallRId = kExtExtraFirstId + 5;
+constexpr UINT kExtDeallMId = kExtExtraFirstId + 6;
+constexpr UINT kExtGetBeforeRegId = kExtExtraFirstId + 8;
 
 constexpr COLORREF kPanelColor = RGB(0x33, 0x33, 0x33);
 // The extension list's rows and the icon in its panel.
