@@ -1,0 +1,172 @@
+// The extension page's extra menu in the real window: the import of the previous
+// association, which fills the entry list from the verbs of the file type the
+// extension used before, and "全ての拡張子を関連付け", which after apply has taken
+// every extension over in HKEY_CLASSES_ROOT.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "model/ext_info.h"
+#include "model/ext_reg_names.h"
+#include "nuvopick_run.h"
+#include "platform/win/win_class_store.h"
+#include "platform/win/win_file_system.h"
+#include "shell/registry_association.h"
+#include "support/win/screenshot.h"
+#include "window_driving.h"
+
+namespace nuvopick::testing {
+namespace {
+
+// Items of the extra menu as the arrow keys reach them (separators skipped).
+constexpr int kAssociateAllItem = 2;
+constexpr int kImportItem = 6;
+
+// Opens the extra menu with "他" and picks the item that Downs presses of the
+// down arrow reach.
+void ChooseExtraMenuItem(TProcess& process, HWND setup, int downs) {
+  SetForegroundWindow(setup);
+  MovePointer({300, 300});
+  PostMessageA(Child(setup, "Button", "他", true), BM_CLICK, 0, 0);
+  ASSERT_NE(WaitForWindow(process, "#32768", kWaitLimit), nullptr);
+  Sleep(300);
+  for (int i = 0; i < downs; ++i) TypeKey(VK_DOWN);
+  TypeKey(VK_RETURN);
+}
+
+std::string ReadDefault(const std::string& key) {
+  return win::TWinClassStore().ReadDefault(key).value_or("<none>");
+}
+
+TEST(ExtExtraMenu, TheImportFillsTheEntryListFromThePreviousFileType) {
+  TNuvoPickRun run("extra-menu-import");
+  const std::string ext = "npi" + std::to_string(GetCurrentProcessId());
+  const std::string previousType = "npiprev" + std::to_string(GetCurrentProcessId());
+  const std::string notepad = "C:\\windows\\system32\\notepad.exe";
+  win::TWinClassStore store;
+  // The file type the extension has now, with the verbs open and print; gone
+  // again at the end, whatever happened.
+  struct TCleanUp {
+    win::TWinClassStore& store;
+    std::vector<std::string> keys;
+    ~TCleanUp() {
+      for (const std::string& key : keys) {
+        if (store.KeyExists(key)) store.DeleteTree(key);
+      }
+    }
+  } cleanUp{store, {"." + ext, previousType}};
+  ASSERT_FALSE(KeyExists("." + ext));
+  store.WriteDefault("." + ext, previousType);
+  store.WriteDefault(previousType + "\\shell\\open\\command", notepad + " %1");
+  store.WriteDefault(previousType + "\\shell\\print\\command", notepad + " /p %1");
+  WriteFileText(run.SettingsPath(), "[]\r\nAllExt=" + ext + "|\r\n[" + ext + "]\r\nCount=0\r\n");
+
+  TProcess& process = run.Start("");
+  HWND setup = process.WaitForVisibleWindow("TForm_setup", kWaitLimit);
+  ASSERT_NE(setup, nullptr);
+  ShowSetupPage(setup, 2);
+  const std::vector<HWND> lists = VisibleChildren(setup, "ListBox");
+  ASSERT_EQ(lists.size(), 2u);
+  HWND entryList = lists[1];
+  EXPECT_EQ(SendMessageA(lists[0], LB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(SendMessageA(entryList, LB_GETCOUNT, 0, 0), 0);
+  HWND apply = Child(setup, "Button", "保存/適用");
+  EXPECT_FALSE(IsWindowEnabled(apply));
+
+  ChooseExtraMenuItem(process, setup, kImportItem);
+  EXPECT_EQ(WaitForRow(entryList, 1, "notepad_print"), "notepad_print");
+  EXPECT_EQ(ListRows(entryList), (std::vector<std::string>{"notepad_open", "notepad_print"}));
+  // The last entry is selected and shown in the form.
+  EXPECT_EQ(SendMessageA(entryList, LB_GETCURSEL, 0, 0), 1);
+  const std::vector<HWND> edits = VisibleChildren(setup, "Edit");
+  ASSERT_EQ(edits.size(), 6u);  // extension, name, path, folder, command line, shortcut
+  EXPECT_EQ(EditText(edits[1]), "notepad_print");
+  EXPECT_EQ(EditText(edits[2]), notepad);
+  EXPECT_EQ(EditText(edits[3]), "C:\\windows\\system32");
+  EXPECT_EQ(EditText(edits[4]), "/p %1");
+  EXPECT_TRUE(WaitForEnabled(apply, true, kWaitLimit));
+  UpdateWindow(setup);
+  Sleep(150);
+  SaveScreenshot("setup-extension-import");
+
+  // The previous type was only read.
+  EXPECT_EQ(ReadDefault("." + ext), previousType);
+  PostMessageA(setup, WM_CLOSE, 0, 0);
+  EXPECT_EQ(process.WaitForExit(kWaitLimit), 0u);
+}
+
+TEST(ExtExtraMenu, AssociatingEveryExtensionAndApplyingTakesThemAllOver) {
+  TNuvoPickRun run("extra-menu-associate-all");
+  const std::string stem = "npa" + std::to_string(GetCurrentProcessId());
+  const std::vector<std::string> exts = {stem + "a", stem + "b", stem + "c"};
+  win::TWinClassStore store;
+  win::TWinFileSystem files;
+  TRegistryAssociation association{{store, files, run.ExePath()}};
+  // Gives every extension back as the user would, also when the test stops early.
+  struct TCleanUp {
+    TRegistryAssociation& association;
+    const std::vector<std::string>& exts;
+    ~TCleanUp() {
+      for (const std::string& ext : exts) {
+        TExtInfo record;
+        record.Name = ext;
+        association.Unregister(record);
+      }
+    }
+  } cleanUp{association, exts};
+  std::string settings = "[]\r\nAllExt=";
+  for (const std::string& ext : exts) {
+    ASSERT_FALSE(KeyExists("." + ext));
+    settings += ext + "|";
+  }
+  settings += "\r\n";
+  for (const std::string& ext : exts) settings += "[" + ext + "]\r\nCount=0\r\n";
+  WriteFileText(run.SettingsPath(), settings);
+
+  TProcess& process = run.Start("");
+  HWND setup = process.WaitForVisibleWindow("TForm_setup", kWaitLimit);
+  ASSERT_NE(setup, nullptr);
+  ShowSetupPage(setup, 2);
+  HWND extList = VisibleChildren(setup, "ListBox").at(0);
+  EXPECT_EQ(ListRow(extList, 2), "  | " + exts[2]);
+
+  ChooseExtraMenuItem(process, setup, kAssociateAllItem);
+  HWND question = WaitForWindow(process, "#32770", kWaitLimit);
+  ASSERT_NE(question, nullptr);
+  EXPECT_EQ(WindowText(question), "確認");
+  PostMessageA(question, WM_COMMAND, IDYES, 0);
+  EXPECT_EQ(WaitForRow(extList, 2, "R | " + exts[2]), "R | " + exts[2]);
+  std::vector<std::string> marked;
+  for (const std::string& ext : exts) marked.push_back("R | " + ext);
+  EXPECT_EQ(ListRows(extList), marked);
+  // Nothing is written before apply.
+  for (const std::string& ext : exts) EXPECT_FALSE(KeyExists("." + ext)) << ext;
+
+  HWND apply = Child(setup, "Button", "保存/適用");
+  ASSERT_TRUE(WaitForEnabled(apply, true, kWaitLimit));
+  PostMessageA(apply, BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitForEnabled(apply, false, kWaitLimit));
+  for (const std::string& ext : exts) {
+    SCOPED_TRACE(ext);
+    const TExtRegNames names = ExtRegNamesFor(ext);
+    EXPECT_EQ(ReadDefault(names.D), names.T);
+    EXPECT_EQ(ReadDefault(names.T + "\\shell\\open\\command"), association.OpenCommand());
+    TExtInfo record;
+    record.Name = ext;
+    EXPECT_EQ(record.GetRegState(store), (TRegFlags{rlmdExe}));
+  }
+  const std::string written = ReadFileText(run.SettingsPath());
+  for (const std::string& ext : exts) {
+    const std::size_t section = written.find("[" + ext + "]\r\n");
+    ASSERT_NE(section, std::string::npos) << written;
+    EXPECT_NE(written.find("rlmdExe=1\r\n", section), std::string::npos) << written;
+  }
+
+  PostMessageA(setup, WM_CLOSE, 0, 0);
+  EXPECT_EQ(process.WaitForExit(kWaitLimit), 0u);
+}
+
+}  // namespace
+}  // namespace nuvopick::testing
