@@ -13,6 +13,7 @@
 #include "platform/win/gdi_owners.h"
 #include "platform/win/win_class_store.h"
 #include "platform/win/win_file_system.h"
+#include "platform/win/win_services.h"
 #include "platform/win/win_setup_services.h"
 #include "setup/form_setup.h"
 #include "setup/win/win_file_dialogs.h"
@@ -121,6 +122,7 @@ class TForm_setup : public TForm, private ISetupView {
   TWinSingleInstanceLock instance_;
   TWinTrayIcon tray_;
   TWinShellNotice notice_;
+  TWinShellExecute shell_;
   nuvopick::TForm_setup form_;
 
   TFont font_;
