@@ -53,6 +53,7 @@ void TForm_setup::FormCreate() {
   BuildFrame();
   BuildTree();
   BuildPages();
+  BuildHints();
   Application().UseDialogKeys(Handle());
   BindWindowModels();
 
@@ -322,6 +323,8 @@ LRESULT TForm_setup::IconPanelMessage(HWND control, UINT message, WPARAM wParam,
 LRESULT TForm_setup::ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   if (control == extList_) return ExtListMessage(control, message, wParam, lParam);
   if (control == iconPanel_) return IconPanelMessage(control, message, wParam, lParam);
+  if (TLinkLabel* link = LinkOf(control))
+    return LinkMessage(*link, control, message, wParam, lParam);
   for (const auto& [box, editor] : shortcutBoxes_) {
     if (box == control) return ShortcutBoxMessage(*editor, control, message, wParam, lParam);
   }
@@ -367,6 +370,7 @@ LRESULT CALLBACK TForm_setup::ControlProc(HWND control, UINT message, WPARAM wPa
 }
 
 LRESULT TForm_setup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (LRESULT result = 0; HintAndLinkMessage(message, wParam, lParam, result)) return result;
   if (message != 0 && message == taskBarCreated_) {
     Run([this] { form_.TaskBarCreated(); });
     return TForm::HandleMessage(message, wParam, lParam);
