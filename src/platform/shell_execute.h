@@ -9,6 +9,7 @@ namespace nuvopick {
 // Show-window codes handed to the started program.
 inline constexpr std::int32_t kShowHide = 0;
 inline constexpr std::int32_t kShowNormal = 1;
+inline constexpr std::int32_t kShowShow = 5;  // as the window last was
 
 // One launch: what the service is asked to start and how. Environment variables
 // in File and Directory are expanded by the service; the service does not wait
@@ -30,6 +31,11 @@ class IShellExecute {
   // Sends the request and returns at once. False when the service refused it;
   // the service may then have shown its own error message.
   virtual bool Execute(const TLaunchRequest& request) = 0;
+
+  // The shell's plain open of a document, address or mail link, without the
+  // expansion of environment variables. Owned: the asking window owns what the
+  // shell may show. False when the shell reports a failure (a result of 32 or less).
+  virtual bool Open(const TLaunchRequest& request, bool owned) = 0;
 };
 
 }  // namespace nuvopick

@@ -11,6 +11,7 @@
 #include "settings/settings_path.h"
 #include "setup/setup_settings.h"
 #include "shell/registry_association.h"
+#include "version.h"
 
 namespace nuvopick {
 namespace {
@@ -67,6 +68,7 @@ TForm_setup::TForm_setup(const TSetupServices& services, ISetupView& view, std::
       RadioGroup_caip(Texts(kCommonAppInsertPosCaptions)),
       ListBox_fontandcolor(kSampleLines, kDefaultBackColor,
                            FontOf(DefaultGeneralSettings(TSettingsReader::Setup))),
+      About(services.Shell, services.Messages, ParentDir(exePath)),
       services_(services),
       view_(view),
       exePath_(std::move(exePath)) {
@@ -75,6 +77,7 @@ TForm_setup::TForm_setup(const TSetupServices& services, ISetupView& view, std::
                        &RadioButton_sound_mb_ie, &RadioButton_sound_mb_ia,
                        &RadioButton_sound_mb_beep});
   BindHandlers();
+  names_ = NameControls();
 }
 
 void TForm_setup::BindHandlers() {
@@ -171,6 +174,7 @@ void TForm_setup::FormCreate() {
   SetApplyEnabled(false);
   TV_select.Select(0);
   PageControl_base.SetActivePageIndex(0);
+  About.ShowVersion(NUVOPICK_VERSION_TEXT, NUVOPICK_RELEASE_DATE);
 }
 
 void TForm_setup::SettingsToControls(const TGeneralSettings& s) {

@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "controls/edit_ex.h"
 #include "controls/list_box_ex.h"
@@ -26,10 +27,12 @@
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
+#include "platform/shell_execute.h"
 #include "platform/shell_notice.h"
 #include "platform/single_instance.h"
 #include "platform/tray_icon.h"
 #include "settings/general_settings.h"
+#include "setup/about_panel.h"
 #include "setup/entry_editor.h"
 #include "setup/ext_page.h"
 #include "setup/setup_view.h"
@@ -89,7 +92,17 @@ struct TSetupServices {
   ISingleInstanceLock& Instance;
   ITrayIcon& Tray;
   IShellNotice& Notice;
+  IShellExecute& Shell;
 };
+
+// What the application's show-hint event is told about a hint to come, and may change.
+struct THintInfo {
+  std::string HintControl;           // component name of the control under the pointer
+  std::uint32_t HideTimeout = 2500;  // milliseconds
+};
+
+// A hint stays up until the pointer moves on (about 16.7 minutes).
+inline constexpr std::uint32_t kHintHideTimeout = 1000000;
 
 class TForm_setup : public IEntryOwner {
  public:
@@ -138,6 +151,12 @@ class TForm_setup : public IEntryOwner {
   void Panel_aet_noclickMouseDown(TSwitchButton button);
   void PMenu_ttray_setupClick();
   void PMenu_ttray_exitClick();
+
+  // The application's show-hint event: HintStr is the hint the control brought
+  // and becomes the text shown; an empty text shows none.
+  void ApplicationEventsShowHint(std::string& hintStr, bool& canShow, THintInfo& hintInfo);
+  // The component name of the control that Model holds ("Button_ok"), or empty.
+  std::string ComponentName(const TControlModel* model) const;
 
   TExtList& ExtList() { return extList_; }
   TExeList& CommonList() { return commonList_; }
@@ -204,7 +223,17 @@ class TForm_setup : public IEntryOwner {
   TCheckBox CheckBox_isrelonexe;
   TCheckBox CheckBox_isshowhint;
 
+  // Root: the program, its author and the links.
+  TAboutPanel About;
+
  private:
+  struct TNamedControl {
+    const TControlModel* Model;
+    std::string Name;
+    const TEdit* Edit;  // the model as a text box, or null
+  };
+  std::vector<TNamedControl> NameControls();
+
   void BindHandlers();
   void SetApplyEnabled(bool enabled);
   void CheckBox_iswaitClick() { EnableApply(); }
@@ -234,6 +263,7 @@ class TForm_setup : public IEntryOwner {
   bool instanceHeld_ = false;
   bool trayShown_ = false;
   bool released_ = false;
+  std::vector<TNamedControl> names_;
 };
 
 }  // namespace nuvopick

@@ -36,52 +36,9 @@ POINT RowCentre(HWND gate, int row) {
   return centre;
 }
 
-// The text of a tooltip of another process: the answer is written into memory
-// of that process, so the request is put there too.
-std::string TooltipText(HWND tip, HWND toolOwner, HWND tool) {
-  DWORD id = 0;
-  GetWindowThreadProcessId(tip, &id);
-  HANDLE process =
-      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
-  if (process == nullptr) return "<no access>";
-  struct TRemote {
-    TTTOOLINFOW info;
-    wchar_t text[1024];
-  };
-  auto* remote = static_cast<TRemote*>(
-      VirtualAllocEx(process, nullptr, sizeof(TRemote), MEM_COMMIT, PAGE_READWRITE));
-  TRemote local{};
-  local.info.cbSize = sizeof local.info;
-  local.info.hwnd = toolOwner;
-  local.info.uId = reinterpret_cast<UINT_PTR>(tool);
-  local.info.lpszText = remote->text;
-  WriteProcessMemory(process, remote, &local, sizeof local, nullptr);
-  SendMessageW(tip, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&remote->info));
-  ReadProcessMemory(process, remote->text, local.text, sizeof local.text, nullptr);
-  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-  CloseHandle(process);
-  char text[2048] = {};
-  WideCharToMultiByte(CP_ACP, 0, local.text, -1, text, sizeof text, nullptr, nullptr);
-  return text;
-}
-
 // The text of the gate's hint over its list, once it shows; empty when none does.
 std::string WaitForHint(HWND gate, DWORD milliseconds) {
-  DWORD gateProcess = 0;
-  GetWindowThreadProcessId(gate, &gateProcess);
-  const DWORD start = GetTickCount();
-  do {
-    for (HWND tip = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); tip != nullptr;
-         tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(tip, &owner);
-      if (owner == gateProcess && IsWindowVisible(tip)) {
-        return TooltipText(tip, gate, FindWindowExA(gate, nullptr, "LISTBOX", nullptr));
-      }
-    }
-    Sleep(50);
-  } while (GetTickCount() - start < milliseconds);
-  return std::string();
+  return WaitForTooltip(gate, FindWindowExA(gate, nullptr, "LISTBOX", nullptr), milliseconds);
 }
 
 class GateTest : public ::testing::Test {

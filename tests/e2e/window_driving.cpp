@@ -236,4 +236,54 @@ void ClickOn(HWND control) {
         MOUSEEVENTF_LEFTUP);
 }
 
+// The answer is written into memory of the tooltip's process, so the request
+// is put there too.
+std::string TooltipText(HWND tip, HWND toolOwner, HWND tool) {
+  DWORD id = 0;
+  GetWindowThreadProcessId(tip, &id);
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+  if (process == nullptr) return "<no access>";
+  struct TRemote {
+    TTTOOLINFOW info;
+    wchar_t text[1024];
+  };
+  auto* remote = static_cast<TRemote*>(
+      VirtualAllocEx(process, nullptr, sizeof(TRemote), MEM_COMMIT, PAGE_READWRITE));
+  TRemote local{};
+  local.info.cbSize = sizeof local.info;
+  local.info.hwnd = toolOwner;
+  local.info.uId = reinterpret_cast<UINT_PTR>(tool);
+  local.info.lpszText = remote->text;
+  WriteProcessMemory(process, remote, &local, sizeof local, nullptr);
+  SendMessageW(tip, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&remote->info));
+  ReadProcessMemory(process, remote->text, local.text, sizeof local.text, nullptr);
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  char text[2048] = {};
+  WideCharToMultiByte(CP_ACP, 0, local.text, -1, text, sizeof text, nullptr, nullptr);
+  return text;
+}
+
+HWND VisibleTooltipOf(HWND window) {
+  DWORD windowProcess = 0;
+  GetWindowThreadProcessId(window, &windowProcess);
+  for (HWND tip = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); tip != nullptr;
+       tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(tip, &owner);
+    if (owner == windowProcess && IsWindowVisible(tip)) return tip;
+  }
+  return nullptr;
+}
+
+std::string WaitForTooltip(HWND toolOwner, HWND tool, DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  do {
+    if (HWND tip = VisibleTooltipOf(toolOwner)) return TooltipText(tip, toolOwner, tool);
+    Sleep(50);
+  } while (GetTickCount() - start < milliseconds);
+  return std::string();
+}
+
 }  // namespace nuvopick::testing

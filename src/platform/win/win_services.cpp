@@ -60,6 +60,16 @@ bool TWinShellExecute::Execute(const TLaunchRequest& request) {
   return execute != nullptr && execute(&info) != FALSE;
 }
 
+bool TWinShellExecute::Open(const TLaunchRequest& request, bool owned) {
+  auto* open = LazyFunction<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+  if (open == nullptr) return false;
+  const auto result = reinterpret_cast<INT_PTR>(
+      open(owned ? owner_ : nullptr, request.Verb.empty() ? nullptr : request.Verb.c_str(),
+           request.File.c_str(), request.Parameters.empty() ? nullptr : request.Parameters.c_str(),
+           request.Directory.empty() ? nullptr : request.Directory.c_str(), request.Show));
+  return result > 32;
+}
+
 void TWinSound::PlayWaveFile(const std::string& path) {
   if (auto* play = LazyFunction<decltype(PlaySoundA)>("winmm.dll", "PlaySoundA")) {
     play(path.c_str(), nullptr, SND_ASYNC | SND_NODEFAULT | SND_FILENAME);

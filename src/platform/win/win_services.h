@@ -3,6 +3,8 @@
 // sounds, and the system folder.
 #pragma once
 
+#include <windows.h>
+
 #include "platform/clock.h"
 #include "platform/pointer.h"
 #include "platform/shell_execute.h"
@@ -27,6 +29,12 @@ class TWinPointer : public IPointer {
 class TWinShellExecute : public IShellExecute {
  public:
   bool Execute(const TLaunchRequest& request) override;
+  // Owned opens belong to this window.
+  void SetOwner(HWND owner) { owner_ = owner; }
+  bool Open(const TLaunchRequest& request, bool owned) override;
+
+ private:
+  HWND owner_ = nullptr;
 };
 
 class TWinSound : public ISound {

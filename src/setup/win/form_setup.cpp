@@ -15,7 +15,7 @@ namespace nuvopick::win {
 using namespace setup_window;
 
 TForm_setup::TForm_setup(std::string exePath)
-    : form_({files_, dialogs_, classStore_, messages_, instance_, tray_, notice_}, *this,
+    : form_({files_, dialogs_, classStore_, messages_, instance_, tray_, notice_, shell_}, *this,
             std::move(exePath)) {}
 
 TForm_setup::~TForm_setup() {
@@ -43,6 +43,7 @@ void TForm_setup::FormCreate() {
   taskBarCreated_ = RegisterWindowMessageA("TaskBarCreated");
   messages_.SetOwner(Handle());
   dialogs_.SetOwner(Handle());
+  shell_.SetOwner(Handle());
   tray_.SetWindow(Handle(), LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1)));
   font_ = CreateWindowFont(false);
   boldFont_ = CreateWindowFont(true);
@@ -52,6 +53,7 @@ void TForm_setup::FormCreate() {
   BuildFrame();
   BuildTree();
   BuildPages();
+  BuildHints();
   Application().UseDialogKeys(Handle());
   BindWindowModels();
 
@@ -335,6 +337,8 @@ LRESULT TForm_setup::IconPanelMessage(HWND control, UINT message, WPARAM wParam,
 LRESULT TForm_setup::ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   if (control == extList_) return ExtListMessage(control, message, wParam, lParam);
   if (control == iconPanel_) return IconPanelMessage(control, message, wParam, lParam);
+  if (TLinkLabel* link = LinkOf(control))
+    return LinkMessage(*link, control, message, wParam, lParam);
   for (const auto& [box, editor] : shortcutBoxes_) {
     if (box == control) return ShortcutBoxMessage(*editor, control, message, wParam, lParam);
   }
@@ -380,6 +384,7 @@ LRESULT CALLBACK TForm_setup::ControlProc(HWND control, UINT message, WPARAM wPa
 }
 
 LRESULT TForm_setup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (LRESULT result = 0; HintAndLinkMessage(message, wParam, lParam, result)) return result;
   if (message != 0 && message == taskBarCreated_) {
     Run([this] { form_.TaskBarCreated(); });
     return TForm::HandleMessage(message, wParam, lParam);

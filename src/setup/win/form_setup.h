@@ -5,14 +5,17 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/win/form.h"
 #include "platform/win/gdi_owners.h"
+#include "platform/win/pointer_hint.h"
 #include "platform/win/win_class_store.h"
 #include "platform/win/win_file_system.h"
+#include "platform/win/win_services.h"
 #include "platform/win/win_setup_services.h"
 #include "setup/form_setup.h"
 #include "setup/win/win_file_dialogs.h"
@@ -90,6 +93,22 @@ class TForm_setup : public TForm, private ISetupView {
   void BuildSetupModePage();
   void BindWindowModels();
   void ShowPage(int page);
+
+  // The about panel of the root page and its links.
+  void BuildAboutPanel();
+  HWND AddLink(TLinkLabel& model, int x, int y, std::function<void()> click);
+  TLinkLabel* LinkOf(HWND control);
+  LRESULT LinkMessage(TLinkLabel& link, HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+
+  // Hints: the model behind each control names it for the form's hint table.
+  void RecordModel(HWND control, const nuvopick::TControlModel& model) {
+    hintModels_[control] = &model;
+  }
+  void BuildHints();
+  std::string HintControlName(HWND control) const;
+  // The hints' and the links' share of the window's messages, before the rest;
+  // true when the message was answered with Result.
+  bool HintAndLinkMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void MirrorSampleList();
 
   // Runs a handler of the form with its error display; the window's own
@@ -121,6 +140,7 @@ class TForm_setup : public TForm, private ISetupView {
   TWinSingleInstanceLock instance_;
   TWinTrayIcon tray_;
   TWinShellNotice notice_;
+  TWinShellExecute shell_;
   nuvopick::TForm_setup form_;
 
   TFont font_;
@@ -158,6 +178,16 @@ class TForm_setup : public TForm, private ISetupView {
   std::function<void()> syncExtRows_;
   HWND iconPanel_ = nullptr;
   bool iconPressedOnImage_ = false;
+
+  TPointerHint hint_;
+  std::map<HWND, const nuvopick::TControlModel*> hintModels_;
+  // Controls without a model of their own, by component name.
+  std::map<HWND, std::string> hintNames_;
+  std::vector<std::pair<HWND, TLinkLabel*>> links_;
+  HWND hoveredLink_ = nullptr;
+  TFont titleFont_;
+  TFont linkFont_;
+  TIcon aboutIcon_;
 };
 
 }  // namespace nuvopick::win

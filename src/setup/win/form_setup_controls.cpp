@@ -34,6 +34,7 @@ HWND TForm_setup::AddButton(nuvopick::TButton& model, int page, int x, int y, in
   const int id = nextId_++;
   HWND button = AddChild("BUTTON", model.Caption(), BS_PUSHBUTTON | WS_TABSTOP, page, x, y, width,
                          height, id);
+  RecordModel(button, model);
   model.OnMirror = [button, &model] {
     SetWindowTextA(button, model.Caption().c_str());
     EnableWindow(button, model.Enabled());
@@ -58,6 +59,7 @@ HWND TForm_setup::AddCheckBox(nuvopick::TCheckBox& model, const std::string& cap
   HWND box = AddChild("BUTTON", caption,
                       BS_CHECKBOX | WS_TABSTOP | WS_CLIPSIBLINGS | (twoLines ? BS_MULTILINE : 0),
                       page, x, y, width, twoLines ? 2 * kRowHeight + 2 : kRowHeight, id);
+  RecordModel(box, model);
   model.OnMirror = [box, &model] {
     SendMessageA(box, BM_SETCHECK, model.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
     EnableWindow(box, model.Enabled());
@@ -73,6 +75,7 @@ HWND TForm_setup::AddRadioButton(nuvopick::TRadioButton& model, const std::strin
   const int id = nextId_++;
   HWND button =
       AddChild("BUTTON", caption, BS_RADIOBUTTON | WS_TABSTOP, page, x, y, width, kRowHeight, id);
+  RecordModel(button, model);
   model.OnMirror = [button, &model] {
     SendMessageA(button, BM_SETCHECK, model.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
     EnableWindow(button, model.Enabled());
@@ -86,13 +89,17 @@ HWND TForm_setup::AddRadioButton(nuvopick::TRadioButton& model, const std::strin
 void TForm_setup::AddRadioGroup(nuvopick::TRadioGroup& model, const std::string& caption, int page,
                                 int x, int y, int width) {
   const int count = static_cast<int>(model.Items().size());
-  AddChild("BUTTON", caption, BS_GROUPBOX, page, x, y, width, 22 + count * kRowHeight + 6);
+  // The group and each of its buttons explain the group.
+  RecordModel(
+      AddChild("BUTTON", caption, BS_GROUPBOX, page, x, y, width, 22 + count * kRowHeight + 6),
+      model);
   std::vector<HWND> buttons;
   for (int i = 0; i < count; ++i) {
     const int id = nextId_++;
     buttons.push_back(AddChild("BUTTON", model.Items()[static_cast<std::size_t>(i)],
                                BS_RADIOBUTTON | WS_TABSTOP, page, x + 8, y + 20 + i * kRowHeight,
                                width - 12, kRowHeight, id));
+    RecordModel(buttons.back(), model);
     commands_.emplace_back(id, [this, &model, i](int code, HWND) {
       if (code == BN_CLICKED) Run([&model, i] { model.SetItemIndex(i); });
     });
@@ -111,6 +118,7 @@ HWND TForm_setup::AddEdit(nuvopick::TEdit& model, int page, int x, int y, int wi
   const int id = nextId_++;
   HWND edit =
       AddChild("EDIT", model.Text(), ES_AUTOHSCROLL | WS_TABSTOP, page, x, y, width, 21, id);
+  RecordModel(edit, model);
   SetWindowLongPtrA(edit, GWL_EXSTYLE, WS_EX_CLIENTEDGE);
   SetWindowPos(edit, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOACTIVATE);
@@ -139,6 +147,7 @@ HWND TForm_setup::AddComboBox(nuvopick::TComboBox& model, int page, int x, int y
   // The height takes the dropped-down list.
   HWND box = AddChild("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, page, x, y, width,
                       120, id);
+  RecordModel(box, model);
   for (const std::string& item : model.Items()) {
     SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   }
@@ -159,6 +168,7 @@ HWND TForm_setup::AddComboBox(nuvopick::TComboBox& model, int page, int x, int y
 
 HWND TForm_setup::AddCaption(nuvopick::TCaption& model, int page, int x, int y, int width) {
   HWND label = AddLabel(model.Text(), page, x, y, width);
+  RecordModel(label, model);
   model.OnMirror = [label, &model] {
     SetWindowTextA(label, model.Text().c_str());
     EnableWindow(label, model.Enabled());
@@ -174,6 +184,7 @@ void TForm_setup::AddTrackRow(nuvopick::TTrackBar& model, nuvopick::TCaption& va
   AddLabel(name, page, left, y + 5, 60);
   HWND bar = AddChild(TRACKBAR_CLASSA, "", TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS | WS_TABSTOP, page,
                       left + 62, y, 250, 26, nextId_++);
+  RecordModel(bar, model);
   SendMessageA(bar, TBM_SETRANGEMIN, FALSE, model.Min());
   SendMessageA(bar, TBM_SETRANGEMAX, FALSE, model.Max());
   SendMessageA(bar, TBM_SETTICFREQ, static_cast<WPARAM>(frequency), 0);
@@ -201,6 +212,7 @@ HWND TForm_setup::AddList(nuvopick::TListBoxEx& model, int page, int x, int y, i
       AddChild("LISTBOX", "",
                LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP | style,
                page, x, y, width, height, id);
+  RecordModel(list, model);
   auto shown = std::make_shared<std::vector<std::string>>();
   model.OnMirror = [list, &model, shown, rows = std::move(rows)] {
     // The rows are put in again only when they changed, so that a click keeps

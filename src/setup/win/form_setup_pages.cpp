@@ -64,9 +64,9 @@ void TForm_setup::BuildTree() {
 
 void TForm_setup::BuildPages() {
   const int contentWidth = kPageWidth;
-  // Root: the about panel joins it later.
   AddHeading(0, "NuvoPick");
   AddLabel("左のツリーから設定項目を選択してください", 0, kPageLeft, kContentTop, contentWidth);
+  BuildAboutPanel();
 
   AddHeading(1, "アプリ設定");
   AddLabel("「拡張子別」または「全拡張子共通」を選択してください", 1, kPageLeft, kContentTop,

@@ -13,6 +13,7 @@
 #include "support/memory_file_system.h"
 #include "support/recording_setup_services.h"
 #include "support/recording_setup_view.h"
+#include "support/recording_shell_execute.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/scripted_message_box.h"
 
@@ -60,7 +61,8 @@ class SetupTest : public ::testing::Test {
   testing::RecordingTrayIcon tray{log};
   testing::RecordingShellNotice notice{log};
   testing::RecordingSetupView view{log};
-  TSetupServices services{files, dialogs, store, messages, instance, tray, notice};
+  testing::RecordingShellExecute shell;
+  TSetupServices services{files, dialogs, store, messages, instance, tray, notice, shell};
   std::unique_ptr<TForm_setup> form;
 };
 

@@ -1,0 +1,137 @@
+// The setup window's hints: the component name of each control model, and the
+// application's show-hint event that finds a control's text in the hint table.
+#include <string>
+#include <vector>
+
+#include "setup/form_setup.h"
+#include "setup/hint_table.h"
+
+namespace nuvopick {
+namespace {
+
+template <typename Model>
+const TEdit* AsEdit(const Model&) {
+  return nullptr;
+}
+const TEdit* AsEdit(const TEdit& edit) {
+  return &edit;
+}
+
+}  // namespace
+
+std::vector<TForm_setup::TNamedControl> TForm_setup::NameControls() {
+  std::vector<TNamedControl> names;
+  const auto name = [&names](const auto& model, std::string componentName) {
+    names.push_back({&model, std::move(componentName), AsEdit(model)});
+  };
+  name(Button_reload, "Button_reload");
+  name(Button_apply, "Button_apply");
+  name(Button_ok, "Button_ok");
+  name(Button_cancel, "Button_cancel");
+  name(TV_select, "TV_select");
+  name(PageControl_base, "PageControl_base");
+
+  name(ExtPage.Label_ext, "Label_ext");
+  name(ExtPage.Edit_ext, "Edit_ext");
+  name(ExtPage.Label_extafter, "Label_extafter");
+  name(ExtPage.Button_extnew, "Button_extnew");
+  name(ExtPage.Button_extcpy, "Button_extcpy");
+  name(ExtPage.ListBoxEx_ext, "ListBoxEx_ext");
+  name(ExtPage.ExtUpButton, "ExtUpButton");
+  name(ExtPage.ExtDownButton, "ExtDownButton");
+  name(ExtPage.Button_extdel, "Button_extdel");
+  name(ExtPage.Button_extExtra, "Button_extExtra");
+  name(All_ListBoxEx_app, "All_ListBoxEx_app");
+  // The two entry editors: the common one's components carry "All_".
+  for (TEntryEditor* editor : {&AppEditor, &All_AppEditor}) {
+    const std::string prefix = editor == &All_AppEditor ? "All_" : "";
+    if (editor == &AppEditor) name(editor->ListBoxEx_app, "ListBoxEx_app");
+    name(editor->AppUpButton, prefix + "AppUpButton");
+    name(editor->AppDownButton, prefix + "AppDownButton");
+    name(editor->Edit_name, prefix + "Edit_name");
+    name(editor->Button_assist_name, prefix + "Button_assist_name");
+    name(editor->EditEx_path, prefix + "EditEx_path");
+    name(editor->Button_ref_path, prefix + "Button_ref_path");
+    name(editor->EditEx_dir, prefix + "EditEx_dir");
+    name(editor->Button_assist_dir, prefix + "Button_assist_dir");
+    name(editor->Button_ref_dir, prefix + "Button_ref_dir");
+    name(editor->Edit_param, prefix + "Edit_param");
+    name(editor->CheckBox_usecmdp, prefix + "CheckBox_usecmdp");
+    name(editor->Label_sw, prefix + "Label_sw");
+    name(editor->ComboBox_sw, prefix + "ComboBox_sw");
+    name(editor->Edit_shortcut, prefix + "Edit_shortcut");
+    name(editor->Button_appnew, prefix + "Button_appnew");
+    name(editor->Button_appadd,
+         prefix + (editor == &AppEditor ? "Button_appAdd" : "Button_appadd"));
+    name(editor->Button_appchg, prefix + "Button_appchg");
+    name(editor->Button_appdel, prefix + "Button_appdel");
+  }
+
+  name(CheckBox_iswait, "CheckBox_iswait");
+  name(TrackBar_movlen, "TrackBar_movlen");
+  name(Label_movlen, "Label_movlen");
+  name(TrackBar_waittime, "TrackBar_waittime");
+  name(Label_waittime, "Label_waittime");
+  name(CheckBox_isnoclickexe, "CheckBox_isnoclickexe");
+  name(Panel_aet_noclick, "Panel_aet_noclick");
+  name(TrackBar_noclickwait, "TrackBar_noclickwait");
+  name(Label_noclickwait, "Label_noclickwait");
+  name(CheckBox_IsExeBySingleClick, "CheckBox_IsExeBySingleClick");
+  name(CheckBox_isonly1exe, "CheckBox_isonly1exe");
+  name(CheckBox_isshowhintrel, "CheckBox_isshowhintrel");
+  name(RadioGroup_deact, "RadioGroup_deact");
+  name(RadioGroup_caip, "RadioGroup_caip");
+
+  name(CheckBox_isuseskin, "CheckBox_isuseskin");
+  name(Edit_skinpath, "Edit_skinpath");
+  name(ListBox_fontandcolor, "ListBox_fontandcolor");
+  name(CheckBox_isusesound, "CheckBox_isusesound");
+  name(RadioButton_sound_user, "RadioButton_sound_user");
+  name(RadioButton_sound_mb, "RadioButton_sound_mb");
+  name(Edit_soundpath, "Edit_soundpath");
+  name(RadioButton_sound_mb_ok, "RadioButton_sound_mb_ok");
+  name(RadioButton_sound_mb_ih, "RadioButton_sound_mb_ih");
+  name(RadioButton_sound_mb_iq, "RadioButton_sound_mb_iq");
+  name(RadioButton_sound_mb_ie, "RadioButton_sound_mb_ie");
+  name(RadioButton_sound_mb_ia, "RadioButton_sound_mb_ia");
+  name(RadioButton_sound_mb_beep, "RadioButton_sound_mb_beep");
+
+  name(CheckBox_context_isdecorate, "CheckBox_context_isdecorate");
+  name(Edit_context_decorate, "Edit_context_decorate");
+
+  name(CheckBox_isstate, "CheckBox_isstate");
+  name(CheckBox_isrelonexe, "CheckBox_isrelonexe");
+  name(CheckBox_isshowhint, "CheckBox_isshowhint");
+
+  name(About.Label_AppTitle, "Label_AppTitle");
+  name(About.Label_Release, "Label_Release");
+  name(About.Label_myurl, "Label_myurl");
+  name(About.Label_mymail, "Label_mymail");
+  name(About.Label_showreadme, "Label_showreadme");
+  return names;
+}
+
+std::string TForm_setup::ComponentName(const TControlModel* model) const {
+  for (const TNamedControl& named : names_) {
+    if (named.Model == model) return named.Name;
+  }
+  return {};
+}
+
+void TForm_setup::ApplicationEventsShowHint(std::string& hintStr, bool& /*canShow*/,
+                                            THintInfo& hintInfo) {
+  // Read afresh for every hint: unchecking the box silences them at once.
+  if (!CheckBox_isshowhint.Checked()) return;
+  hintInfo.HideTimeout = kHintHideTimeout;
+  hintStr = LookUpHint(hintInfo.HintControl, PageControl_base.ActivePageIndex(),
+                       [this](std::string_view componentName) {
+                         for (const TNamedControl& named : names_) {
+                           if (named.Edit != nullptr && named.Name == componentName) {
+                             return named.Edit->Text();
+                           }
+                         }
+                         return std::string();
+                       });
+}
+
+}  // namespace nuvopick
