@@ -13,6 +13,9 @@
 #include "support/memory_file_system.h"
 #include "support/recording_setup_services.h"
 #include "support/recording_setup_view.h"
+#include "support/recording_shell_execute.h"
+#include "support/recording_sound.h"
+#include "support/scripted_choose_dialogs.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/scripted_message_box.h"
 
@@ -60,7 +63,11 @@ class SetupTest : public ::testing::Test {
   testing::RecordingTrayIcon tray{log};
   testing::RecordingShellNotice notice{log};
   testing::RecordingSetupView view{log};
-  TSetupServices services{files, dialogs, store, messages, instance, tray, notice};
+  testing::RecordingShellExecute shell;
+  testing::RecordingSound sound;
+  testing::ScriptedChooseDialogs choose;
+  TSetupServices services{files, dialogs, store, messages, instance,
+                          tray,  notice,  shell, sound,    choose};
   std::unique_ptr<TForm_setup> form;
 };
 
