@@ -13,8 +13,10 @@
 #include "platform/win/gdi_owners.h"
 #include "platform/win/win_class_store.h"
 #include "platform/win/win_file_system.h"
+#include "platform/win/win_services.h"
 #include "platform/win/win_setup_services.h"
 #include "setup/form_setup.h"
+#include "setup/win/win_choose_dialogs.h"
 #include "setup/win/win_file_dialogs.h"
 
 namespace nuvopick::win {
@@ -121,6 +123,9 @@ class TForm_setup : public TForm, private ISetupView {
   TWinSingleInstanceLock instance_;
   TWinTrayIcon tray_;
   TWinShellNotice notice_;
+  TWinShellExecute shell_;
+  TWinSound sound_;
+  TWinChooseDialogs choose_;
   nuvopick::TForm_setup form_;
 
   TFont font_;
