@@ -77,20 +77,21 @@ void TForm_setup::Button_wintestClick() {
         {refusal, kTestCaption, TMessageButtons::Ok, TMessageIcon::Warning, true});
     return;
   }
-  services_.Shell.Execute({"", exePath_, kTestArgument, ProgramDir(), kShowNormal});
+  services_.Shell.Execute({"", exePath_, kTestArgument, ProgramDir(), kShowNormal, true});
 }
 
+// A missing Notepad shows nothing: the shell is asked to start it quietly.
 void TForm_setup::Button_wineditClick() {
   const std::string& path = Edit_skinpath.Text();
   if (services_.Files.FileExists(path)) {
-    services_.Shell.Execute({"", kEditor, path, ParentDir(path), kShowNormal});
+    services_.Shell.Execute({"", kEditor, path, ParentDir(path), kShowNormal, true});
     return;
   }
   // A new skin is best begun beside the sample skins.
   const std::string skinFolder = JoinPath(ProgramDir(), kSkinFolder);
   const std::string folder =
       services_.Files.DirectoryExists(skinFolder) ? skinFolder : ProgramDir();
-  services_.Shell.Execute({"", kEditor, "", folder, kShowNormal});
+  services_.Shell.Execute({"", kEditor, "", folder, kShowNormal, true});
 }
 
 void TForm_setup::Button_colorClick() {

@@ -65,7 +65,7 @@ TEST_F(SetupTest, TestRefusesInOrderAndOtherwiseStartsTheTestCopy) {
     } else {
       EXPECT_TRUE(messages.shown.empty());
       EXPECT_EQ(shell.requests,
-                (std::vector<TLaunchRequest>{{"", kExe, "/test", "C:\\Tools", kShowNormal}}));
+                (std::vector<TLaunchRequest>{{"", kExe, "/test", "C:\\Tools", kShowNormal, true}}));
     }
     EXPECT_EQ(ApplyEnabled(), c.changeSomething);
   }
@@ -84,17 +84,17 @@ TEST_F(SetupTest, EditOpensTheSkinFileOrAnEmptyNoteInTheSkinFolder) {
        "C:\\My Skins\\a b.skn",
        true,
        true,
-       {"", "notepad.exe", "C:\\My Skins\\a b.skn", "C:\\My Skins", kShowNormal}},
+       {"", "notepad.exe", "C:\\My Skins\\a b.skn", "C:\\My Skins", kShowNormal, true}},
       {"file missing, skn folder there",
        "C:\\My Skins\\a b.skn",
        false,
        true,
-       {"", "notepad.exe", "", "C:\\Tools\\skn", kShowNormal}},
+       {"", "notepad.exe", "", "C:\\Tools\\skn", kShowNormal, true}},
       {"nothing set, no skn folder",
        "",
        false,
        false,
-       {"", "notepad.exe", "", "C:\\Tools", kShowNormal}},
+       {"", "notepad.exe", "", "C:\\Tools", kShowNormal, true}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
