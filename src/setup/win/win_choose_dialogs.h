@@ -13,6 +13,8 @@ namespace nuvopick::win {
 
 class TWinChooseDialogs : public IChooseDialogs {
  public:
+  TWinChooseDialogs() { customColors_.fill(RGB(255, 255, 255)); }
+
   // The dialogs are modal to this window.
   void SetOwner(HWND owner) { owner_ = owner; }
   std::optional<std::int32_t> PickColor(std::int32_t color) override;
@@ -20,7 +22,8 @@ class TWinChooseDialogs : public IChooseDialogs {
 
  private:
   HWND owner_ = nullptr;
-  // What the user keeps between runs: the custom colours and the font colour.
+  // What the user keeps between runs: the custom colours (white until the user
+  // makes some) and the font colour.
   std::array<COLORREF, 16> customColors_{};
   COLORREF fontColor_ = 0;
 };
