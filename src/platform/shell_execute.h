@@ -20,6 +20,8 @@ struct TLaunchRequest {
   std::string Parameters;
   std::string Directory;
   std::int32_t Show = kShowNormal;
+  // A failure shows no message of the service's own either.
+  bool Quiet = false;
 
   bool operator==(const TLaunchRequest&) const = default;
 };
@@ -29,7 +31,8 @@ class IShellExecute {
   virtual ~IShellExecute() = default;
 
   // Sends the request and returns at once. False when the service refused it;
-  // the service may then have shown its own error message.
+  // unless the request is quiet, the service may then have shown its own error
+  // message.
   virtual bool Execute(const TLaunchRequest& request) = 0;
 
   // The shell's plain open of a document, address or mail link, without the

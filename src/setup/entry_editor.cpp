@@ -221,7 +221,7 @@ void TEntryEditor::FillNameAndDir(const std::string& path) {
 }
 
 void TEntryEditor::Button_ref_pathClick() {
-  const std::optional<std::string> path = context_.Dialogs.OpenFile(kProgramFilter);
+  const std::optional<std::string> path = context_.Dialogs.OpenFile(kProgramFilter, "");
   if (!path) return;
   EditEx_path.SetText(*path);
   FillNameAndDir(*path);

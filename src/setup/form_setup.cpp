@@ -119,6 +119,7 @@ void TForm_setup::BindHandlers() {
   follow(TrackBar_noclickwait, Label_noclickwait);
 
   CheckBox_isstate.OnClick = [this] { CheckBox_isstateClick(); };
+  BindAppearanceHandlers();
 
   // Another extension shows its own entries, or none.
   ExtPage.ListBoxEx_ext.OnSelChange = [this] {

@@ -23,6 +23,7 @@
 #include "model/exe_list.h"
 #include "model/ext_list.h"
 #include "model/icon_dialog_close_record.h"
+#include "platform/choose_dialogs.h"
 #include "platform/class_store.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
@@ -30,6 +31,7 @@
 #include "platform/shell_execute.h"
 #include "platform/shell_notice.h"
 #include "platform/single_instance.h"
+#include "platform/sound.h"
 #include "platform/tray_icon.h"
 #include "settings/general_settings.h"
 #include "setup/about_panel.h"
@@ -93,6 +95,8 @@ struct TSetupServices {
   ITrayIcon& Tray;
   IShellNotice& Notice;
   IShellExecute& Shell;
+  ISound& Sound;
+  IChooseDialogs& Choose;
 };
 
 // What the application's show-hint event is told about a hint to come, and may change.
@@ -149,6 +153,15 @@ class TForm_setup : public IEntryOwner {
   // Collapsing a tree node is always refused: the tree stays expanded.
   bool TV_selectCollapsing() const { return false; }
   void Panel_aet_noclickMouseDown(TSwitchButton button);
+  // "外観・サウンド".
+  void Button_skinpathClick();
+  void Button_wintestClick();
+  void Button_wineditClick();
+  void Button_fontClick();
+  void Button_fontcolorClick();
+  void Button_colorClick();
+  void Button_sound_userClick();
+  void Button_sound_tryClick();
   void PMenu_ttray_setupClick();
   void PMenu_ttray_exitClick();
 
@@ -202,11 +215,19 @@ class TForm_setup : public IEntryOwner {
   // "外観・サウンド": skin, colours, font and sound.
   TCheckBox CheckBox_isuseskin;
   TEdit Edit_skinpath;
+  TButton Button_skinpath{"..."};
+  TButton Button_wintest{"Test"};
+  TButton Button_winedit{"Edit"};
+  TButton Button_font{"フォント"};
+  TButton Button_fontcolor{"色"};
+  TButton Button_color{"背景色"};
   TSampleList ListBox_fontandcolor;
   TCheckBox CheckBox_isusesound;
   TRadioButton RadioButton_sound_user;
   TRadioButton RadioButton_sound_mb;
   TEdit Edit_soundpath;
+  TButton Button_sound_user{"..."};
+  TButton Button_sound_try{"試聴"};
   TRadioButton RadioButton_sound_mb_ok;
   TRadioButton RadioButton_sound_mb_ih;
   TRadioButton RadioButton_sound_mb_iq;
@@ -235,6 +256,7 @@ class TForm_setup : public IEntryOwner {
   std::vector<TNamedControl> NameControls();
 
   void BindHandlers();
+  void BindAppearanceHandlers();
   void SetApplyEnabled(bool enabled);
   void CheckBox_iswaitClick() { EnableApply(); }
   void CheckBox_isstateClick();
@@ -254,6 +276,10 @@ class TForm_setup : public IEntryOwner {
   // The text put before the context-menu verbs: empty when decoration is off.
   std::string DecorationText() const;
   std::string SettingsPath() const;
+  // The folder of the running executable.
+  std::string ProgramDir() const;
+  // Where the open dialog for the path in Box starts.
+  std::string BrowseStartDir(const TEdit& box) const;
 
   TSetupServices services_;
   ISetupView& view_;

@@ -84,11 +84,19 @@ std::vector<TForm_setup::TNamedControl> TForm_setup::NameControls() {
 
   name(CheckBox_isuseskin, "CheckBox_isuseskin");
   name(Edit_skinpath, "Edit_skinpath");
+  name(Button_skinpath, "Button_skinpath");
+  name(Button_wintest, "Button_wintest");
+  name(Button_winedit, "Button_winedit");
+  name(Button_font, "Button_font");
+  name(Button_fontcolor, "Button_fontcolor");
+  name(Button_color, "Button_color");
   name(ListBox_fontandcolor, "ListBox_fontandcolor");
   name(CheckBox_isusesound, "CheckBox_isusesound");
   name(RadioButton_sound_user, "RadioButton_sound_user");
   name(RadioButton_sound_mb, "RadioButton_sound_mb");
   name(Edit_soundpath, "Edit_soundpath");
+  name(Button_sound_user, "Button_sound_user");
+  name(Button_sound_try, "Button_sound_try");
   name(RadioButton_sound_mb_ok, "RadioButton_sound_mb_ok");
   name(RadioButton_sound_mb_ih, "RadioButton_sound_mb_ih");
   name(RadioButton_sound_mb_iq, "RadioButton_sound_mb_iq");

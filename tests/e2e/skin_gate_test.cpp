@@ -12,24 +12,10 @@ namespace {
 
 constexpr DWORD kTimeout = 10000;
 
-void CopyFolder(const std::string& from, const std::string& to) {
-  CreateDirectoryA(to.c_str(), nullptr);
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((from + "\\*.*").c_str(), &found);
-  ASSERT_NE(search, INVALID_HANDLE_VALUE) << from;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-      CopyFileA((from + "\\" + found.cFileName).c_str(), (to + "\\" + found.cFileName).c_str(),
-                FALSE);
-    }
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-}
-
 class SkinGateTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    CopyFolder(TestProgramFolder() + "\\skn", run.Folder() / "skn");
+    ASSERT_TRUE(CopyFolderFiles(TestProgramFolder() + "\\skn", run.Folder() / "skn"));
     SetCursorPos(300, 200);
   }
 

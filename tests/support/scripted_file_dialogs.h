@@ -15,10 +15,14 @@ class ScriptedFileDialogs : public IFileDialogs {
  public:
   // The filters of the open dialogs run, and "<folder>" for each folder browser.
   std::vector<std::string> shown;
+  // The folders the open dialogs started in.
+  std::vector<std::string> initialDirs;
   std::deque<std::optional<std::string>> choices;
 
-  std::optional<std::string> OpenFile(const std::string& filter) override {
+  std::optional<std::string> OpenFile(const std::string& filter,
+                                      const std::string& initialDir) override {
     shown.push_back(filter);
+    initialDirs.push_back(initialDir);
     return Next();
   }
   std::optional<std::string> BrowseFolder() override {

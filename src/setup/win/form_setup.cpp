@@ -15,8 +15,9 @@ namespace nuvopick::win {
 using namespace setup_window;
 
 TForm_setup::TForm_setup(std::string exePath)
-    : form_({files_, dialogs_, classStore_, messages_, instance_, tray_, notice_, shell_}, *this,
-            std::move(exePath)) {}
+    : form_({files_, dialogs_, classStore_, messages_, instance_, tray_, notice_, shell_, sound_,
+             choose_},
+            *this, std::move(exePath)) {}
 
 TForm_setup::~TForm_setup() {
   if (Handle() != nullptr) {
@@ -44,6 +45,7 @@ void TForm_setup::FormCreate() {
   messages_.SetOwner(Handle());
   dialogs_.SetOwner(Handle());
   shell_.SetOwner(Handle());
+  choose_.SetOwner(Handle());
   tray_.SetWindow(Handle(), LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1)));
   font_ = CreateWindowFont(false);
   boldFont_ = CreateWindowFont(true);

@@ -18,6 +18,7 @@
 #include "platform/win/win_services.h"
 #include "platform/win/win_setup_services.h"
 #include "setup/form_setup.h"
+#include "setup/win/win_choose_dialogs.h"
 #include "setup/win/win_file_dialogs.h"
 
 namespace nuvopick::win {
@@ -141,6 +142,8 @@ class TForm_setup : public TForm, private ISetupView {
   TWinTrayIcon tray_;
   TWinShellNotice notice_;
   TWinShellExecute shell_;
+  TWinSound sound_;
+  TWinChooseDialogs choose_;
   nuvopick::TForm_setup form_;
 
   TFont font_;

@@ -3,7 +3,6 @@
 
 #include <commctrl.h>
 
-#include <tuple>
 #include <utility>
 
 #include "iconpick/win/form_icondlg.h"
@@ -223,19 +222,17 @@ void TForm_setup::BuildAppearancePage() {
   AddChild("BUTTON", "スキン使用", BS_GROUPBOX, page, kPageLeft, y, leftWidth, boxHeight);
   AddLabel("スキンのパス", page, kPageLeft + 10, y + 22, 150);
   AddEdit(form_.Edit_skinpath, page, kPageLeft + 10, y + 40, leftWidth - 50);
-  // The browse, test and edit buttons get their handlers with the dialogs.
-  for (auto [text, x, yy, w] : {std::tuple{"...", kPageLeft + leftWidth - 36, y + 40, 26},
-                                std::tuple{"Test", kPageLeft + 10, y + 72, 60},
-                                std::tuple{"Edit", kPageLeft + 76, y + 72, 60}}) {
-    EnableWindow(AddChild("BUTTON", text, BS_PUSHBUTTON, page, x, yy, w, 23), FALSE);
-  }
+  AddButton(form_.Button_skinpath, page, kPageLeft + leftWidth - 36, y + 40, 26, 21);
+  AddButton(form_.Button_wintest, page, kPageLeft + 10, y + 72, 60, 23);
+  AddButton(form_.Button_winedit, page, kPageLeft + 76, y + 72, 60, 23);
 
   const int rightLeft = kPageLeft + leftWidth + 8;
   const int rightWidth = kPageWidth - leftWidth - 8;
   AddChild("BUTTON", "スキン未使用", BS_GROUPBOX, page, rightLeft, y, rightWidth, boxHeight);
   int bx = rightLeft + 10;
-  for (const char* text : {"フォント", "色", "背景色"}) {
-    EnableWindow(AddChild("BUTTON", text, BS_PUSHBUTTON, page, bx, y + 20, 64, 23), FALSE);
+  for (nuvopick::TButton* button :
+       {&form_.Button_font, &form_.Button_fontcolor, &form_.Button_color}) {
+    AddButton(*button, page, bx, y + 20, 64, 23);
     bx += 68;
   }
   sampleList_ = AddChild("LISTBOX", "", LBS_NOINTEGRALHEIGHT | LBS_NOSEL | WS_BORDER, page,
@@ -252,12 +249,8 @@ void TForm_setup::BuildAppearancePage() {
   AddRadioButton(form_.RadioButton_sound_user, "ユーザーサウンド", page, kPageLeft + 10, y + 20,
                  120);
   AddEdit(form_.Edit_soundpath, page, kPageLeft + 132, y + 18, kPageWidth - 132 - 90);
-  EnableWindow(
-      AddChild("BUTTON", "...", BS_PUSHBUTTON, page, kPageLeft + kPageWidth - 84, y + 18, 26, 22),
-      FALSE);
-  EnableWindow(
-      AddChild("BUTTON", "試聴", BS_PUSHBUTTON, page, kPageLeft + kPageWidth - 54, y + 18, 46, 22),
-      FALSE);
+  AddButton(form_.Button_sound_user, page, kPageLeft + kPageWidth - 84, y + 18, 26, 21);
+  AddButton(form_.Button_sound_try, page, kPageLeft + kPageWidth - 54, y + 18, 46, 21);
   AddRadioButton(form_.RadioButton_sound_mb, "システムの警告音", page, kPageLeft + 10, y + 44, 140);
   const std::pair<nuvopick::TRadioButton*, const char*> sounds[] = {
       {&form_.RadioButton_sound_mb_ok, "一般の警告"},

@@ -31,7 +31,8 @@ std::string DialogFilterOf(const std::string& filter) {
 
 }  // namespace
 
-std::optional<std::string> TWinFileDialogs::OpenFile(const std::string& filter) {
+std::optional<std::string> TWinFileDialogs::OpenFile(const std::string& filter,
+                                                     const std::string& initialDir) {
   auto* open = LazyFunction<decltype(GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
   if (open == nullptr) return std::nullopt;
   const std::string filterParts = DialogFilterOf(filter);
@@ -40,10 +41,12 @@ std::optional<std::string> TWinFileDialogs::OpenFile(const std::string& filter) 
   OPENFILENAMEA dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner_;
-  dialog.lpstrFilter = filterParts.c_str();
+  // No filter at all offers every file.
+  dialog.lpstrFilter = filter.empty() ? nullptr : filterParts.c_str();
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = file.data();
   dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
   if (!open(&dialog)) return std::nullopt;
   return std::string(file.data());

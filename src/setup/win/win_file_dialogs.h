@@ -15,7 +15,8 @@ class TWinFileDialogs : public IFileDialogs {
  public:
   // The dialogs are modal to this window.
   void SetOwner(HWND owner) { owner_ = owner; }
-  std::optional<std::string> OpenFile(const std::string& filter) override;
+  std::optional<std::string> OpenFile(const std::string& filter,
+                                      const std::string& initialDir) override;
   std::optional<std::string> BrowseFolder() override;
 
  private:

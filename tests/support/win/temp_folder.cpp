@@ -54,6 +54,21 @@ std::string TestProgramFolder() {
   return folder.substr(0, folder.find_last_of('\\'));
 }
 
+bool CopyFolderFiles(const std::string& from, const std::string& to) {
+  CreateDirectoryA(to.c_str(), nullptr);
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((from + "\\*.*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return false;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      CopyFileA((from + "\\" + found.cFileName).c_str(), (to + "\\" + found.cFileName).c_str(),
+                FALSE);
+    }
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return true;
+}
+
 std::string ReadFileText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;

@@ -24,6 +24,10 @@ class TTempFolder {
 // The folder of the running test program (where the build puts every exe).
 std::string TestProgramFolder();
 
+// Copies the files of folder From (not its sub-folders) into folder To, which is
+// made when missing. False when From cannot be listed.
+bool CopyFolderFiles(const std::string& from, const std::string& to);
+
 std::string ReadFileText(const std::string& path);
 void WriteFileText(const std::string& path, const std::string& text);
 

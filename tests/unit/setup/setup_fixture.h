@@ -14,6 +14,8 @@
 #include "support/recording_setup_services.h"
 #include "support/recording_setup_view.h"
 #include "support/recording_shell_execute.h"
+#include "support/recording_sound.h"
+#include "support/scripted_choose_dialogs.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/scripted_message_box.h"
 
@@ -62,7 +64,10 @@ class SetupTest : public ::testing::Test {
   testing::RecordingShellNotice notice{log};
   testing::RecordingSetupView view{log};
   testing::RecordingShellExecute shell;
-  TSetupServices services{files, dialogs, store, messages, instance, tray, notice, shell};
+  testing::RecordingSound sound;
+  testing::ScriptedChooseDialogs choose;
+  TSetupServices services{files, dialogs, store, messages, instance,
+                          tray,  notice,  shell, sound,    choose};
   std::unique_ptr<TForm_setup> form;
 };
 
