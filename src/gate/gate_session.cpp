@@ -11,6 +11,7 @@
 #include "model/text_helpers.h"
 #include "settings/settings_file.h"
 #include "settings/settings_path.h"
+#include "settings/sound_word.h"
 #include "shell/registry_association.h"
 
 namespace nuvopick {
@@ -206,18 +207,8 @@ void TGateSession::FormShow() {
   ISound& sound = services_.Sound;
   if (settings_.IsUsersSound) {
     sound.PlayWaveFile(soundName_);
-  } else if (soundName_ == "HAND") {
-    sound.PlaySystemSound(TSystemSound::Hand);
-  } else if (soundName_ == "QUESTION") {
-    sound.PlaySystemSound(TSystemSound::Question);
-  } else if (soundName_ == "EXCLAMATION") {
-    sound.PlaySystemSound(TSystemSound::Exclamation);
-  } else if (soundName_ == "ASTERISK") {
-    sound.PlaySystemSound(TSystemSound::Asterisk);
-  } else if (soundName_ == "BEEP") {
-    sound.PlayTone(440, 150);
   } else {
-    sound.PlaySystemSound(TSystemSound::Ok);
+    PlaySoundWord(sound, soundName_);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/text_helpers.h"
+#include "settings/sound_word.h"
 #include "setup/form_setup.h"
 
 namespace nuvopick {
@@ -145,20 +146,7 @@ void TForm_setup::Button_sound_tryClick() {
     sound.PlayWaveFile(Edit_soundpath.Text());
     return;
   }
-  const std::string word = SettingsFromControls().SoundMBType;
-  if (word == "HAND") {
-    sound.PlaySystemSound(TSystemSound::Hand);
-  } else if (word == "QUESTION") {
-    sound.PlaySystemSound(TSystemSound::Question);
-  } else if (word == "EXCLAMATION") {
-    sound.PlaySystemSound(TSystemSound::Exclamation);
-  } else if (word == "ASTERISK") {
-    sound.PlaySystemSound(TSystemSound::Asterisk);
-  } else if (word == "BEEP") {
-    sound.PlayTone(440, 150);
-  } else {
-    sound.PlaySystemSound(TSystemSound::Ok);
-  }
+  PlaySoundWord(sound, SettingsFromControls().SoundMBType);
 }
 
 }  // namespace nuvopick
