@@ -26,6 +26,10 @@ TEST(SetupDialogs, TheBrowseButtonsFillTheEntryFormFromTheDialogs) {
   HWND setup = process.WaitForVisibleWindow("TForm_setup", kWaitLimit);
   ASSERT_NE(setup, nullptr);
   ShowSetupPage(setup, 3);
+  // With no common entry yet the form shows a new entry's values: "通常".
+  const std::vector<HWND> showState = VisibleChildren(setup, "ComboBox");
+  ASSERT_EQ(showState.size(), 1u);
+  EXPECT_EQ(SendMessageA(showState[0], CB_GETCURSEL, 0, 0), 0);
   SendMessageA(Child(setup, "Button", "新規", true), BM_CLICK, 0, 0);
   const std::vector<HWND> edits = VisibleChildren(setup, "Edit");
   ASSERT_EQ(edits.size(), 5u);  // name, path, folder, command line, shortcut

@@ -157,6 +157,8 @@ HWND TForm_setup::AddComboBox(nuvopick::TComboBox& model, int page, int x, int y
     }
     EnableWindow(box, model.Enabled());
   };
+  // The box starts as the model is: a page with no entry shows its first item.
+  model.OnMirror();
   commands_.emplace_back(id, [this, &model](int code, HWND control) {
     if (code == CBN_SELCHANGE) {
       const auto index = static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0));
