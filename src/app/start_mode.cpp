@@ -5,7 +5,7 @@ namespace nuvopick {
 
 TStartMode SelectStartMode(const std::string& firstArgument) {
   if (firstArgument.empty()) return TStartMode::Setup;
-  if (firstArgument == "/test") return TStartMode::TestForm;
+  if (firstArgument == kTestFormArgument) return TStartMode::TestForm;
   return TStartMode::OpenFile;
 }
 

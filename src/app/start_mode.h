@@ -14,6 +14,9 @@ enum class TStartMode {
   OpenFile,  // anything else: the gate window for the file named by the argument
 };
 
+// The argument that starts the gate window with its demonstration list.
+inline constexpr char kTestFormArgument[] = "/test";
+
 // "/test" is matched byte for byte: "/TEST" is a file name.
 TStartMode SelectStartMode(const std::string& firstArgument);
 

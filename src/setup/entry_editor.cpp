@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "app/start_mode.h"
 #include "model/dbcs.h"
 #include "model/swap_contents.h"
 #include "model/text_helpers.h"
@@ -130,7 +131,8 @@ void TEntryEditor::NewAppEntry() {
 
 bool TEntryEditor::NameMissing() {
   if (!Edit_name.Text().empty()) return false;
-  context_.Messages.Show({kNoNameText, kAppCaption, TMessageButtons::Ok, TMessageIcon::None, true});
+  context_.Messages.Show(
+      {kNoNameText, kApplicationTitle, TMessageButtons::Ok, TMessageIcon::None, true});
   return true;
 }
 

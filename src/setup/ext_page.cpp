@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/start_mode.h"
 #include "model/swap_contents.h"
 #include "model/text_helpers.h"
 #include "shell/registry_association.h"
@@ -60,7 +61,7 @@ void TExtPage::ListBoxEx_extSelChange() {
 }
 
 void TExtPage::Refuse(const char* text) {
-  context_.Messages.Show({text, kAppCaption, TMessageButtons::Ok, TMessageIcon::None, true});
+  context_.Messages.Show({text, kApplicationTitle, TMessageButtons::Ok, TMessageIcon::None, true});
 }
 
 bool TExtPage::Listed(const std::string& name) const {

@@ -25,7 +25,6 @@
 
 namespace nuvopick {
 
-inline constexpr char kAppCaption[] = "NuvoPick";
 inline constexpr char kExtForbiddenText[] = "その拡張子に関連付けることは出来ません";
 inline constexpr char kExtDuplicateText[] = "既に登録されています";
 // Follows the extension's name in the question before deleting it.

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "app/start_mode.h"
 #include "model/text_helpers.h"
 #include "settings/sound_word.h"
 #include "setup/form_setup.h"
@@ -11,12 +12,10 @@
 namespace nuvopick {
 namespace {
 
-constexpr char kTestCaption[] = "NuvoPick";
 constexpr char kTestSkinOffText[] = "「スキンを使用する」にチェックを入れてください";
 constexpr char kTestNoSkinText[] = "スキンファイルが見つかりません";
 constexpr char kTestUnsavedText[] = "適用ボタンを押して設定を保存してからテストしてください";
 constexpr char kSoundFilter[] = "wavファイル(*.wav)|*.wav";
-constexpr char kTestArgument[] = "/test";
 constexpr char kEditor[] = "notepad.exe";
 constexpr char kSkinFolder[] = "skn";
 
@@ -75,10 +74,10 @@ void TForm_setup::Button_wintestClick() {
   }
   if (refusal != nullptr) {
     services_.Messages.Show(
-        {refusal, kTestCaption, TMessageButtons::Ok, TMessageIcon::Warning, true});
+        {refusal, kApplicationTitle, TMessageButtons::Ok, TMessageIcon::Warning, true});
     return;
   }
-  services_.Shell.Execute({"", exePath_, kTestArgument, ProgramDir(), kShowNormal, true});
+  services_.Shell.Execute({"", exePath_, kTestFormArgument, ProgramDir(), kShowNormal, true});
 }
 
 // A missing Notepad shows nothing: the shell is asked to start it quietly.

@@ -72,13 +72,19 @@ TMessageResult TWinMessageBox::Show(const TMessageRequest& request) {
   }
 }
 
-void TWinTrayIcon::Add() {
-  auto* notify = LazyFunction<TShellNotifyIcon>("shell32.dll", "Shell_NotifyIconA");
-  if (notify == nullptr) return;
+// The record that names the window's icon to the shell.
+NOTIFYICONDATAA TWinTrayIcon::Record() const {
   NOTIFYICONDATAA data{};
   data.cbSize = kNotifyIconDataSize;
   data.hWnd = window_;
   data.uID = kTrayIconId;
+  return data;
+}
+
+void TWinTrayIcon::Add() {
+  auto* notify = LazyFunction<TShellNotifyIcon>("shell32.dll", "Shell_NotifyIconA");
+  if (notify == nullptr) return;
+  NOTIFYICONDATAA data = Record();
   data.uFlags = kTrayFlags;
   data.uCallbackMessage = kCallbackMessage;
   data.hIcon = icon_;
@@ -89,10 +95,7 @@ void TWinTrayIcon::Add() {
 void TWinTrayIcon::Remove() {
   auto* notify = LazyFunction<TShellNotifyIcon>("shell32.dll", "Shell_NotifyIconA");
   if (notify == nullptr) return;
-  NOTIFYICONDATAA data{};
-  data.cbSize = kNotifyIconDataSize;
-  data.hWnd = window_;
-  data.uID = kTrayIconId;
+  NOTIFYICONDATAA data = Record();
   notify(NIM_DELETE, &data);
 }
 

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include "platform/message_box.h"
 #include "platform/shell_notice.h"
 #include "platform/single_instance.h"
@@ -51,6 +53,8 @@ class TWinTrayIcon : public ITrayIcon {
   void Remove() override;
 
  private:
+  NOTIFYICONDATAA Record() const;
+
   HWND window_ = nullptr;
   HICON icon_ = nullptr;
 };

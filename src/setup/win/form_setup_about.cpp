@@ -14,12 +14,8 @@ using namespace setup_window;
 void TForm_setup::BuildAboutPanel() {
   constexpr int page = 0;
   TAboutPanel& about = form_.About;
-  titleFont_.Reset(CreateFontA(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH | FF_DONTCARE, "ＭＳ Ｐゴシック"));
-  linkFont_.Reset(CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, TRUE, FALSE, SHIFTJIS_CHARSET,
-                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                              DEFAULT_PITCH | FF_DONTCARE, "ＭＳ Ｐゴシック"));
+  titleFont_ = CreateWindowFont(true, -16);
+  linkFont_ = CreateWindowFont(false, -12, true);
 
   const int top = kContentTop + 30;
   // The panel lies under its contents and leaves them out when it paints itself.

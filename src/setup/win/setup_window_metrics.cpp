@@ -8,8 +8,8 @@ COLORREF ToColorRef(std::int32_t color) {
   return static_cast<COLORREF>(value & 0xFFFFFF);
 }
 
-TFont CreateWindowFont(bool bold) {
-  return TFont(CreateFontA(-12, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+TFont CreateWindowFont(bool bold, int height, bool underline) {
+  return TFont(CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE,
                            SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "ＭＳ Ｐゴシック"));
 }

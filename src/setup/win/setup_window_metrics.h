@@ -60,7 +60,8 @@ constexpr char kNoClickGap[] = "　　　　　　　　";
 
 // A colour of the settings: the high bit names a system colour by its index.
 COLORREF ToColorRef(std::int32_t color);
-TFont CreateWindowFont(bool bold);
+// The window's face, "ＭＳ Ｐゴシック", at Height (in the font's logical units).
+TFont CreateWindowFont(bool bold, int height = -12, bool underline = false);
 TFont CreateFixedFont();
 // A mouse position in a window's client area.
 POINT PointOf(LPARAM lParam);
