@@ -9,8 +9,6 @@
 namespace nuvopick {
 namespace {
 
-using Names = std::vector<std::string>;
-
 // txt has three entries, jpg none; the common list has one.
 const std::string kEntriesIni =
     "[]\r\nAllExt=txt|jpg|\r\n"
@@ -20,12 +18,6 @@ const std::string kEntriesIni =
     "Name_2=Print\r\nAppPath_2=C:\\print.exe\r\nShowCmd_2=0\r\n"
     "[jpg]\r\nCount=0\r\n"
     "[<COMMON>]\r\nCount=1\r\nName_0=Hex\r\nAppPath_0=C:\\hex.exe\r\n";
-
-Names EntryNames(const TExeList& list) {
-  Names names;
-  for (int i = 0; i < list.Count(); ++i) names.push_back(list.Items(i).Name);
-  return names;
-}
 
 class EntryEditorTest : public SetupTest {
  protected:

@@ -9,19 +9,12 @@
 namespace nuvopick {
 namespace {
 
-using Names = std::vector<std::string>;
 using Handler = void (TExtPage::*)();
 
 const std::string kThree =
     "[]\r\nAllExt=txt|jpg|png|\r\n"
     "[txt]\r\nCount=1\r\nName_0=Mine\r\nAppPath_0=C:\\mine.exe\r\nIconPath=a.dll\r\n"
     "[jpg]\r\nCount=0\r\nIconPath=b.dll\r\n[png]\r\nCount=0\r\nIconPath=c.dll\r\n";
-
-Names EntryNames(const TExeList& list) {
-  Names names;
-  for (int i = 0; i < list.Count(); ++i) names.push_back(list.Items(i).Name);
-  return names;
-}
 
 class ExtExtraMenuTest : public SetupTest {
  protected:

@@ -9,8 +9,6 @@
 namespace nuvopick {
 namespace {
 
-using Names = std::vector<std::string>;
-
 // txt has an entry and an icon; jpg and png have neither entries nor marks.
 const std::string kThree =
     "[]\r\nAllExt=txt|jpg|png|\r\n"

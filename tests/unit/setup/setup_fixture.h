@@ -21,6 +21,15 @@
 
 namespace nuvopick {
 
+using Names = std::vector<std::string>;
+
+// The names of a list's entries, in order.
+inline Names EntryNames(const TExeList& list) {
+  Names names;
+  for (int i = 0; i < list.Count(); ++i) names.push_back(list.Items(i).Name);
+  return names;
+}
+
 inline constexpr char kExe[] = "C:\\Tools\\np.exe";
 inline constexpr char kIni[] = "C:\\Tools\\np.ini";
 
