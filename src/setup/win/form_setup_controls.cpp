@@ -14,6 +14,18 @@ namespace nuvopick::win {
 
 using namespace setup_window;
 
+namespace {
+
+// Mirror copies a model onto its control: now, so that the control starts as
+// the model is, and again whenever the model changes.
+template <typename Model>
+void Bind(Model& model, std::function<void()> mirror) {
+  model.OnMirror = std::move(mirror);
+  model.OnMirror();
+}
+
+}  // namespace
+
 HWND TForm_setup::AddChild(const char* className, const std::string& text, DWORD style, int page,
                            int x, int y, int width, int height, int id, HFONT font) {
   HWND child = CreateWindowExA(
@@ -35,10 +47,10 @@ HWND TForm_setup::AddButton(nuvopick::TButton& model, int page, int x, int y, in
   HWND button = AddChild("BUTTON", model.Caption(), BS_PUSHBUTTON | WS_TABSTOP, page, x, y, width,
                          height, id);
   RecordModel(button, model);
-  model.OnMirror = [button, &model] {
+  Bind(model, [button, &model] {
     SetWindowTextA(button, model.Caption().c_str());
     EnableWindow(button, model.Enabled());
-  };
+  });
   commands_.emplace_back(id, [this, &model](int code, HWND) {
     if (code == BN_CLICKED && model.Enabled()) Run([&model] { model.Click(); });
   });
@@ -60,10 +72,10 @@ HWND TForm_setup::AddCheckBox(nuvopick::TCheckBox& model, const std::string& cap
                       BS_CHECKBOX | WS_TABSTOP | WS_CLIPSIBLINGS | (twoLines ? BS_MULTILINE : 0),
                       page, x, y, width, twoLines ? 2 * kRowHeight + 2 : kRowHeight, id);
   RecordModel(box, model);
-  model.OnMirror = [box, &model] {
+  Bind(model, [box, &model] {
     SendMessageA(box, BM_SETCHECK, model.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
     EnableWindow(box, model.Enabled());
-  };
+  });
   commands_.emplace_back(id, [this, &model](int code, HWND) {
     if (code == BN_CLICKED) Run([&model] { model.Click(); });
   });
@@ -76,10 +88,10 @@ HWND TForm_setup::AddRadioButton(nuvopick::TRadioButton& model, const std::strin
   HWND button =
       AddChild("BUTTON", caption, BS_RADIOBUTTON | WS_TABSTOP, page, x, y, width, kRowHeight, id);
   RecordModel(button, model);
-  model.OnMirror = [button, &model] {
+  Bind(model, [button, &model] {
     SendMessageA(button, BM_SETCHECK, model.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
     EnableWindow(button, model.Enabled());
-  };
+  });
   commands_.emplace_back(id, [this, &model](int code, HWND) {
     if (code == BN_CLICKED) Run([&model] { model.Click(); });
   });
@@ -104,13 +116,13 @@ void TForm_setup::AddRadioGroup(nuvopick::TRadioGroup& model, const std::string&
       if (code == BN_CLICKED) Run([&model, i] { model.SetItemIndex(i); });
     });
   }
-  model.OnMirror = [buttons, &model] {
+  Bind(model, [buttons, &model] {
     for (std::size_t i = 0; i < buttons.size(); ++i) {
       const bool checked = static_cast<int>(i) == model.ItemIndex();
       SendMessageA(buttons[i], BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
       EnableWindow(buttons[i], model.Enabled());
     }
-  };
+  });
 }
 
 HWND TForm_setup::AddEdit(nuvopick::TEdit& model, int page, int x, int y, int width,
@@ -122,7 +134,7 @@ HWND TForm_setup::AddEdit(nuvopick::TEdit& model, int page, int x, int y, int wi
   SetWindowLongPtrA(edit, GWL_EXSTYLE, WS_EX_CLIENTEDGE);
   SetWindowPos(edit, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOACTIVATE);
-  model.OnMirror = [this, edit, &model] {
+  Bind(model, [this, edit, &model] {
     // Only a different text goes in: putting back what was typed would move the caret.
     if (WindowTextOf(edit) != model.Text()) {
       const bool was = std::exchange(mirroring_, true);
@@ -130,7 +142,7 @@ HWND TForm_setup::AddEdit(nuvopick::TEdit& model, int page, int x, int y, int wi
       mirroring_ = was;
     }
     EnableWindow(edit, model.Enabled());
-  };
+  });
   commands_.emplace_back(id, [this, &model, onExit = std::move(onExit)](int code, HWND control) {
     if (code == EN_CHANGE && !mirroring_) {
       Run([&model, control] { model.SetText(WindowTextOf(control)); });
@@ -151,14 +163,12 @@ HWND TForm_setup::AddComboBox(nuvopick::TComboBox& model, int page, int x, int y
   for (const std::string& item : model.Items()) {
     SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   }
-  model.OnMirror = [box, &model] {
+  Bind(model, [box, &model] {
     if (SendMessageA(box, CB_GETCURSEL, 0, 0) != model.ItemIndex()) {
       SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(model.ItemIndex()), 0);
     }
     EnableWindow(box, model.Enabled());
-  };
-  // The box starts as the model is: a page with no entry shows its first item.
-  model.OnMirror();
+  });
   commands_.emplace_back(id, [this, &model](int code, HWND control) {
     if (code == CBN_SELCHANGE) {
       const auto index = static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0));
@@ -171,10 +181,10 @@ HWND TForm_setup::AddComboBox(nuvopick::TComboBox& model, int page, int x, int y
 HWND TForm_setup::AddCaption(nuvopick::TCaption& model, int page, int x, int y, int width) {
   HWND label = AddLabel(model.Text(), page, x, y, width);
   RecordModel(label, model);
-  model.OnMirror = [label, &model] {
+  Bind(model, [label, &model] {
     SetWindowTextA(label, model.Text().c_str());
     EnableWindow(label, model.Enabled());
-  };
+  });
   return label;
 }
 
@@ -196,13 +206,13 @@ void TForm_setup::AddTrackRow(nuvopick::TTrackBar& model, nuvopick::TCaption& va
   HWND label =
       AddChild("STATIC", value.Text(), SS_RIGHT | SS_NOPREFIX, page, left + 316, y + 5, 44, 14);
   AddLabel(unit, page, left + 364, y + 5, 50);
-  model.OnMirror = [bar, &model] {
+  Bind(model, [bar, &model] {
     if (SendMessageA(bar, TBM_GETPOS, 0, 0) != model.Position()) {
       SendMessageA(bar, TBM_SETPOS, TRUE, model.Position());
     }
     EnableWindow(bar, model.Enabled());
-  };
-  value.OnMirror = [label, &value] { SetWindowTextA(label, value.Text().c_str()); };
+  });
+  Bind(value, [label, &value] { SetWindowTextA(label, value.Text().c_str()); });
   trackModels_.emplace_back(bar, &model);
 }
 
@@ -216,7 +226,7 @@ HWND TForm_setup::AddList(nuvopick::TListBoxEx& model, int page, int x, int y, i
                page, x, y, width, height, id);
   RecordModel(list, model);
   auto shown = std::make_shared<std::vector<std::string>>();
-  model.OnMirror = [list, &model, shown, rows = std::move(rows)] {
+  Bind(model, [list, &model, shown, rows = std::move(rows)] {
     // The rows are put in again only when they changed, so that a click keeps
     // the list where the user scrolled it.
     std::vector<std::string> texts = rows ? rows() : model.Items();
@@ -234,7 +244,7 @@ HWND TForm_setup::AddList(nuvopick::TListBoxEx& model, int page, int x, int y, i
       SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(model.ItemIndex()), 0);
     }
     EnableWindow(list, model.Enabled());
-  };
+  });
   commands_.emplace_back(id, [this, &model](int code, HWND control) {
     if (code == LBN_SELCHANGE) {
       const auto index = static_cast<int>(SendMessageA(control, LB_GETCURSEL, 0, 0));
