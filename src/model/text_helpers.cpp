@@ -137,12 +137,21 @@ TIconLocation SplitIconLocation(const std::string& text) {
   return {text, 0};
 }
 
-TCommandLineParts SplitCommandLine(const std::string& text) {
+std::string TrimBlanks(const std::string& text) {
   std::size_t begin = 0;
   std::size_t end = text.size();
   while (begin < end && IsControlOrBlank(text[begin])) ++begin;
   while (end > begin && IsControlOrBlank(text[end - 1])) --end;
-  const std::string trimmed = text.substr(begin, end - begin);
+  return text.substr(begin, end - begin);
+}
+
+std::string FileNamePart(const std::string& path) {
+  const std::size_t delimiter = FindLastOfChars(path, "\\:");
+  return delimiter == std::string::npos ? path : path.substr(delimiter + 1);
+}
+
+TCommandLineParts SplitCommandLine(const std::string& text) {
+  const std::string trimmed = TrimBlanks(text);
 
   bool inQuotes = false;
   for (std::size_t i = 0; i < trimmed.size(); i = NextCharPos(trimmed, i)) {

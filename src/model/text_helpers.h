@@ -36,6 +36,12 @@ int MaxOf(int a, int b);
 // "%" before any other character is dropped; a "%" at the very end stays.
 std::string ExpandParam(const std::string& paramTemplate, const std::string& firstArgument);
 
+// Blanks and control characters taken off both ends.
+std::string TrimBlanks(const std::string& text);
+
+// The part of a path after its last "\" or ":": "C:\a\b.txt" -> "b.txt".
+std::string FileNamePart(const std::string& path);
+
 // Drops every leading and then every trailing double quote; inner quotes stay.
 std::string Unquote(const std::string& text);
 

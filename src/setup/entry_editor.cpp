@@ -15,28 +15,9 @@ namespace {
 // SW_SHOWNORMAL, SW_SHOWMAXIMIZED, SW_SHOWMINIMIZED, SW_HIDE in combo order.
 constexpr std::array<std::int32_t, 4> kShowCmds = {1, 3, 2, 0};
 
-// Blanks and control characters at either end, as the shell may hand them over.
-std::string TrimBlanks(const std::string& text) {
-  std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
-  while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
-  return text.substr(begin, end - begin);
-}
-
-std::size_t LastDelimiter(const std::string& path) {
-  return FindLastOfChars(path, "\\:");
-}
-
-// The part after the last path delimiter.
-std::string FileNamePart(const std::string& path) {
-  const std::size_t at = LastDelimiter(path);
-  return at == std::string::npos ? path : path.substr(at + 1);
-}
-
 // The folder with its final backslash.
 std::string FolderPart(const std::string& path) {
-  const std::size_t at = LastDelimiter(path);
+  const std::size_t at = FindLastOfChars(path, "\\:");
   return at == std::string::npos ? std::string() : path.substr(0, at + 1);
 }
 

@@ -10,8 +10,7 @@ namespace {
 // The file name of a path without its extension: after the last "\" or ":", up to
 // the file name's last "." ("notepad.exe" -> "notepad"; a name without a dot whole).
 std::string BaseName(const std::string& path) {
-  const std::size_t delimiter = FindLastOfChars(path, "\\:");
-  const std::string name = delimiter == std::string::npos ? path : path.substr(delimiter + 1);
+  const std::string name = FileNamePart(path);
   const std::size_t dot = FindLastOfChars(name, ".");
   return dot == std::string::npos ? name : name.substr(0, dot);
 }
