@@ -140,6 +140,26 @@ class TUser {
   HANDLE thread_ = nullptr;
 };
 
+std::string SelectedTreeText(HWND dialog) {
+  HWND tree = GetDlgItem(dialog, kTreeItem);
+  const auto item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  if (item == nullptr) return {};
+  char text[MAX_PATH] = "";
+  TVITEMA tvItem = {};
+  tvItem.mask = TVIF_TEXT;
+  tvItem.hItem = item;
+  tvItem.pszText = text;
+  tvItem.cchTextMax = sizeof text;
+  SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvItem));
+  return text;
+}
+
+// Waits up to ten seconds for the tree's selected item to read Text.
+void WaitForTreeSelection(HWND dialog, const std::string& text) {
+  for (int i = 0; i < 200 && lstrcmpiA(SelectedTreeText(dialog).c_str(), text.c_str()) != 0; ++i)
+    Sleep(50);
+}
+
 int Width(const RECT& r) {
   return r.right - r.left;
 }
@@ -247,15 +267,21 @@ TEST_F(BrowseFolderWin, OkAnswersTheInitialFolderOrTheDesktopForAFile) {
   struct Case {
     std::string initDir;
     std::string expected;
+    std::string treeItem;  // the item OK waits for; none for the desktop
   };
+  const std::string folderName = folder.Path().substr(folder.Path().find_last_of('\\') + 1);
   const Case cases[] = {
-      {folder.Path(), folder.Path()},
-      {folder / "a.txt", desktop},
+      {folder.Path(), folder.Path(), folderName},
+      {folder / "a.txt", desktop, ""},
   };
   for (const Case& c : cases) {
     TplBrowseFolder browser;
     browser.InitDir = c.initDir;
-    TUser user(IDOK);
+    // The tree reaches the initial folder item by item; on a busy machine that can take
+    // longer than the dialog takes to show, so OK waits for the folder's own item.
+    TUser user(IDOK, [&c](HWND dialog) {
+      if (!c.treeItem.empty()) WaitForTreeSelection(dialog, c.treeItem);
+    });
     const bool answered = ExecuteBrowseFolder(browser, owner);
     ASSERT_NE(user.Seen().dialog, nullptr) << "no dialog showed";
     EXPECT_TRUE(answered) << c.initDir;
