@@ -120,12 +120,6 @@ void TForm_setup::BindHandlers() {
 
   CheckBox_isstate.OnClick = [this] { CheckBox_isstateClick(); };
   BindAppearanceHandlers();
-
-  // Another extension shows its own entries, or none.
-  ExtPage.ListBoxEx_ext.OnSelChange = [this] {
-    ExtPage.ListBoxEx_extSelChange();
-    AppEditor.ListBoxEx_appSelChange();
-  };
 }
 
 // The extension whose entries were edited is changed too.
