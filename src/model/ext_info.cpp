@@ -31,13 +31,24 @@ void TExtInfo::LoadEntry(const TIniFile& ini, int n) {
   entry.ShortcutKey.Ctrl = ini.ReadBool(Name, EntryKey("SCK_Ctrl_", n), false);
 }
 
-void TExtInfo::Load(const TIniFile& ini, const IClassStore& classStore) {
+void TExtInfo::LoadSection(const TIniFile& ini) {
   const int count = std::min(ini.ReadInteger(Name, "Count", 0), kMaxEntryCount);
   IconPath = ini.ReadString(Name, "IconPath", "");
   IconIndex = ini.ReadInteger(Name, "IconIndex", 0);
-  RegFlags = GetRegState(classStore);
   Apps.Clear();
   for (int n = 0; n < count; ++n) LoadEntry(ini, n);
+}
+
+void TExtInfo::Load(const TIniFile& ini, const IClassStore& classStore) {
+  LoadSection(ini);
+  RegFlags = GetRegState(classStore);
+}
+
+TRegFlags TExtInfo::SavedRegFlags(const TIniFile& ini) const {
+  TRegFlags flags;
+  if (ini.ReadBool(Name, "rlmdExe", false)) flags.Include(rlmdExe);
+  if (ini.ReadBool(Name, "rlmdContextMenu", false)) flags.Include(rlmdContextMenu);
+  return flags;
 }
 
 void TExtInfo::Save(TIniFile& ini) const {

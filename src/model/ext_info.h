@@ -52,9 +52,17 @@ class TExtInfo {
   // none of its keys exists.
   void LoadEntry(const TIniFile& ini, int n);
 
-  // Icon and entries from the record's section; RegFlags from what the class
-  // store shows now (GetRegState), never from the file.
+  // Icon and entries from the record's section; RegFlags are left alone.
+  void LoadSection(const TIniFile& ini);
+
+  // LoadSection, then RegFlags from what the class store shows now (GetRegState),
+  // never from the file. The section is read first, so a class store that throws
+  // leaves the record with everything its section holds.
   void Load(const TIniFile& ini, const IClassStore& classStore);
+
+  // The flags saved with the record's section (rlmdExe, rlmdContextMenu): what the
+  // user last applied, read back where the class store cannot tell.
+  TRegFlags SavedRegFlags(const TIniFile& ini) const;
 
   // Writes every key of the record's section, empty values included. Other keys
   // of the section are left as they are.

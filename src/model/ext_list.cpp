@@ -63,16 +63,37 @@ void TExtList::Delete(int index) {
   items_.erase(items_.begin() + index);
 }
 
-void TExtList::Load(const TIniFile& ini, const IClassStore& classStore) {
+std::vector<TRecordError> TExtList::Load(const TIniFile& ini, const IClassStore& classStore) {
   std::vector<std::string> names;
   SplitList(ini.ReadString(kGeneralSection, kAllExtKey, ""), names, '|');
   Clear();
+  // Every record first, whole: a registry error must not cost the file's content.
   for (const std::string& name : names) {
     const int position = Add("", TRegFlags(), TExeList(owner_), "", 0);
     TExtInfo& record = Items(position);
     record.Name = name;
-    record.Load(ini, classStore);
+    record.LoadSection(ini);
   }
+  return ForEach(
+      [&classStore](TExtInfo& record) { record.RegFlags = record.GetRegState(classStore); },
+      [&ini](TExtInfo& record) {
+        record.RegFlags = record.SavedRegFlags(ini);
+        record.SetModified(true);
+      });
+}
+
+std::vector<TRecordError> TExtList::ForEach(const std::function<void(TExtInfo&)>& work,
+                                            const std::function<void(TExtInfo&)>& onError) {
+  std::vector<TRecordError> errors;
+  for (const auto& record : items_) {
+    try {
+      work(*record);
+    } catch (const TRegistryError& error) {
+      errors.push_back({record->Name, error.what()});
+      if (onError) onError(*record);
+    }
+  }
+  return errors;
 }
 
 void TExtList::Save(TIniFile& ini) const {

@@ -17,6 +17,14 @@
 
 namespace nuvopick {
 
+// A registry error met by one record: its name and the class store's message.
+struct TRecordError {
+  std::string ExtName;
+  std::string Message;
+
+  bool operator==(const TRecordError&) const = default;
+};
+
 class TExtList {
  public:
   // Owner (may be null) is handed to every record added through Add.
@@ -40,9 +48,19 @@ class TExtList {
   // Puts the records in the order of Less; records it finds equal keep their order.
   void Sort(const std::function<bool(const TExtInfo&, const TExtInfo&)>& less);
 
-  // Replaces the records by those AllExt names, each loaded from its section.
-  // Their entry lists get the list's owner.
-  void Load(const TIniFile& ini, const IClassStore& classStore);
+  // Replaces the records by those AllExt names, each loaded whole from its
+  // section and then given the state the class store shows. Their entry lists get
+  // the list's owner. A record whose state cannot be read (a value of the wrong
+  // type) keeps its section's content, takes the flags saved there and gets the
+  // modified mark, as the registry is not in line with it; the records after it
+  // load all the same, and the errors are returned.
+  std::vector<TRecordError> Load(const TIniFile& ini, const IClassStore& classStore);
+
+  // Runs Work on every record in list order. A registry error of one record ends
+  // only that record's work: it is collected with the record's name, OnError (when
+  // given) sees the record, and the next record goes on.
+  std::vector<TRecordError> ForEach(const std::function<void(TExtInfo&)>& work,
+                                    const std::function<void(TExtInfo&)>& onError = nullptr);
 
   // Writes every record's section in list order, then AllExt ("txt|jpg|") into
   // the general section, so in a fresh file the extension sections come first.

@@ -72,6 +72,15 @@ std::string TrimmedFrom(std::string_view line, std::size_t begin, std::size_t en
   return std::string(line.substr(begin, end - begin));
 }
 
+// CR and LF end a line of the file; neither byte is ever the second byte of a
+// double-byte character, so they are replaced byte by byte.
+std::string OneLine(std::string value) {
+  for (char& ch : value) {
+    if (ch == '\r' || ch == '\n') ch = ' ';
+  }
+  return value;
+}
+
 int HexDigit(char ch) {
   if (ch >= '0' && ch <= '9') return ch - '0';
   if (ch >= 'a' && ch <= 'f') return ch - 'a' + 10;
@@ -229,13 +238,13 @@ void TIniFile::WriteString(const std::string& section, const std::string& key,
   TSection& target = SectionForWrite(section);
   auto [it, added] = target.keyIndex.try_emplace(UpperAscii(key), target.lines.size());
   if (!added) {
-    target.lines[it->second].text = value;
+    target.lines[it->second].text = OneLine(value);
     return;
   }
   TLine& line = target.lines.emplace_back();
   line.hasKey = true;
   line.key = key;
-  line.text = value;
+  line.text = OneLine(value);
 }
 
 void TIniFile::WriteInteger(const std::string& section, const std::string& key,

@@ -39,6 +39,9 @@ class TIniFile {
 
   // A write replaces the value of the key that a read would find, or appends the
   // key to the section (and the section to the file) when there is none yet.
+  // A value is one line of the file: each CR and each LF in it (a registry value
+  // can hold them) is written as a blank, so that the rest of the value cannot
+  // turn into lines or sections of their own.
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
   void WriteInteger(const std::string& section, const std::string& key, std::int32_t value);
   void WriteBool(const std::string& section, const std::string& key, bool value);

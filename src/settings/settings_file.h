@@ -1,6 +1,7 @@
 // Reading and saving the whole settings file through the file system.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/file_system.h"
@@ -8,8 +9,14 @@
 
 namespace nuvopick {
 
-// A missing or unreadable file reads as an empty one, so every key takes its
-// default. Never fails and never writes.
+// The settings file as the setup window needs to know it: a missing file reads as
+// an empty one, but a file that is there and cannot be read (held open by another
+// program, no read rights, an I/O error) gives nothing, so that nobody saves over
+// settings that were never seen. Never writes.
+std::optional<TIniFile> ReadSettingsFile(const IFileSystem& fileSystem, const std::string& path);
+
+// For readers that never write: a missing or unreadable file reads as an empty
+// one, so every key takes its default.
 TIniFile LoadSettingsFile(const IFileSystem& fileSystem, const std::string& path);
 
 // Replaces the file with the whole of Ini in one step. The old file is not

@@ -57,6 +57,8 @@ void TExtPage::ListBoxEx_extSelChange() {
         .ReadIconFromRegistry(ext);
   }
   context_.View.ShowExtIcon(ext.IconPath, ext.IconIndex);
+  // An extension without entries selects none, and the entry form keeps what it
+  // showed, ready to be added to this extension.
   if (ListBoxEx_app.Count() > 0) ListBoxEx_app.SetItemIndex(0);
 }
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -40,6 +41,16 @@ std::string Format(const char* pattern, const std::string& value) {
   const std::size_t at = text.find("%s");
   if (at != std::string::npos) text.replace(at, 2, value);
   return text;
+}
+
+std::string RecordErrorsText(const std::vector<TRecordError>& errors) {
+  std::string text = kRecordErrorsText;
+  for (const TRecordError& error : errors) text += "\r\n" + error.ExtName + ": " + error.Message;
+  return text;
+}
+
+void MarkModified(TExtInfo& ext) {
+  ext.SetModified(true);
 }
 
 }  // namespace
@@ -120,12 +131,6 @@ void TForm_setup::BindHandlers() {
 
   CheckBox_isstate.OnClick = [this] { CheckBox_isstateClick(); };
   BindAppearanceHandlers();
-
-  // Another extension shows its own entries, or none.
-  ExtPage.ListBoxEx_ext.OnSelChange = [this] {
-    ExtPage.ListBoxEx_extSelChange();
-    AppEditor.ListBoxEx_appSelChange();
-  };
 }
 
 // The extension whose entries were edited is changed too.
@@ -172,7 +177,7 @@ void TForm_setup::FormCreate() {
   const TSize window = view_.WindowSize();
   Position = {(screen.Width - window.Width) / 2, (screen.Height - window.Height) / 2};
   // Loading went through the controls' change handlers, which marked changes.
-  SetApplyEnabled(false);
+  SetApplyEnabled(AnyExtModified());
   TV_select.Select(0);
   PageControl_base.SetActivePageIndex(0);
   About.ShowVersion(NUVOPICK_VERSION_TEXT, NUVOPICK_RELEASE_DATE);
@@ -277,31 +282,40 @@ std::string TForm_setup::SettingsPath() const {
 }
 
 void TForm_setup::LoadSettings() {
-  const TIniFile ini = LoadSettingsFile(services_.Files, SettingsPath());
+  const std::optional<TIniFile> read = ReadSettingsFile(services_.Files, SettingsPath());
+  settingsRead_ = read.has_value();
+  if (!settingsRead_) {
+    services_.Messages.Show({Format(kSettingsReadErrorText, SettingsPath()), kErrorCaption,
+                             TMessageButtons::Ok, TMessageIcon::Error, true});
+  }
+  const TIniFile ini = read.value_or(TIniFile());
   SettingsToControls(ReadGeneralSettings(ini, TSettingsReader::Setup));
+  savedRelOnExe_ = CheckBox_isrelonexe.Checked();
 
   extList_ = TExtList(this);
-  extList_.Load(ini, services_.ClassStore);
+  std::vector<TRecordError> errors = extList_.Load(ini, services_.ClassStore);
 
   TExtInfo common;
   common.Name = kCommonSectionName;
-  common.Load(ini, services_.ClassStore);
+  common.LoadSection(ini);
   commonList_ = TExeList(this);
   for (int i = 0; i < common.Apps.Count(); ++i) {
     const int position = commonList_.Add("", "", "", "", false, 0);
     commonList_.Items(position).Assign(common.Apps.Items(i));
   }
 
-  if (CheckBox_isrelonexe.Checked()) {
-    // Associations exist only while setup mode runs: put back the saved ones.
+  if (savedRelOnExe_) {
+    // Associations exist only while setup mode runs: put back the saved ones. The
+    // flags come from the file here, so the state read above does not matter, nor
+    // does its error; one that persists fails again below.
     TRegistryAssociation association({services_.ClassStore, services_.Files, exePath_});
-    for (int i = 0; i < extList_.Count(); ++i) {
-      TExtInfo& ext = extList_.Items(i);
-      ext.RegFlags = TRegFlags();
-      if (ini.ReadBool(ext.Name, "rlmdExe", false)) ext.RegFlags.Include(rlmdExe);
-      if (ini.ReadBool(ext.Name, "rlmdContextMenu", false)) ext.RegFlags.Include(rlmdContextMenu);
-      association.ApplyRegistration(ext, DecorationText());
-    }
+    const std::string decoration = DecorationText();
+    errors = extList_.ForEach(
+        [&](TExtInfo& ext) {
+          ext.RegFlags = ext.SavedRegFlags(ini);
+          association.ApplyRegistration(ext, decoration);
+        },
+        MarkModified);
     services_.Notice.AssociationsChanged();
   }
 
@@ -310,9 +324,25 @@ void TForm_setup::LoadSettings() {
   for (int i = 0; i < commonList_.Count(); ++i) All_ListBoxEx_app.Add(commonList_.Items(i).Name);
   if (ExtPage.ListBoxEx_ext.Count() > 0) ExtPage.ListBoxEx_ext.SetItemIndex(0);
   if (All_ListBoxEx_app.Count() > 0) All_ListBoxEx_app.SetItemIndex(0);
+  if (!errors.empty()) ShowRecordErrors(errors);
+}
+
+void TForm_setup::ShowRecordErrors(const std::vector<TRecordError>& errors) {
+  services_.Messages.Show(
+      {RecordErrorsText(errors), kErrorCaption, TMessageButtons::Ok, TMessageIcon::Error, true});
+}
+
+bool TForm_setup::AnyExtModified() const {
+  for (int i = 0; i < extList_.Count(); ++i) {
+    if (extList_.Items(i).Modified) return true;
+  }
+  return false;
 }
 
 void TForm_setup::Button_applyClick() {
+  // Settings that were never read must not be replaced by what the window shows
+  // instead of them.
+  if (!settingsRead_) throw TSettingsWriteError(Format(kSettingsUnreadText, SettingsPath()));
   // A new file from scratch: keys and sections the program does not know are dropped.
   TIniFile ini;
   extList_.Save(ini);
@@ -329,24 +359,29 @@ void TForm_setup::Button_applyClick() {
   if (!SaveSettingsFile(services_.Files, SettingsPath(), ini)) {
     throw TSettingsWriteError(Format(kSettingsWriteErrorText, SettingsPath()));
   }
+  savedRelOnExe_ = CheckBox_isrelonexe.Checked();
 
+  // One extension the registry refuses does not hold the others back; it keeps
+  // its mark, so apply stays due, and all failures are told at the end.
   TRegistryAssociation association({services_.ClassStore, services_.Files, exePath_});
   const std::string decoration = DecorationText();
-  for (int i = 0; i < extList_.Count(); ++i) {
-    TExtInfo& ext = extList_.Items(i);
-    association.ApplyRegistration(ext, decoration);
-    ext.SetModified(false);
-    for (int n = 0; n < ext.Apps.Count(); ++n) ext.Apps.Items(n).SetModified(false);
-  }
+  const std::vector<TRecordError> errors = extList_.ForEach(
+      [&](TExtInfo& ext) {
+        association.ApplyRegistration(ext, decoration);
+        ext.SetModified(false);
+        for (int n = 0; n < ext.Apps.Count(); ++n) ext.Apps.Items(n).SetModified(false);
+      },
+      MarkModified);
   for (int i = 0; i < commonList_.Count(); ++i) commonList_.Items(i).SetModified(false);
   // Clearing the marks above reported changes; now everything is saved.
-  SetApplyEnabled(false);
+  SetApplyEnabled(!errors.empty());
   view_.RepaintLists();
 
   const std::string caption = Caption.Text();
   Caption.SetText(kSetupUpdatingCaption);
   services_.Notice.AssociationsChanged();
   Caption.SetText(caption);
+  if (!errors.empty()) throw TRegistryError(RecordErrorsText(errors));
 }
 
 void TForm_setup::Button_okClick() {
@@ -360,7 +395,7 @@ void TForm_setup::Button_cancelClick() {
 
 void TForm_setup::Button_reloadClick() {
   LoadSettings();
-  SetApplyEnabled(false);
+  SetApplyEnabled(AnyExtModified());
 }
 
 void TForm_setup::EnableApply() {
@@ -369,7 +404,7 @@ void TForm_setup::EnableApply() {
 
 void TForm_setup::SetApplyEnabled(bool enabled) {
   Button_apply.SetEnabled(enabled);
-  Button_reload.SetEnabled(enabled);
+  Button_reload.SetEnabled(enabled || !settingsRead_);
 }
 
 void TForm_setup::TV_selectChange(const std::string& caption) {
@@ -483,20 +518,19 @@ void TForm_setup::EndSession(bool ending) {
 void TForm_setup::ReleaseSetupMode() {
   if (released_) return;
   released_ = true;
-  const bool associateWhileRunning = CheckBox_isrelonexe.Checked();
-  // Shutting down goes on after a registry error: the mark, the tray icon and
-  // the lists are given up all the same; the error is reported at the end.
-  std::exception_ptr error;
+  // The saved choice, not the check box: an unsaved tick must not take away the
+  // associations that the saved settings keep, nor an unsaved untick leave
+  // behind those made at start.
+  const bool associateWhileRunning = savedRelOnExe_;
+  // Shutting down goes on after a registry error: every other extension is given
+  // back, the mark, the tray icon and the lists are given up all the same, and
+  // the errors are reported at the end.
+  std::vector<TRecordError> errors;
   if (associateWhileRunning) {
     TRegistryAssociation association({services_.ClassStore, services_.Files, exePath_});
-    try {
-      for (int i = 0; i < extList_.Count(); ++i) {
-        const TExtInfo& ext = extList_.Items(i);
-        if (!ext.GetRegState(services_.ClassStore).Empty()) association.Unregister(ext);
-      }
-    } catch (const std::exception&) {
-      error = std::current_exception();
-    }
+    errors = extList_.ForEach([&](TExtInfo& ext) {
+      if (!ext.GetRegState(services_.ClassStore).Empty()) association.Unregister(ext);
+    });
   }
   if (instanceHeld_) services_.Instance.Release();
   instanceHeld_ = false;
@@ -504,7 +538,7 @@ void TForm_setup::ReleaseSetupMode() {
   extList_.Clear();
   commonList_.Clear();
   if (associateWhileRunning) services_.Notice.AssociationsChanged();
-  if (error) std::rethrow_exception(error);
+  if (!errors.empty()) throw TRegistryError(RecordErrorsText(errors));
 }
 
 }  // namespace nuvopick

@@ -51,6 +51,16 @@ inline constexpr char kExitQuestionCaption[] = "NuvoPick 終了確認";
 // The settings file's path goes in at %s.
 inline constexpr char kSettingsWriteErrorText[] =
     "設定ファイル '%s' に書き込めませんでした。設定は保存されていません。";
+// The settings file is there but could not be read; its path goes in at %s.
+inline constexpr char kSettingsReadErrorText[] =
+    "設定ファイル '%s' を読み込めませんでした。読み込めるまで設定は保存しません。"
+    "ほかのプログラムが開いていないか確かめてから「全て戻す」を押してください。";
+// Apply while the settings file has not been read; its path goes in at %s.
+inline constexpr char kSettingsUnreadText[] =
+    "設定ファイル '%s' "
+    "を読み込めていないため、保存しません。「全て戻す」で読み込み直してください。";
+// Heads the list of extensions whose registry work failed, one "name: message" a line.
+inline constexpr char kRecordErrorsText[] = "次の拡張子の関連付けを処理できませんでした。";
 
 // The record whose section holds the entries offered for every extension.
 inline constexpr char kCommonSectionName[] = "<COMMON>";
@@ -257,7 +267,12 @@ class TForm_setup : public IEntryOwner {
 
   void BindHandlers();
   void BindAppearanceHandlers();
+  // Reload stays enabled while the settings file is unread, so it can be read again.
   void SetApplyEnabled(bool enabled);
+  // After a load: apply is due when a record came out marked (its registry failed).
+  bool AnyExtModified() const;
+  // The registry errors of a load, shown once in one message.
+  void ShowRecordErrors(const std::vector<TRecordError>& errors);
   void CheckBox_iswaitClick() { EnableApply(); }
   void CheckBox_isstateClick();
   // Marks the extension selected on "拡張子別" as changed.
@@ -286,6 +301,12 @@ class TForm_setup : public IEntryOwner {
   std::string exePath_;
   TExtList extList_{this};
   TExeList commonList_{this};
+  // The settings file was read at the last load: only then may anything save over it.
+  bool settingsRead_ = false;
+  // IsRelOnExe as the settings file holds it, read at the last load or written at the
+  // last apply: the associations made at start are the saved ones, and so are those
+  // given back at the end, whatever the check box shows by then.
+  bool savedRelOnExe_ = false;
   bool instanceHeld_ = false;
   bool trayShown_ = false;
   bool released_ = false;

@@ -14,6 +14,8 @@ class MemoryFileSystem : public IFileSystem {
   std::map<std::string, std::string> files;
   std::set<std::string> directories;
   bool refuseWrites = false;
+  // Files that are there but cannot be read, as one held open by another program.
+  std::set<std::string> unreadable;
 
   bool FileExists(const std::string& path) const override { return files.count(path) != 0; }
   bool DirectoryExists(const std::string& path) const override {
@@ -21,7 +23,7 @@ class MemoryFileSystem : public IFileSystem {
   }
   std::optional<std::string> ReadAll(const std::string& path) const override {
     auto it = files.find(path);
-    if (it == files.end()) return std::nullopt;
+    if (it == files.end() || unreadable.count(path) != 0) return std::nullopt;
     return it->second;
   }
   bool WriteAllAtomically(const std::string& path, const std::string& bytes) override {

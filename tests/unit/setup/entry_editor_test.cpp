@@ -24,6 +24,27 @@ class EntryEditorTest : public SetupTest {
   TExtInfo& Txt() { return form->ExtList().Items(0); }
 };
 
+TEST_F(EntryEditorTest, AnExtensionWithoutEntriesLeavesTheFormAsItWas) {
+  // At the start the form keeps its initial texts...
+  TForm_setup& first = Start("[]\r\nAllExt=jpg|txt|\r\n[jpg]\r\nCount=0\r\n");
+  TEntryEditor& initial = first.AppEditor;
+  EXPECT_EQ(initial.Edit_name.Text(), "（未設定）");
+  EXPECT_EQ(initial.Edit_param.Text(), "\"%1\"");
+  EXPECT_EQ(initial.ComboBox_sw.Text(), "通常");
+  EXPECT_EQ(initial.Edit_shortcut.Text(), "（未設定）");
+
+  // ...and later what the last extension with entries showed.
+  TForm_setup& f = Start(kEntriesIni);
+  f.ExtPage.ListBoxEx_ext.UserSelect(1);
+  TEntryEditor& e = f.AppEditor;
+  EXPECT_EQ(e.ListBoxEx_app.Count(), 0);
+  EXPECT_EQ(e.Edit_name.Text(), "Edit");
+  EXPECT_EQ(e.EditEx_path.Text(), "C:\\ed.exe");
+  EXPECT_EQ(e.EditEx_dir.Text(), "C:\\");
+  EXPECT_EQ(e.ComboBox_sw.Text(), "最大化");
+  EXPECT_EQ(e.Edit_shortcut.Text(), "-");
+}
+
 TEST_F(EntryEditorTest, NewEntryStoredUnchangedTurnsShowCmd5IntoNormalAndMarksIt) {
   TForm_setup& f = Start(kEntriesIni);
   f.ExtPage.ListBoxEx_ext.UserSelect(1);

@@ -227,6 +227,24 @@ TEST_F(ExtExtraMenuTest, ImportAppendsAnEntryForEveryVerbOfThePresentType) {
   EXPECT_FALSE(f.ExtList().Items(1).Modified);
 }
 
+TEST_F(ExtExtraMenuTest, LineBreaksFromTheRegistryNeverBreakTheSettingsFile) {
+  // A command and an icon location with line breaks in them: written as they
+  // stand, the rest of the command would become a Count line of its own.
+  store.Set(".txt", "txtfile");
+  store.Set("txtfile\\DefaultIcon", "C:\\a\r\nb.dll,2");
+  store.Set("txtfile\\shell\\open\\command", "C:\\ed.exe %1\r\nCount=5");
+  TForm_setup& f = Start("[]\r\nAllExt=txt|\r\n[txt]\r\nCount=0\r\n");
+  f.ExtPage.PMenu_extextra_getbeforeregClick();
+  ASSERT_TRUE(Run([&] { f.Button_applyClick(); }));
+
+  TForm_setup& again = Start(Ini());
+  const TExtInfo& txt = again.ExtList().Items(0);
+  EXPECT_EQ(txt.IconPath, "C:\\a  b.dll");
+  EXPECT_EQ(txt.IconIndex, 2);
+  ASSERT_EQ(txt.Apps.Count(), 1);
+  EXPECT_EQ(txt.Apps.Items(0).Param, "%1  Count=5");
+}
+
 TEST_F(ExtExtraMenuTest, ImportTakesTheProgramFromTheCommandAsItStands) {
   const struct {
     const char* command;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "setup_fixture.h"
+#include "shell/registry_association.h"
 
 namespace nuvopick {
 namespace {
@@ -200,15 +201,30 @@ TEST_F(SetupTest, AssociationsLiveOnlyWhileSetupModeRuns) {
   EXPECT_EQ(f.ExtList().Count(), 0);
 }
 
-TEST_F(SetupTest, EndOfSessionGivesTheAssociationsBackOnlyWhenAskedForThen) {
-  // Unchecked before the end: what was taken at the start stays.
-  TForm_setup& f = Start("[]\r\nIsRelOnExe=1\r\nAllExt=txt|\r\n[txt]\r\nrlmdExe=1\r\n");
-  f.CheckBox_isrelonexe.Click();
-  f.EndSession(false);
-  EXPECT_TRUE(log.empty());
-  f.EndSession(true);
-  EXPECT_EQ(store.Dump(".txt"), "NuvoPick_AutoOpen_txt");
-  EXPECT_EQ(log, (testing::EventLog{"instance release"}));
+TEST_F(SetupTest, TheEndGivesTheAssociationsBackAsTheSavedSettingsSay) {
+  // The box turned the other way and not saved counts for nothing: the saved
+  // settings made the associations at the start (1), or keep them for good (0).
+  struct Case {
+    const char* relOnExe;
+    bool givenBack;
+  };
+  for (const Case& c : {Case{"1", true}, Case{"0", false}}) {
+    SCOPED_TRACE(c.relOnExe);
+    store = testing::MemoryClassStore();
+    TExtInfo txt;
+    txt.Name = "txt";
+    txt.RegFlags = {rlmdExe};
+    TRegistryAssociation({store, files, kExe}).ApplyRegistration(txt, "");
+    TForm_setup& f = Start(std::string("[]\r\nIsRelOnExe=") + c.relOnExe +
+                           "\r\nAllExt=txt|\r\n[txt]\r\nrlmdExe=1\r\n");
+    f.CheckBox_isrelonexe.Click();
+
+    f.EndSession(false);
+    EXPECT_TRUE(log.empty());
+    f.EndSession(true);
+    EXPECT_EQ(store.Dump(".txt") != "NuvoPick_AutoOpen_txt", c.givenBack);
+    EXPECT_EQ(log.front(), "instance release");
+  }
 }
 
 }  // namespace
