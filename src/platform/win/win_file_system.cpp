@@ -45,9 +45,8 @@ bool PutInPlace(const std::string& temporary, const std::string& path) {
     return MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
   }
   const std::string backup = TemporaryPathBeside(path);
-  if (ReplaceFileA(path.c_str(), temporary.c_str(), backup.c_str(),
-                   REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
-                   nullptr)) {
+  if (ReplaceFileA(path.c_str(), temporary.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS,
+                   nullptr, nullptr)) {
     // Readers that still hold the old file keep it until they close it.
     DeleteFileA(backup.c_str());
     return true;
