@@ -191,9 +191,8 @@ void TRegistryAssociation::ApplyRegistration(TExtInfo& ext, const std::string& d
 void TRegistryAssociation::TakeOver(TExtInfo& ext, const std::string& decoration) {
   const TExtRegNames names = ExtRegNamesFor(ext.Name);
   BackupFileType(ext);
-  const bool classKeyExisted = context_.ClassStore.KeyExists(names.D);
-  const std::string previousValue = ReadOrEmpty(names.D);
-  const bool typeExisted = context_.ClassStore.KeyExists(names.T);
+  TClassKeyBefore before{context_.ClassStore.KeyExists(names.D), ReadOrEmpty(names.D),
+                         context_.ClassStore.KeyExists(names.T)};
   try {
     CreateFileType(ext);
     WriteOpenVerb(ext, ext.RegFlags.Contains(rlmdExe));
@@ -202,22 +201,26 @@ void TRegistryAssociation::TakeOver(TExtInfo& ext, const std::string& decoration
     // Half a take-over would leave the extension naming a type without an open
     // command, which no later apply recognises as ours and can give back.
     try {
-      if (ReadOrEmpty(names.D) != previousValue) {
-        if (!previousValue.empty()) {
-          context_.ClassStore.WriteDefault(names.D, previousValue);
-        } else {
-          context_.ClassStore.DeleteDefault(names.D);
-          if (!classKeyExisted && context_.ClassStore.KeyIsEmpty(names.D)) {
-            context_.ClassStore.DeleteTree(names.D);
-          }
-        }
-      }
-      if (!typeExisted) context_.ClassStore.DeleteTree(names.T);
+      UndoTakeOver(names, before);
     } catch (const TRegistryError&) {
       // What refused first is what the user is told about.
     }
     throw;
   }
+}
+
+void TRegistryAssociation::UndoTakeOver(const TExtRegNames& names, const TClassKeyBefore& before) {
+  if (ReadOrEmpty(names.D) != before.Value) {
+    if (!before.Value.empty()) {
+      context_.ClassStore.WriteDefault(names.D, before.Value);
+    } else {
+      context_.ClassStore.DeleteDefault(names.D);
+      if (!before.KeyExisted && context_.ClassStore.KeyIsEmpty(names.D)) {
+        context_.ClassStore.DeleteTree(names.D);
+      }
+    }
+  }
+  if (!before.TypeExisted) context_.ClassStore.DeleteTree(names.T);
 }
 
 }  // namespace nuvopick

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "model/ext_info.h"
+#include "model/ext_reg_names.h"
 #include "platform/class_store.h"
 #include "platform/file_system.h"
 #include "settings/ini_file.h"
@@ -83,7 +84,15 @@ class TRegistryAssociation {
   void ApplyRegistration(TExtInfo& ext, const std::string& decoration);
 
  private:
+  // What a take-over found, so that a failed one can put it back.
+  struct TClassKeyBefore {
+    bool KeyExisted;    // the extension's key
+    std::string Value;  // its default value
+    bool TypeExisted;   // the program's type for it
+  };
+
   void TakeOver(TExtInfo& ext, const std::string& decoration);
+  void UndoTakeOver(const TExtRegNames& names, const TClassKeyBefore& before);
   std::string ReadOrEmpty(const std::string& path) const;
   void ReadIconOfType(TExtInfo& ext, const std::string& type) const;
   TIniFile ReadBackupFile() const;
