@@ -12,6 +12,10 @@ namespace {
 
 constexpr char kBackupFileName[] = "regbackup.ini";
 constexpr char kBackupRefKey[] = "Ref";
+// Keys of the program's type whose default values keep what the extension had
+// before: its open command, and its type's name (also in "regbackup.ini").
+constexpr char kOldCommandKey[] = "NP_OldCommand";
+constexpr char kOldTypeKey[] = "NP_OldType";
 constexpr char kMenuVerbPrefix[] = "NP_Menu";
 constexpr char kOpenVerbCaption[] = "NuvoPickで開く";
 
@@ -61,33 +65,39 @@ void TRegistryAssociation::BackupFileType(const TExtInfo& ext) {
 
 void TRegistryAssociation::CreateFileType(TExtInfo& ext) {
   const TExtRegNames names = ExtRegNamesFor(ext.Name);
-  const std::string previousType = ReadOrEmpty(names.D);
-  context_.ClassStore.WriteDefault(names.D, names.T);
+  const std::string currentType = ReadOrEmpty(names.D);
 
   std::string description;
+  std::string previousType = currentType;
   std::string previousCommand;
-  if (!previousType.empty()) {
-    description = ReadOrEmpty(previousType);
-    if (IsProgramType(previousType)) {
-      // The type's open command may be our own; the command it saved when the
-      // extension was taken over is the real previous one.
-      previousCommand = ReadOrEmpty(previousType + "\\NP_OldCommand");
+  if (!currentType.empty()) {
+    description = ReadOrEmpty(currentType);
+    if (IsProgramType(currentType)) {
+      // The type's open command may be our own; what it saved when the extension
+      // was taken over is the real previous type and command.
+      previousType = ReadOrEmpty(currentType + "\\" + kOldTypeKey);
+      previousCommand = ReadOrEmpty(currentType + "\\" + kOldCommandKey);
     } else {
-      std::string verb = ReadOrEmpty(previousType + "\\shell");
+      std::string verb = ReadOrEmpty(currentType + "\\shell");
       if (verb.empty()) verb = "open";
-      previousCommand = ReadOrEmpty(previousType + "\\shell\\" + verb + "\\command");
+      previousCommand = ReadOrEmpty(currentType + "\\shell\\" + verb + "\\command");
     }
   }
 
   context_.ClassStore.WriteDefault(
       names.T, description.empty() ? UpperAscii(names.E) + "ファイル" : description);
+  // A new type has no icon of its own yet: it shows the program's.
+  if (ext.IconPath.empty()) ReadIconOfType(ext, names.T);
   WriteIcon(ext, names.T);
-  context_.ClassStore.WriteDefault(names.T + "\\NP_OldCommand", previousCommand);
+  context_.ClassStore.WriteDefault(names.T + "\\" + kOldCommandKey, previousCommand);
+  context_.ClassStore.WriteDefault(names.T + "\\" + kOldTypeKey, previousType);
+  // Last, so that the extension never names a type that is not there.
+  context_.ClassStore.WriteDefault(names.D, names.T);
 }
 
 void TRegistryAssociation::WriteOpenVerb(TExtInfo& ext, bool enable) {
   const TExtRegNames names = ExtRegNamesFor(ext.Name);
-  const std::string command = enable ? OpenCommand() : ReadOrEmpty(names.T + "\\NP_OldCommand");
+  const std::string command = enable ? OpenCommand() : ReadOrEmpty(names.T + "\\" + kOldCommandKey);
   context_.ClassStore.WriteDefault(names.T + "\\shell", "open");
   context_.ClassStore.WriteDefault(names.T + "\\shell\\open", kOpenVerbCaption);
   context_.ClassStore.WriteDefault(names.T + "\\shell\\open\\command", command);
@@ -113,7 +123,12 @@ void TRegistryAssociation::WriteMenuVerbs(const TExtInfo& ext, const std::string
 }
 
 std::string TRegistryAssociation::RecordedPreviousType(const std::string& extName) const {
-  return ReadBackupFile().ReadString(ExtRegNamesFor(extName).E, kBackupRefKey, "");
+  const TExtRegNames names = ExtRegNamesFor(extName);
+  const TIniFile backup = ReadBackupFile();
+  if (backup.ValueExists(names.E, kBackupRefKey))
+    return backup.ReadString(names.E, kBackupRefKey, "");
+  // "regbackup.ini" lost or replaced since the take-over: the type keeps the name too.
+  return ReadOrEmpty(names.T + "\\" + kOldTypeKey);
 }
 
 void TRegistryAssociation::Unregister(const TExtInfo& ext) {
@@ -134,8 +149,11 @@ void TRegistryAssociation::Unregister(const TExtInfo& ext) {
 }
 
 void TRegistryAssociation::ReadIconFromRegistry(TExtInfo& ext) const {
+  ReadIconOfType(ext, ReadOrEmpty(ExtRegNamesFor(ext.Name).D));
+}
+
+void TRegistryAssociation::ReadIconOfType(TExtInfo& ext, const std::string& type) const {
   // Reading only: a key the user may read but not write still gives its icon.
-  const std::string type = ReadOrEmpty(ExtRegNamesFor(ext.Name).D);
   const std::string location = type.empty() ? "" : ReadOrEmpty(type + "\\DefaultIcon");
   if (location.empty()) {
     ext.IconPath = context_.ExePath;
@@ -163,11 +181,46 @@ void TRegistryAssociation::ApplyRegistration(TExtInfo& ext, const std::string& d
     return;
   }
   if (ext.GetRegState(context_.ClassStore).Empty()) {
-    BackupFileType(ext);
-    CreateFileType(ext);
+    TakeOver(ext, decoration);
+    return;
   }
   WriteOpenVerb(ext, ext.RegFlags.Contains(rlmdExe));
   WriteMenuVerbs(ext, decoration);
+}
+
+void TRegistryAssociation::TakeOver(TExtInfo& ext, const std::string& decoration) {
+  const TExtRegNames names = ExtRegNamesFor(ext.Name);
+  BackupFileType(ext);
+  TClassKeyBefore before{context_.ClassStore.KeyExists(names.D), ReadOrEmpty(names.D),
+                         context_.ClassStore.KeyExists(names.T)};
+  try {
+    CreateFileType(ext);
+    WriteOpenVerb(ext, ext.RegFlags.Contains(rlmdExe));
+    WriteMenuVerbs(ext, decoration);
+  } catch (const TRegistryError&) {
+    // Half a take-over would leave the extension naming a type without an open
+    // command, which no later apply recognises as ours and can give back.
+    try {
+      UndoTakeOver(names, before);
+    } catch (const TRegistryError&) {
+      // What refused first is what the user is told about.
+    }
+    throw;
+  }
+}
+
+void TRegistryAssociation::UndoTakeOver(const TExtRegNames& names, const TClassKeyBefore& before) {
+  if (ReadOrEmpty(names.D) != before.Value) {
+    if (!before.Value.empty()) {
+      context_.ClassStore.WriteDefault(names.D, before.Value);
+    } else {
+      context_.ClassStore.DeleteDefault(names.D);
+      if (!before.KeyExisted && context_.ClassStore.KeyIsEmpty(names.D)) {
+        context_.ClassStore.DeleteTree(names.D);
+      }
+    }
+  }
+  if (!before.TypeExisted) context_.ClassStore.DeleteTree(names.T);
 }
 
 }  // namespace nuvopick

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "model/ext_info.h"
+#include "model/ext_reg_names.h"
 #include "platform/class_store.h"
 #include "platform/file_system.h"
 #include "settings/ini_file.h"
@@ -47,9 +48,10 @@ class TRegistryAssociation {
   // anything of the extension has been changed.
   void BackupFileType(const TExtInfo& ext);
 
-  // Points the extension at the program's type and builds that type from the
-  // previous one: its description, its icon (or the one of the record) and its
-  // open command, saved as NP_OldCommand.
+  // Builds the program's type from the previous one: its description, its icon
+  // (or the one of the record), its open command saved as NP_OldCommand and its
+  // name saved as NP_OldType; then, last, points the extension at it. When a
+  // write is refused the extension still names the type it named before.
   void CreateFileType(TExtInfo& ext);
 
   // The open verb of the program's type: the program's own command when Enable is
@@ -66,9 +68,9 @@ class TRegistryAssociation {
   // "regbackup.ini" that is there but cannot be read stops it before any change.
   void Unregister(const TExtInfo& ext);
 
-  // The file type recorded as the Ref of extension ExtName in "regbackup.ini":
-  // empty when the file, the section or the key is missing. A file that is there
-  // but cannot be read throws.
+  // The file type recorded as the Ref of extension ExtName in "regbackup.ini"; when
+  // the file, the section or the key is missing, the one the program's type kept
+  // (empty when that is missing too). A file that is there but cannot be read throws.
   std::string RecordedPreviousType(const std::string& extName) const;
 
   // IconPath and IconIndex from the icon of the extension's present file type, or
@@ -76,11 +78,23 @@ class TRegistryAssociation {
   void ReadIconFromRegistry(TExtInfo& ext) const;
 
   // Makes the class store follow the record's RegFlags, from whatever state it is
-  // in now. Runs in full on every apply, so a moved executable is followed.
+  // in now. Runs in full on every apply, so a moved executable is followed. A
+  // take-over that fails part of the way is undone: the extension's key gets its
+  // previous value back and a type made for it goes again.
   void ApplyRegistration(TExtInfo& ext, const std::string& decoration);
 
  private:
+  // What a take-over found, so that a failed one can put it back.
+  struct TClassKeyBefore {
+    bool KeyExisted;    // the extension's key
+    std::string Value;  // its default value
+    bool TypeExisted;   // the program's type for it
+  };
+
+  void TakeOver(TExtInfo& ext, const std::string& decoration);
+  void UndoTakeOver(const TExtRegNames& names, const TClassKeyBefore& before);
   std::string ReadOrEmpty(const std::string& path) const;
+  void ReadIconOfType(TExtInfo& ext, const std::string& type) const;
   TIniFile ReadBackupFile() const;
   void WriteIcon(TExtInfo& ext, const std::string& type);
 

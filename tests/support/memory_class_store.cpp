@@ -47,8 +47,18 @@ MemoryClassStore::TKey& MemoryClassStore::FindOrCreate(const std::string& path) 
   return *key;
 }
 
-void MemoryClassStore::RefuseIfAsked() const {
+void MemoryClassStore::RefuseIfAsked(const std::string& path) const {
   if (refuseWrites) throw RegistryWriteError("");
+  const std::vector<std::string> parts = SplitPath(path);
+  for (const std::string& refused : refusedKeys) {
+    const std::vector<std::string> refusedParts = SplitPath(refused);
+    if (refusedParts.size() > parts.size()) continue;
+    bool below = true;
+    for (std::size_t i = 0; below && i < refusedParts.size(); ++i) {
+      below = UpperAscii(parts[i]) == UpperAscii(refusedParts[i]);
+    }
+    if (below) throw RegistryWriteError("");
+  }
 }
 
 bool MemoryClassStore::KeyExists(const std::string& path) const {
@@ -64,12 +74,12 @@ std::optional<std::string> MemoryClassStore::ReadDefault(const std::string& path
 }
 
 void MemoryClassStore::WriteDefault(const std::string& path, const std::string& value) {
-  RefuseIfAsked();
+  RefuseIfAsked(path);
   Set(path, value);
 }
 
 void MemoryClassStore::CreateKey(const std::string& path) {
-  RefuseIfAsked();
+  RefuseIfAsked(path);
   FindOrCreate(path);
 }
 
@@ -90,14 +100,14 @@ void MemoryClassStore::DeleteTree(const std::string& path) {
   for (const auto& part : parts) parentPath += part + "\\";
   const TKey* parent = Find(parentPath);
   if (parent == nullptr || parent->subkeys.count(UpperAscii(last)) == 0) return;
-  RefuseIfAsked();
+  RefuseIfAsked(path);
   const_cast<TKey*>(parent)->subkeys.erase(UpperAscii(last));
 }
 
 void MemoryClassStore::DeleteDefault(const std::string& path) {
   const TKey* key = Find(path);
   if (key == nullptr || !key->hasDefault) return;
-  RefuseIfAsked();
+  RefuseIfAsked(path);
   auto* mutableKey = const_cast<TKey*>(key);
   mutableKey->hasDefault = false;
   mutableKey->value.clear();

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/class_store.h"
 
@@ -18,6 +19,9 @@ class MemoryClassStore : public IClassStore {
 
   // Every write, create and delete throws as a store without write access does.
   bool refuseWrites = false;
+  // Writes, creates and deletes of these keys and of the keys below them throw,
+  // as in a hive the user may not write to: each step of a sequence can fail.
+  std::vector<std::string> refusedKeys;
 
   bool KeyExists(const std::string& path) const override;
   std::optional<std::string> ReadDefault(const std::string& path) const override;
@@ -48,7 +52,7 @@ class MemoryClassStore : public IClassStore {
 
   const TKey* Find(const std::string& path) const;
   TKey& FindOrCreate(const std::string& path);
-  void RefuseIfAsked() const;
+  void RefuseIfAsked(const std::string& path) const;
   static void DumpTree(const TKey& key, const std::string& path, std::string& out);
 
   std::unique_ptr<TKey> root_;

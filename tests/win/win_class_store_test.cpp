@@ -77,6 +77,22 @@ TEST_F(WinClassStoreTest, TreesAreListedAndDeletedDeepestFirst) {
   EXPECT_TRUE(store.SubkeyNames(root).empty());
 }
 
+// A name of 200 characters that takes 400 bytes in code page 932 (表's second
+// byte is a backslash).
+TEST_F(WinClassStoreTest, LongDoubleByteSubkeyNamesAreListedAndDeleted) {
+  std::string name;
+  for (int i = 0; i < 100; ++i) name += "表示";
+  store.WriteDefault(root + "\\shell\\open\\command", "a");
+  store.WriteDefault(root + "\\shell\\" + name + "\\command", "b");
+
+  auto names = store.SubkeyNames(root + "\\shell");
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"open", name}));
+
+  store.DeleteTree(root);
+  EXPECT_FALSE(store.KeyExists(root));
+}
+
 TEST_F(WinClassStoreTest, AKeyIsEmptyOnlyWithoutAnyValueOrSubkey) {
   const std::string ext = root + "\\.xyz";
   store.WriteDefault(ext, "NuvoPick_AutoOpen_xyz");

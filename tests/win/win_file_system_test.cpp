@@ -54,6 +54,28 @@ TEST(WinFileSystem, AFailedWriteKeepsTheOldFile) {
   EXPECT_EQ(FilesIn(folder.Path()), 1u) << "the temporary file must not be left behind";
 }
 
+TEST(WinFileSystem, ReplacesAFileThatListsAreReading) {
+  TTempFolder folder("held");
+  const std::string path = folder / "NuvoPick.ini";
+  WriteFileText(path, "[]\r\nIsWait=1\r\n");
+  TWinFileSystem files;
+
+  // Held as a pick list holds the settings while it reads them.
+  HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+  EXPECT_TRUE(files.WriteAllAtomically(path, "[]\r\nIsWait=0\r\n"));
+  char seen[32] = {};
+  DWORD read = 0;
+  ReadFile(reader, seen, sizeof seen - 1, &read, nullptr);
+  CloseHandle(reader);
+
+  EXPECT_STREQ(seen, "[]\r\nIsWait=1\r\n") << "the reader goes on with the file it opened";
+  EXPECT_EQ(ReadFileText(path), "[]\r\nIsWait=0\r\n");
+  EXPECT_EQ(FilesIn(folder.Path()), 1u);
+}
+
 TEST(WinFileSystem, AWriteIntoAMissingFolderFails) {
   TTempFolder folder("missing");
   TWinFileSystem files;

@@ -18,6 +18,10 @@ void CreateKeyOrThrow(const std::string& path, TRegKey& key) {
   }
 }
 
+// The longest name a key may have, 255 characters, in bytes of a double-byte
+// code page, with its terminating zero.
+constexpr DWORD kLongestNameBytes = 2 * 255 + 1;
+
 std::vector<std::string> SubkeysOf(HKEY key) {
   DWORD count = 0;
   DWORD longest = 0;
@@ -26,13 +30,20 @@ std::vector<std::string> SubkeysOf(HKEY key) {
     return {};
   }
   std::vector<std::string> names;
-  std::string name(longest + 1, '\0');
+  // The longest name is counted in characters, the buffer in bytes: in code
+  // page 932 a character may take two.
+  std::string name(2 * longest + 1, '\0');
   for (DWORD i = 0; i < count; ++i) {
     DWORD length = static_cast<DWORD>(name.size());
-    if (RegEnumKeyExA(key, i, name.data(), &length, nullptr, nullptr, nullptr, nullptr) ==
-        ERROR_SUCCESS) {
-      names.emplace_back(name.data(), length);
+    LONG result = RegEnumKeyExA(key, i, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
+    // A subkey added since the count may be longer still.
+    if (result == ERROR_MORE_DATA && name.size() < kLongestNameBytes) {
+      name.assign(kLongestNameBytes, '\0');
+      length = kLongestNameBytes;
+      result = RegEnumKeyExA(key, i, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
     }
+    if (result == ERROR_NO_MORE_ITEMS) break;
+    if (result == ERROR_SUCCESS) names.emplace_back(name.data(), length);
   }
   return names;
 }

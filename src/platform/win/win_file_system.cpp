@@ -36,6 +36,27 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
   return FlushFileBuffers(file.Get()) != FALSE;
 }
 
+// Moves Temporary over Path. Pick lists may be reading Path at that moment: a
+// move over an open file fails even when its readers share deleting, a replace
+// does not. The old file goes to a backup name on the way, so that whichever
+// step fails, it can be put back under its own.
+bool PutInPlace(const std::string& temporary, const std::string& path) {
+  if (Attributes(path) == INVALID_FILE_ATTRIBUTES) {  // the first save: nothing to replace
+    return MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
+  }
+  const std::string backup = TemporaryPathBeside(path);
+  if (ReplaceFileA(path.c_str(), temporary.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS,
+                   nullptr, nullptr)) {
+    // Readers that still hold the old file keep it until they close it.
+    DeleteFileA(backup.c_str());
+    return true;
+  }
+  if (Attributes(path) == INVALID_FILE_ATTRIBUTES) {
+    MoveFileExA(backup.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
+  }
+  return false;
+}
+
 }  // namespace
 
 bool TWinFileSystem::FileExists(const std::string& path) const {
@@ -72,9 +93,7 @@ std::optional<std::string> TWinFileSystem::ReadAll(const std::string& path) cons
 
 bool TWinFileSystem::WriteAllAtomically(const std::string& path, const std::string& bytes) {
   const std::string temporary = TemporaryPathBeside(path);
-  if (!WriteWholeFile(temporary, bytes) ||
-      !MoveFileExA(temporary.c_str(), path.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (!WriteWholeFile(temporary, bytes) || !PutInPlace(temporary, path)) {
     DeleteFileA(temporary.c_str());
     return false;
   }

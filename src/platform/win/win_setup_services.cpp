@@ -28,11 +28,17 @@ TWinSingleInstanceLock::~TWinSingleInstanceLock() {
 }
 
 bool TWinSingleInstanceLock::Acquire() {
-  if (HANDLE other = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, kSetupModeInstanceName)) {
-    CloseHandle(other);
+  // Made and tested in one step, so that of two setup modes started at the same
+  // moment only one finds the name free. A mutex made by a process with other
+  // rights refuses us access (ERROR_ACCESS_DENIED), and another kind of object
+  // of that name refuses the call: either way someone holds the name.
+  HANDLE mutex = CreateMutexA(nullptr, FALSE, name_);
+  if (mutex == nullptr) return false;
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    CloseHandle(mutex);
     return false;
   }
-  mutex_ = CreateMutexA(nullptr, FALSE, kSetupModeInstanceName);
+  mutex_ = mutex;
   return true;
 }
 

@@ -17,7 +17,7 @@ namespace nuvopick::win {
 // A named mutex that is only tested for, never waited on.
 class TWinSingleInstanceLock : public ISingleInstanceLock {
  public:
-  TWinSingleInstanceLock() = default;
+  explicit TWinSingleInstanceLock(const char* name = kSetupModeInstanceName) : name_(name) {}
   TWinSingleInstanceLock(const TWinSingleInstanceLock&) = delete;
   TWinSingleInstanceLock& operator=(const TWinSingleInstanceLock&) = delete;
   ~TWinSingleInstanceLock() override;
@@ -26,6 +26,7 @@ class TWinSingleInstanceLock : public ISingleInstanceLock {
   void Release() override;
 
  private:
+  const char* name_;
   HANDLE mutex_ = nullptr;
 };
 

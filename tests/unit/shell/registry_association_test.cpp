@@ -1,7 +1,6 @@
 #include "shell/registry_association.h"
 
 #include <gtest/gtest.h>
-
 #include <optional>
 #include <string>
 
@@ -78,6 +77,7 @@ TEST_F(RegistryAssociationTest, TakesAnExtensionOverAndGivesItBackAsItWas) {
             "NuvoPick_AutoOpen_txt=テキスト文書\n"
             "NuvoPick_AutoOpen_txt\\DefaultIcon=C:\\Tools\\np.exe,1\n"
             "NuvoPick_AutoOpen_txt\\NP_OldCommand=notepad.exe %1\n"
+            "NuvoPick_AutoOpen_txt\\NP_OldType=txtfile\n"
             "NuvoPick_AutoOpen_txt\\shell=open\n"
             "NuvoPick_AutoOpen_txt\\shell\\NP_Menu0=■メモ帳\n"
             "NuvoPick_AutoOpen_txt\\shell\\NP_Menu0\\command=\"C:\\Windows\\notepad.exe\" \"%1\"\n"
@@ -113,6 +113,7 @@ TEST_F(RegistryAssociationTest, AnExtensionWithoutAnyType) {
             "NuvoPick_AutoOpen_xyz=XYZファイル\n"
             "NuvoPick_AutoOpen_xyz\\DefaultIcon=C:\\Tools\\np.exe,1\n"
             "NuvoPick_AutoOpen_xyz\\NP_OldCommand=\n"
+            "NuvoPick_AutoOpen_xyz\\NP_OldType=\n"
             "NuvoPick_AutoOpen_xyz\\shell=open\n"
             "NuvoPick_AutoOpen_xyz\\shell\\open=NuvoPickで開く\n"
             "NuvoPick_AutoOpen_xyz\\shell\\open\\command=\"C:\\Tools\\np.exe\" \"%1\"\n");
@@ -314,36 +315,62 @@ TEST_F(RegistryAssociationTest, TheBackupKeepsTheOtherExtensionsSections) {
   EXPECT_EQ(Backup(), "[htm]\r\nRef=htmlfile\r\n\r\n[txt]\r\nRef=txtfile\r\n\r\n");
 }
 
-// Refuses writes to one key only, so that the steps before it succeed.
-class StoreRefusingOneKey : public MemoryClassStore {
- public:
-  explicit StoreRefusingOneKey(std::string refused) : refused_(std::move(refused)) {}
-  void WriteDefault(const std::string& path, const std::string& value) override {
-    if (path == refused_) throw RegistryWriteError("");
-    MemoryClassStore::WriteDefault(path, value);
+// Each key of a take-over refused in turn, as when the extension's key and the
+// new type land in different hives: nothing of the take-over may stay, least of
+// all an extension that names a type without an open command.
+TEST_F(RegistryAssociationTest, ATakeOverRefusedAtAnyStepLeavesTheClassStoreAsItWas) {
+  for (const char* name : {"txt", "xyz"}) {
+    const std::string t = std::string("NuvoPick_AutoOpen_") + name;
+    for (const std::string& refused :
+         {t, t + "\\DefaultIcon", t + "\\NP_OldCommand", t + "\\NP_OldType", t + "\\shell",
+          t + "\\shell\\open", t + "\\shell\\open\\command", t + "\\shell\\NP_Menu0",
+          t + "\\shell\\NP_Menu0\\command", "." + std::string(name)}) {
+      SCOPED_TRACE(refused);
+      MemoryClassStore classes;
+      if (std::string(name) == "txt") {
+        classes.Set(".txt", "txtfile");
+        classes.SetNamed(".txt", "Content Type", "text/plain");
+        classes.Set("txtfile\\shell\\open\\command", "notepad.exe %1");
+      }
+      const std::string before = classes.DumpAll();
+      classes.refusedKeys = {refused};
+      TRegistryAssociation onClasses({classes, files, kExe});
+      TExtInfo record = Record(name, {rlmdExe, rlmdContextMenu});
+      record.Apps.Add("a", "a.exe", "", "%1", false, 1);
+      try {
+        onClasses.ApplyRegistration(record, "");
+        FAIL() << "no error";
+      } catch (const TRegistryError& error) {
+        EXPECT_STREQ(error.what(), "'' の設定に失敗しました");
+      }
+      EXPECT_EQ(classes.DumpAll(), before);
+    }
   }
+}
 
- private:
-  std::string refused_;
-};
+// The backup lost or replaced after the take-over (deleted by hand, an older copy
+// put back): the type the extension had is still found and given back.
+TEST_F(RegistryAssociationTest, GivingBackFindsThePreviousTypeWithoutItsBackup) {
+  const char* const backupsAfter[] = {nullptr, "[htm]\r\nRef=htmlfile\r\n\r\n"};
+  for (const char* backupAfter : backupsAfter) {
+    SCOPED_TRACE(backupAfter == nullptr ? "no backup" : "another backup");
+    MemoryClassStore classes;
+    classes.Set(".txt", "txtfile");
+    classes.SetNamed(".txt", "Content Type", "text/plain");
+    classes.Set("txtfile\\shell\\open\\command", "notepad.exe %1");
+    const std::string before = classes.DumpAll();
+    MemoryFileSystem backup;
+    TRegistryAssociation onClasses({classes, backup, kExe});
+    TExtInfo txt = Record("txt", {rlmdExe});
+    onClasses.ApplyRegistration(txt, "");
 
-TEST_F(RegistryAssociationTest, ARefusedWriteStopsTheSequenceAndKeepsWhatWasWritten) {
-  StoreRefusingOneKey refusing("NuvoPick_AutoOpen_txt\\DefaultIcon");
-  refusing.Set(".txt", "txtfile");
-  refusing.Set("txtfile\\shell\\open\\command", "notepad.exe %1");
-  TRegistryAssociation onRefusing({refusing, files, kExe});
-  TExtInfo txt = Record("txt", {rlmdExe, rlmdContextMenu});
-  txt.Apps.Add("a", "a.exe", "", "%1", false, 1);
-  try {
-    onRefusing.ApplyRegistration(txt, "");
-    FAIL() << "no error";
-  } catch (const TRegistryError& error) {
-    EXPECT_STREQ(error.what(), "'' の設定に失敗しました");
+    backup.files.erase(kBackupPath);
+    if (backupAfter != nullptr) backup.files[kBackupPath] = backupAfter;
+    EXPECT_EQ(onClasses.RecordedPreviousType("txt"), "txtfile");
+    txt.RegFlags = {};
+    onClasses.ApplyRegistration(txt, "");
+    EXPECT_EQ(classes.DumpAll(), before);
   }
-  EXPECT_EQ(refusing.Dump(".txt"), "NuvoPick_AutoOpen_txt");
-  EXPECT_EQ(refusing.Dump("NuvoPick_AutoOpen_txt"), "TXTファイル");
-  EXPECT_FALSE(refusing.KeyExists("NuvoPick_AutoOpen_txt\\NP_OldCommand"));
-  EXPECT_FALSE(refusing.KeyExists("NuvoPick_AutoOpen_txt\\shell"));
 }
 
 TEST_F(RegistryAssociationTest, ARecordWithoutANameNeverTouchesTheRoot) {
