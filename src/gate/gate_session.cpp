@@ -111,8 +111,9 @@ void TGateSession::FormCreate() {
 }
 
 void TGateSession::WaitForPointer() {
-  // The setting is taken as unsigned, so a negative value is a very long wait
-  // and the bound applies to it as well.
+  // A hand-edited file may hold a negative time: that asks for no wait, not
+  // for the bound.
+  if (settings_.WaitTime <= 0) return;
   const std::uint32_t span =
       std::min(static_cast<std::uint32_t>(settings_.WaitTime), kMaxPointerWaitMs);
   const std::uint32_t start = services_.Clock.TickCount();
