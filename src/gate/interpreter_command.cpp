@@ -39,7 +39,10 @@ void TInterpreterCommand::AppendPathText(const std::string& path) {
     if (next != i + 1) {
       text_.append(path, i, next - i);
     } else if (c == '%') {
-      text_ += std::string("%") + kPercentVariable + "%";
+      // An interpreter that reads an expanded value again (Wine's does) would
+      // pair the "%" just put in with the next "%" of the line; the empty
+      // piece of the same variable right after it is that partner.
+      text_ += std::string("%") + kPercentVariable + "%%" + kPercentVariable + ":~0,0%";
       usesPercentVariable_ = true;
     } else if (escaped_) {
       text_ += c;  // a caret of the template's own already makes it literal

@@ -9,8 +9,8 @@
 namespace nuvopick {
 
 // The environment variable that holds a single "%". A "%" of a path is written
-// as a reference to it: cmd expands variables inside quotes too, but never
-// expands the value it put in once more.
+// as a reference to it (cmd expands variables inside quotes too, where a caret
+// does not help), followed by an empty piece of it ("%NAME:~0,0%").
 inline constexpr char kPercentVariable[] = "NUVOPICK_PERCENT";
 
 class TInterpreterCommand {

@@ -91,6 +91,19 @@ TEST(EntryLaunchRequest, TheInterpreterRunsTheWholeCommandHidden) {
             "/V:OFF /C \"\"C:\\T\\t.exe\" \"");
 }
 
+// The value of a variable reference's name: NAME, or NAME:~start,length for a
+// piece of it; nothing when NAME is not defined.
+std::optional<std::string> ValueOf(const std::string& name,
+                                   const std::map<std::string, std::string>& variables) {
+  const std::size_t piece = name.find(":~");
+  const auto found = variables.find(name.substr(0, piece));
+  if (found == variables.end()) return std::nullopt;
+  if (piece == std::string::npos) return found->second;
+  const std::size_t comma = name.find(',', piece);
+  return found->second.substr(std::stoul(name.substr(piece + 2, comma - piece - 2)),
+                              std::stoul(name.substr(comma + 1)));
+}
+
 // Each %NAME% (or !NAME!) of a defined variable replaced; the value is not
 // read again.
 std::string ExpandVariables(const std::string& line, char mark,
@@ -98,11 +111,11 @@ std::string ExpandVariables(const std::string& line, char mark,
   std::string expanded;
   for (std::size_t i = 0; i < line.size();) {
     const std::size_t close = line[i] == mark ? line.find(mark, i + 1) : std::string::npos;
-    const auto found = close == std::string::npos
-                           ? variables.end()
-                           : variables.find(line.substr(i + 1, close - i - 1));
-    if (found != variables.end()) {
-      expanded += found->second;
+    const std::optional<std::string> value =
+        close == std::string::npos ? std::nullopt
+                                   : ValueOf(line.substr(i + 1, close - i - 1), variables);
+    if (value) {
+      expanded += *value;
       i = close + 1;
     } else {
       expanded += line[i++];
