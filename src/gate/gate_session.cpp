@@ -8,6 +8,8 @@
 #include "app/start_mode.h"
 #include "gate/gate_layout.h"
 #include "gate/launch_request.h"
+#include "model/dbcs.h"
+#include "model/ext_reg_names.h"
 #include "model/text_helpers.h"
 #include "settings/settings_file.h"
 #include "settings/settings_path.h"
@@ -40,6 +42,15 @@ TListAppearance AppearanceOf(const TGeneralSettings& settings) {
   appearance.UnderLine = settings.Font_Style_UnderLine;
   appearance.StrikeOut = settings.Font_Style_StrikeOut;
   return appearance;
+}
+
+// ExtName as the extension's class key names the program's type for it, when it
+// does so in another letter case; ExtName itself otherwise.
+std::string RegisteredExtName(const IClassStore& classStore, const std::string& extName) {
+  const TExtRegNames names = ExtRegNamesFor(extName);
+  const std::string type = classStore.ReadDefault(names.D).value_or(std::string());
+  if (!IsProgramType(type) || !SameTextAscii(type, names.T)) return names.E;
+  return type.substr(names.T.size() - names.E.size());
 }
 
 }  // namespace
@@ -295,8 +306,13 @@ bool TGateSession::PrepareEntry(int index) {
 
 bool TGateSession::ReleaseProgramFileAssociation() {
   try {
-    if (ext_.GetRegState(services_.ClassStore).Contains(rlmdExe)) {
-      TRegistryAssociation({services_.ClassStore, services_.Files, exePath_}).Unregister(ext_);
+    // The registration may spell the extension otherwise than the opened file
+    // ("EXE" for setup.exe): the record is taken as registered.
+    TExtInfo registered;
+    registered.Name = RegisteredExtName(services_.ClassStore, ext_.Name);
+    if (registered.GetRegState(services_.ClassStore).Contains(rlmdExe)) {
+      TRegistryAssociation({services_.ClassStore, services_.Files, exePath_})
+          .Unregister(registered);
     }
     return true;
   } catch (const TRegistryError&) {

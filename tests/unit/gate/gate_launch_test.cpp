@@ -74,6 +74,28 @@ TEST_F(ProgramFileTest, TheOpenedProgramIsStartedAloneAfterItsAssociationIsRemov
             (TLaunchRequest{"", "C:\\x\\setup.EXE", "", "", kShowNormal, false, false}));
 }
 
+TEST_F(ProgramFileTest, TheAssociationIsFoundWhateverTheLetterCaseOfTheExtension) {
+  struct Case {
+    const char* registered;
+    const char* opened;
+  };
+  const Case cases[] = {
+      {"EXE", "C:\\x\\setup.exe"}, {"exe", "C:\\x\\SETUP.EXE"}, {"Com", "C:\\x\\edit.cOM"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.opened);
+    classStore = MemoryClassStore();
+    shell.requests.clear();
+    Associate(c.registered);
+    AddNamed(c.registered, {"E1", "E2"});
+    Start(c.opened);
+    session->ExecuteRow(1);
+    EXPECT_EQ(classStore.Dump(std::string(".") + c.registered), "exefile");
+    EXPECT_FALSE(classStore.KeyExists(std::string("NuvoPick_AutoOpen_") + c.registered));
+    ASSERT_EQ(shell.requests.size(), 1u);
+    EXPECT_EQ(shell.requests[0].File, c.opened);
+  }
+}
+
 TEST_F(ProgramFileTest, WithoutAssociationNothingIsRemoved) {
   AddEntries("exe", {{"E1", "C:\\Tools\\ed.exe", "%1", "", {}, true}, {"E2"}});
   classStore.Set(".exe", "exefile");
