@@ -210,6 +210,9 @@ void TGateSession::ShowWindow(TPoint topLeft) {
   const TRect monitor = services_.Pointer.MonitorRectAt(topLeft);
   view_.ShowTopmost(PlaceOnMonitor(topLeft, *size, monitor));
   visible_ = true;
+  // Showing a window this way tells it nothing, so the sound goes with the
+  // showing itself.
+  FormShow();
 }
 
 void TGateSession::FormShow() {

@@ -69,7 +69,7 @@ class TGateSession {
   // entries, the automatic launches, rows, size, place, showing and the timer.
   // Does nothing in setup mode (no first argument).
   void FormCreate();
-  // Plays the configured sound; called when the window becomes visible.
+  // Plays the configured sound, once: when FormCreate has made the window visible.
   void FormShow();
   void TimerTimer();
   void ApplicationEventsDeactivate();
