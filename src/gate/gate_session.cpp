@@ -8,6 +8,8 @@
 #include "app/start_mode.h"
 #include "gate/gate_layout.h"
 #include "gate/launch_request.h"
+#include "model/dbcs.h"
+#include "model/ext_reg_names.h"
 #include "model/text_helpers.h"
 #include "settings/settings_file.h"
 #include "settings/settings_path.h"
@@ -40,6 +42,15 @@ TListAppearance AppearanceOf(const TGeneralSettings& settings) {
   appearance.UnderLine = settings.Font_Style_UnderLine;
   appearance.StrikeOut = settings.Font_Style_StrikeOut;
   return appearance;
+}
+
+// ExtName as the extension's class key names the program's type for it, when it
+// does so in another letter case; ExtName itself otherwise.
+std::string RegisteredExtName(const IClassStore& classStore, const std::string& extName) {
+  const TExtRegNames names = ExtRegNamesFor(extName);
+  const std::string type = classStore.ReadDefault(names.D).value_or(std::string());
+  if (!IsProgramType(type) || !SameTextAscii(type, names.T)) return names.E;
+  return type.substr(names.T.size() - names.E.size());
 }
 
 }  // namespace
@@ -111,8 +122,9 @@ void TGateSession::FormCreate() {
 }
 
 void TGateSession::WaitForPointer() {
-  // The setting is taken as unsigned, so a negative value is a very long wait
-  // and the bound applies to it as well.
+  // A hand-edited file may hold a negative time: that asks for no wait, not
+  // for the bound.
+  if (settings_.WaitTime <= 0) return;
   const std::uint32_t span =
       std::min(static_cast<std::uint32_t>(settings_.WaitTime), kMaxPointerWaitMs);
   const std::uint32_t start = services_.Clock.TickCount();
@@ -198,6 +210,9 @@ void TGateSession::ShowWindow(TPoint topLeft) {
   const TRect monitor = services_.Pointer.MonitorRectAt(topLeft);
   view_.ShowTopmost(PlaceOnMonitor(topLeft, *size, monitor));
   visible_ = true;
+  // Showing a window this way tells it nothing, so the sound goes with the
+  // showing itself.
+  FormShow();
 }
 
 void TGateSession::FormShow() {
@@ -294,8 +309,13 @@ bool TGateSession::PrepareEntry(int index) {
 
 bool TGateSession::ReleaseProgramFileAssociation() {
   try {
-    if (ext_.GetRegState(services_.ClassStore).Contains(rlmdExe)) {
-      TRegistryAssociation({services_.ClassStore, services_.Files, exePath_}).Unregister(ext_);
+    // The registration may spell the extension otherwise than the opened file
+    // ("EXE" for setup.exe): the record is taken as registered.
+    TExtInfo registered;
+    registered.Name = RegisteredExtName(services_.ClassStore, ext_.Name);
+    if (registered.GetRegState(services_.ClassStore).Contains(rlmdExe)) {
+      TRegistryAssociation({services_.ClassStore, services_.Files, exePath_})
+          .Unregister(registered);
     }
     return true;
   } catch (const TRegistryError&) {

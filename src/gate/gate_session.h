@@ -26,8 +26,8 @@ namespace nuvopick {
 
 // The longest wait for pointer movement before the list is shown. The setup
 // window offers up to 1000 ms; a larger value can only come from a hand-edited
-// file, and a negative one reads as a wait of weeks. Five seconds still honours a
-// deliberate long wait while never leaving the user without a window for longer.
+// file. Five seconds still honours a deliberate long wait while never leaving the
+// user without a window for longer. Zero or less means no wait at all.
 inline constexpr std::uint32_t kMaxPointerWaitMs = 5000;
 
 // How long the hint with the opened file's path stays up: in effect for as long
@@ -69,7 +69,7 @@ class TGateSession {
   // entries, the automatic launches, rows, size, place, showing and the timer.
   // Does nothing in setup mode (no first argument).
   void FormCreate();
-  // Plays the configured sound; called when the window becomes visible.
+  // Plays the configured sound, once: when FormCreate has made the window visible.
   void FormShow();
   void TimerTimer();
   void ApplicationEventsDeactivate();

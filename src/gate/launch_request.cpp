@@ -36,12 +36,14 @@ bool IsProgramFile(const std::string& path) {
   return SameTextAscii(extension, ".exe") || SameTextAscii(extension, ".com");
 }
 
-void WrapInInterpreter(TLaunchRequest& request, const std::string& systemDirectory) {
-  // The program keeps its own quotes inside the quoted command, and the blank
-  // before the closing quote stays when there are no parameters.
-  request.Parameters = "/C \"" + request.File + " " + request.Parameters + "\"";
+void WrapInInterpreter(TLaunchRequest& request, const TInterpreterCommand& command,
+                       const std::string& systemDirectory) {
+  // cmd takes off the first and the last quote of the line after /C and reads
+  // the rest as the command.
+  request.Parameters = "/V:OFF /C \"" + command.Text() + "\"";
   request.File = systemDirectory + "\\cmd.exe";
   request.Show = kShowHide;
+  if (command.UsesPercentVariable()) request.Environment = {{kPercentVariable, "%"}};
 }
 
 TLaunchRequest EntryLaunchRequest(const TExeInfo& entry, const std::string& openedFile,
@@ -52,16 +54,35 @@ TLaunchRequest EntryLaunchRequest(const TExeInfo& entry, const std::string& open
   request.Parameters = ExpandParam(entry.Param, openedFile);
   request.Directory = Quoted(Unquote(entry.DirPath));
   request.Show = entry.ShowCmd;
-  if (entry.IsUseCmdp) WrapInInterpreter(request, systemDirectory);
+  if (entry.IsUseCmdp) {
+    // The program keeps its quotes inside the quoted command, and the blank
+    // before the closing quote stays when there are no parameters.
+    TInterpreterCommand command;
+    command.AppendCommandText(request.File + " ");
+    ExpandParamParts(entry.Param, openedFile, [&command](const std::string& text, bool isPath) {
+      if (isPath) {
+        command.AppendPathText(text);
+      } else {
+        command.AppendCommandText(text);
+      }
+    });
+    WrapInInterpreter(request, command, systemDirectory);
+  }
   return request;
 }
 
 TLaunchRequest ProgramFileLaunchRequest(bool useInterpreter, const std::string& openedFile,
                                         const std::string& systemDirectory) {
   TLaunchRequest request;
-  const std::size_t dot = ExtensionDotPos(openedFile);
-  request.File = openedFile.substr(0, dot);
-  if (useInterpreter) WrapInInterpreter(request, systemDirectory);
+  request.File = openedFile;
+  request.ExpandVariables = false;
+  if (useInterpreter) {
+    TInterpreterCommand command;
+    command.AppendCommandText("\"");
+    command.AppendPathText(openedFile);
+    command.AppendCommandText("\" ");
+    WrapInInterpreter(request, command, systemDirectory);
+  }
   // Started shown and by the default verb whatever the interpreter asked for.
   request.Verb.clear();
   request.Directory.clear();

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "gate/interpreter_command.h"
 #include "model/exe_info.h"
 #include "platform/shell_execute.h"
 
@@ -21,10 +22,12 @@ std::string FileFolderOf(const std::string& path);
 // True when the opened file is itself a program (".exe" or ".com", any letter case).
 bool IsProgramFile(const std::string& path);
 
-// Rewrites the request so that the command interpreter runs it, hidden: File
-// becomes the interpreter and the whole command goes quoted after /C. The
-// interpreter is cmd.exe in SystemDirectory.
-void WrapInInterpreter(TLaunchRequest& request, const std::string& systemDirectory);
+// Rewrites the request so that the command interpreter runs Command, hidden:
+// File becomes cmd.exe in SystemDirectory and the command goes quoted after
+// /V:OFF /C (no "!" expansion, whatever the system's default). The request
+// carries the percent variable when the command refers to it.
+void WrapInInterpreter(TLaunchRequest& request, const TInterpreterCommand& command,
+                       const std::string& systemDirectory);
 
 // The request for an ordinary file: the entry's program in quotes, its parameter
 // template with "%1" replaced by OpenedFile, its working folder in quotes, its
@@ -32,10 +35,9 @@ void WrapInInterpreter(TLaunchRequest& request, const std::string& systemDirecto
 TLaunchRequest EntryLaunchRequest(const TExeInfo& entry, const std::string& openedFile,
                                   const std::string& systemDirectory);
 
-// The request when the opened file is itself a program: the program is started on
-// its own by the default verb, named without its extension so that the start does
-// not go through the extension's association again. Of the entry only the
-// interpreter flag counts.
+// The request when the opened file is itself a program: that very file is
+// started on its own by the default verb, shown normally, its path taken
+// exactly (no variable expansion). Of the entry only the interpreter flag counts.
 TLaunchRequest ProgramFileLaunchRequest(bool useInterpreter, const std::string& openedFile,
                                         const std::string& systemDirectory);
 

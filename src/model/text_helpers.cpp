@@ -74,24 +74,37 @@ int MaxOf(int a, int b) {
 
 std::string ExpandParam(const std::string& paramTemplate, const std::string& firstArgument) {
   std::string result;
+  ExpandParamParts(paramTemplate, firstArgument,
+                   [&result](const std::string& text, bool) { result += text; });
+  return result;
+}
+
+void ExpandParamParts(const std::string& paramTemplate, const std::string& firstArgument,
+                      const std::function<void(const std::string& text, bool isArgument)>& append) {
+  std::string text;
+  const auto flushText = [&] {
+    if (!text.empty()) append(text, false);
+    text.clear();
+  };
   std::size_t i = 0;
   while (i < paramTemplate.size()) {
     if (paramTemplate[i] != '%' || i + 1 == paramTemplate.size()) {
       const std::size_t next = NextCharPos(paramTemplate, i);
-      result.append(paramTemplate, i, next - i);
+      text.append(paramTemplate, i, next - i);
       i = next;
     } else if (paramTemplate[i + 1] == '1') {
-      result += firstArgument;
+      flushText();
+      append(firstArgument, true);
       i += 2;
     } else if (paramTemplate[i + 1] == '%') {
-      result += '%';
+      text += '%';
       i += 2;
     } else {
       // An unknown pair loses its "%"; the next character is read afresh.
       i += 1;
     }
   }
-  return result;
+  flushText();
 }
 
 std::string Unquote(const std::string& text) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,6 +36,12 @@ int MaxOf(int a, int b);
 // being opened, without quotes: the template carries its own) and "%%" by "%". A
 // "%" before any other character is dropped; a "%" at the very end stays.
 std::string ExpandParam(const std::string& paramTemplate, const std::string& firstArgument);
+
+// ExpandParam's result in its pieces, in order: the template's own text, and
+// FirstArgument wherever "%1" stands (IsArgument set), for callers that must
+// treat the file's path apart from the text around it.
+void ExpandParamParts(const std::string& paramTemplate, const std::string& firstArgument,
+                      const std::function<void(const std::string& text, bool isArgument)>& append);
 
 // Blanks and control characters taken off both ends.
 std::string TrimBlanks(const std::string& text);

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace nuvopick {
 
@@ -11,9 +13,8 @@ inline constexpr std::int32_t kShowHide = 0;
 inline constexpr std::int32_t kShowNormal = 1;
 inline constexpr std::int32_t kShowShow = 5;  // as the window last was
 
-// One launch: what the service is asked to start and how. Environment variables
-// in File and Directory are expanded by the service; the service does not wait
-// for the new program.
+// One launch: what the service is asked to start and how. The service does not
+// wait for the new program.
 struct TLaunchRequest {
   std::string Verb;  // "open", or empty for the file's default verb
   std::string File;
@@ -22,6 +23,12 @@ struct TLaunchRequest {
   std::int32_t Show = kShowNormal;
   // A failure shows no message of the service's own either.
   bool Quiet = false;
+  // Whether the service expands environment variables in File and Directory;
+  // off when File is a path that must be taken exactly as it is.
+  bool ExpandVariables = true;
+  // Variables set in our own environment just before the request is sent, so
+  // that the started program inherits them: name and value.
+  std::vector<std::pair<std::string, std::string>> Environment{};
 
   bool operator==(const TLaunchRequest&) const = default;
 };

@@ -21,9 +21,9 @@ bool KeyHeld(int key) {
 
 }  // namespace
 
-TForm_main::TForm_main(std::string exePath, std::string firstArgument)
-    : session_({files_, classStore_, shell_, pointer_, clock_, sound_, system_}, *this,
-               std::move(exePath), std::move(firstArgument)) {}
+TForm_main::TForm_main(std::string exePath, std::string firstArgument, ISound* sound)
+    : session_({files_, classStore_, shell_, pointer_, clock_, sound ? *sound : sound_, system_},
+               *this, std::move(exePath), std::move(firstArgument)) {}
 
 TForm_main::~TForm_main() {
   ReleaseList();
@@ -165,9 +165,6 @@ LRESULT TForm_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
       CreateList(false);
       return 0;
-    case WM_SHOWWINDOW:
-      if (wParam) session_.FormShow();
-      break;
     case WM_COMMAND:
       if (LOWORD(wParam) == kListId) {
         ListCommand(HIWORD(wParam));

@@ -19,7 +19,8 @@ namespace nuvopick::win {
 
 class TForm_main : public TForm, private IGateView {
  public:
-  TForm_main(std::string exePath, std::string firstArgument);
+  // Sound, when given, stands for the system's sounds (the window does not own it).
+  TForm_main(std::string exePath, std::string firstArgument, ISound* sound = nullptr);
   ~TForm_main() override;
 
   bool Create();

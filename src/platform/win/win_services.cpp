@@ -50,7 +50,12 @@ bool TWinShellExecute::Execute(const TLaunchRequest& request) {
   const std::string directory = Unquote(request.Directory);
   SHELLEXECUTEINFOA info{};
   info.cbSize = sizeof info;
-  info.fMask = SEE_MASK_DOENVSUBST | (request.Quiet ? SEE_MASK_FLAG_NO_UI : 0);
+  // The started program inherits our environment as it is at this call.
+  for (const auto& [name, value] : request.Environment) {
+    SetEnvironmentVariableA(name.c_str(), value.c_str());
+  }
+  info.fMask = (request.ExpandVariables ? SEE_MASK_DOENVSUBST : 0) |
+               (request.Quiet ? SEE_MASK_FLAG_NO_UI : 0);
   info.lpVerb = request.Verb.empty() ? nullptr : request.Verb.c_str();
   info.lpFile = request.File.c_str();
   info.lpParameters = request.Parameters.c_str();

@@ -41,9 +41,9 @@ TEST_F(GateTest, APickSendsTheEntrysRequestThroughTheInterpreterWhenAsked) {
   Start("C:\\d\\f.txt");
   session->ExecuteRow(0);
   ASSERT_EQ(shell.requests.size(), 1u);
-  EXPECT_EQ(shell.requests[0],
-            (TLaunchRequest{"open", "C:\\WINNT\\system32\\cmd.exe",
-                            "/C \"\"C:\\T\\t.exe\" C:\\d\\f.txt\"", "\"C:\\d\\\"", kShowHide}));
+  EXPECT_EQ(shell.requests[0], (TLaunchRequest{"open", "C:\\WINNT\\system32\\cmd.exe",
+                                               "/V:OFF /C \"\"C:\\T\\t.exe\" C:\\d\\f.txt\"",
+                                               "\"C:\\d\\\"", kShowHide}));
 }
 
 class ProgramFileTest : public GateTest {
@@ -70,7 +70,30 @@ TEST_F(ProgramFileTest, TheOpenedProgramIsStartedAloneAfterItsAssociationIsRemov
   EXPECT_EQ(classAtLaunch, "exefile");
   EXPECT_FALSE(classStore.KeyExists("NuvoPick_AutoOpen_EXE"));
   ASSERT_EQ(shell.requests.size(), 1u);
-  EXPECT_EQ(shell.requests[0], (TLaunchRequest{"", "C:\\x\\setup", "", "", kShowNormal}));
+  EXPECT_EQ(shell.requests[0],
+            (TLaunchRequest{"", "C:\\x\\setup.EXE", "", "", kShowNormal, false, false}));
+}
+
+TEST_F(ProgramFileTest, TheAssociationIsFoundWhateverTheLetterCaseOfTheExtension) {
+  struct Case {
+    const char* registered;
+    const char* opened;
+  };
+  const Case cases[] = {
+      {"EXE", "C:\\x\\setup.exe"}, {"exe", "C:\\x\\SETUP.EXE"}, {"Com", "C:\\x\\edit.cOM"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.opened);
+    classStore = MemoryClassStore();
+    shell.requests.clear();
+    Associate(c.registered);
+    AddNamed(c.registered, {"E1", "E2"});
+    Start(c.opened);
+    session->ExecuteRow(1);
+    EXPECT_EQ(classStore.Dump(std::string(".") + c.registered), "exefile");
+    EXPECT_FALSE(classStore.KeyExists(std::string("NuvoPick_AutoOpen_") + c.registered));
+    ASSERT_EQ(shell.requests.size(), 1u);
+    EXPECT_EQ(shell.requests[0].File, c.opened);
+  }
 }
 
 TEST_F(ProgramFileTest, WithoutAssociationNothingIsRemoved) {
@@ -80,8 +103,9 @@ TEST_F(ProgramFileTest, WithoutAssociationNothingIsRemoved) {
   session->ExecuteRow(0);
   EXPECT_EQ(classStore.Dump(".exe"), "exefile");
   ASSERT_EQ(shell.requests.size(), 1u);
-  EXPECT_EQ(shell.requests[0], (TLaunchRequest{"", "C:\\WINDOWS\\system32\\cmd.exe",
-                                               "/C \"C:\\x\\tool \"", "", kShowNormal}));
+  EXPECT_EQ(shell.requests[0],
+            (TLaunchRequest{"", "C:\\WINDOWS\\system32\\cmd.exe",
+                            "/V:OFF /C \"\"C:\\x\\tool.exe\" \"", "", kShowNormal, false, false}));
 }
 
 TEST_F(ProgramFileTest, WhenTheAssociationCannotBeRemovedTheProgramIsNotStarted) {
