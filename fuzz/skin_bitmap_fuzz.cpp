@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "skin/bmp_run_length.h"
 #include "skin/region_runs.h"
 #include "skin/skin_bitmap.h"
 #include "support/memory_file_system.h"
@@ -33,10 +34,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   Check(image.Width() > 0 && image.Height() > 0);
   Check(image.Width() <= kMaxImageSide && image.Height() <= kMaxImageSide);
-  // An image's pixels come from the file: at least one bit each.
+  // An image's pixels come from the file: at least one bit each, or, compressed,
+  // no more than the stream's length allows.
+  const bool runLength = size >= 34 && data[14] != 12 && (data[30] == 1 || data[30] == 2) &&
+                         data[31] == 0 && data[32] == 0 && data[33] == 0;
+  const std::uint64_t perByte = runLength ? kMaxRunLengthPixelsPerByte : 8;
   Check(std::uint64_t{static_cast<std::uint32_t>(image.Width())} *
             static_cast<std::uint32_t>(image.Height()) <=
-        std::uint64_t{size} * 8);
+        std::uint64_t{size} * perByte);
 
   const std::vector<TRect> runs = RegionRuns(image, image.Pixel(0, 0));
   const TRect* previous = nullptr;

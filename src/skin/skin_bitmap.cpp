@@ -5,6 +5,8 @@
 #include <exception>
 #include <optional>
 
+#include "skin/bmp_run_length.h"
+
 namespace nuvopick {
 
 namespace {
@@ -15,6 +17,8 @@ constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kOs2InfoHeaderSize = 64;  // compression codes above 2 mean other things
 constexpr std::uint32_t kLargestHeaderSize = 124;
 constexpr std::uint32_t kBiRgb = 0;
+constexpr std::uint32_t kBiRle8 = 1;
+constexpr std::uint32_t kBiRle4 = 2;
 constexpr std::uint32_t kBiBitfields = 3;
 
 std::uint32_t U16(std::string_view bytes, std::size_t pos) {
@@ -55,6 +59,7 @@ struct TBmpFormat {
   std::int64_t height = 0;  // rows; always positive here
   bool topDown = false;
   std::uint32_t bitCount = 0;
+  bool runLength = false;                // 8 or 4 bits compressed
   std::array<std::uint32_t, 3> masks{};  // red, green, blue for 16 and 32 bits
   std::vector<TRgb> palette;             // for 1, 4 and 8 bits
   std::size_t dataStart = 0;
@@ -90,7 +95,7 @@ std::optional<TBmpFormat> ReadFormat(std::string_view bytes) {
     format.bitCount = U16(bytes, 28);
     compression = U32(bytes, 30);
     colorsUsed = U32(bytes, 46);
-    if (headerSize == kOs2InfoHeaderSize && compression != kBiRgb) return std::nullopt;
+    if (headerSize == kOs2InfoHeaderSize && compression > kBiRle4) return std::nullopt;
   }
   if (format.height < 0) {
     format.topDown = true;
@@ -102,9 +107,14 @@ std::optional<TBmpFormat> ReadFormat(std::string_view bytes) {
   }
 
   switch (format.bitCount) {
-    case 1:
     case 4:
     case 8:
+      // Compressed rows always go from the bottom up.
+      format.runLength = compression == (format.bitCount == 8 ? kBiRle8 : kBiRle4);
+      if (format.runLength && format.topDown) return std::nullopt;
+      if (compression != kBiRgb && !format.runLength) return std::nullopt;
+      break;
+    case 1:
     case 24:
       if (compression != kBiRgb) return std::nullopt;
       break;
@@ -182,11 +192,27 @@ void DecodeRow(const TBmpFormat& format, const unsigned char* in, TRgb* out) {
   }
 }
 
+// The compressed pixel data, from the data's start to the end of the file.
+bool DecodeRunLengthBmp(std::string_view bytes, const TBmpFormat& format, TPixelImage& image) {
+  if (format.dataStart > bytes.size()) return false;
+  const std::string_view stream = bytes.substr(format.dataStart);
+  if (format.width * format.height >
+      static_cast<std::int64_t>(stream.size()) * kMaxRunLengthPixelsPerByte) {
+    return false;
+  }
+  TPixelImage result(static_cast<std::int32_t>(format.width),
+                     static_cast<std::int32_t>(format.height));
+  if (!DecodeRunLength(stream, format.bitCount, format.palette, result)) return false;
+  image = std::move(result);
+  return true;
+}
+
 }  // namespace
 
 bool DecodeBmp(std::string_view bytes, TPixelImage& image) {
   const std::optional<TBmpFormat> format = ReadFormat(bytes);
   if (!format) return false;
+  if (format->runLength) return DecodeRunLengthBmp(bytes, *format, image);
 
   // Every row but the last must be there with its padding to 4 bytes; the last
   // needs only its pixels. The size is checked before anything is allocated.

@@ -14,11 +14,13 @@ namespace nuvopick {
 
 // Decodes the bytes of a BMP file: the file header, then an OS/2 core header
 // (12 bytes) or a Windows information header (40 bytes, or the longer versions
-// up to 124 bytes); 1, 4 and 8 bits with a colour table, 16 bits (5-5-5 or
-// bit-field masks), 24 bits, 32 bits (plain or bit-field masks); rows bottom-up or
-// top-down. Run-length compressed files, sizes above kMaxImageSide and
-// kMaxImagePixels and files whose pixel data is not all there are refused. Returns
-// false and leaves Image as it was when the file cannot be read.
+// up to 124 bytes); 1, 4 and 8 bits with a colour table, 4 and 8 bits run-length
+// compressed, 16 bits (5-5-5 or bit-field masks), 24 bits, 32 bits (plain or
+// bit-field masks); rows bottom-up or top-down (compressed rows only bottom-up).
+// Pixels that a compressed file leaves out are black. Sizes above kMaxImageSide and
+// kMaxImagePixels, files whose pixel data is not all there and damaged compressed
+// data are refused. Returns false and leaves Image as it was when the file cannot
+// be read.
 bool DecodeBmp(std::string_view bytes, TPixelImage& image);
 
 // Reads the file Path through Files and decodes it: true when it existed and was a

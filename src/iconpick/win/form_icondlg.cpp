@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/win/application.h"
 #include "platform/win/lazy_library.h"
 #include "platform/win/module_path.h"
 
@@ -176,9 +177,13 @@ TForm_icondlg::TForm_icondlg(std::string ownExePath)
 TForm_icondlg::~TForm_icondlg() = default;
 
 bool TForm_icondlg::Create() {
-  return TForm::Create({"TForm_icondlg", kIconPickerCaption,
-                        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0, CW_USEDEFAULT, CW_USEDEFAULT,
-                        323, 373, nullptr});
+  if (!TForm::Create({"TForm_icondlg", kIconPickerCaption, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                      0, CW_USEDEFAULT, CW_USEDEFAULT, 323, 373, nullptr})) {
+    return false;
+  }
+  // Tab and Shift+Tab between the controls, Enter for OK, Escape for Cancel.
+  Application().UseDialogKeys(Handle());
+  return true;
 }
 
 HWND TForm_icondlg::Grid() const {
@@ -242,9 +247,28 @@ LRESULT TForm_icondlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
       picker_.FormClose();
       return 0;
+    case DM_GETDEFID:
+      // Enter presses the button that has the keyboard, OK anywhere else.
+      return MAKELRESULT(EnterButton(), DC_HASDEFID);
+    case WM_ACTIVATE:
+      // The control that had the keyboard when the window was left gets it back.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (IsChild(Handle(), focus)) focus_ = focus;
+      } else {
+        SetFocus(focus_ != nullptr ? focus_ : Grid());
+      }
+      return 0;
     default:
       return TForm::HandleMessage(message, wParam, lParam);
   }
+}
+
+int TForm_icondlg::EnterButton() const {
+  HWND focus = GetFocus();
+  const bool onButton = IsChild(Handle(), focus) &&
+                        (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON) != 0;
+  return onButton ? GetDlgCtrlID(focus) : IDOK;
 }
 
 void TForm_icondlg::OnCommand(int id, int code) {
@@ -307,8 +331,10 @@ void TForm_icondlg::ShowCentred() {
   const int height = bounds.bottom - bounds.top;
   SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  focus_ = Grid();  // each opening starts in the grid
   ShowWindow(Handle(), SW_SHOWNORMAL);
   SetForegroundWindow(Handle());
+  SetFocus(focus_);
 }
 
 void TForm_icondlg::SendClosed(std::uintptr_t window, const TIconDialogCloseRecord& record) {

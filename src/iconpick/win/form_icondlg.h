@@ -49,6 +49,8 @@ class TForm_icondlg : public TForm, private IIconPickerView {
 
   HWND AddControl(const char* cls, const char* text, DWORD style, int id, RECT bounds);
   void OnCommand(int id, int code);
+  // The id of the button that Enter presses.
+  int EnterButton() const;
 
   TWinFileSystem files_;
   TIconPicker picker_;
@@ -57,6 +59,8 @@ class TForm_icondlg : public TForm, private IIconPickerView {
   std::unique_ptr<TIconGrid> grid_;
   HWND edit_ = nullptr;
   HWND label_ = nullptr;
+  // The control that gets the keyboard when the window is activated.
+  HWND focus_ = nullptr;
 };
 
 }  // namespace nuvopick::win

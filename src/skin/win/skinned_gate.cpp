@@ -119,6 +119,9 @@ void TSkinnedGate::DrawItem(const DRAWITEMSTRUCT& item, const std::string& text,
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   const TSkinFont& font = selected ? skin_.SelFont : skin_.Font;
   TSelected selectedFont(dc, selected ? selFont_.Get() : itemFont_.Get());
+  // Transparent already for the rectangle: the gaps of a hatched brush and of a
+  // dashed or dotted pen show the skin's background, not the text background colour.
+  const int previousBkMode = SetBkMode(dc, TRANSPARENT);
   if (selected) {
     const LOGBRUSH brushStyle = BrushOf(skin_.SelBrushStyle, skin_.SelBrushColor);
     TBrush brush(CreateBrushIndirect(&brushStyle));
@@ -131,7 +134,6 @@ void TSkinnedGate::DrawItem(const DRAWITEMSTRUCT& item, const std::string& text,
     }
     SetROP2(dc, previousMode);
   }
-  const int previousBkMode = SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColorOf(font.Color));
   TextOutA(dc, 2, index * h, text.c_str(), static_cast<int>(text.size()));
   SetBkMode(dc, previousBkMode);

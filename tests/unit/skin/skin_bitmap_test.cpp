@@ -128,6 +128,95 @@ TEST(SkinBitmap, ReadsTheStoredFormats) {
   }
 }
 
+// A run-length compressed file of IndexBits 8 (BI_RLE8) or 4 (BI_RLE4) whose colour
+// table holds red, green, blue and white.
+std::string RunLengthBmp(std::uint16_t indexBits, std::int32_t width, std::int32_t height,
+                         const std::string& stream) {
+  return BmpBytes({.width = width,
+                   .height = height,
+                   .bitCount = indexBits,
+                   .compression = indexBits == 8 ? 1u : 2u,
+                   .colorsUsed = 4,
+                   .palette = {kRed, kGreen, kBlue, kWhite},
+                   .rows = stream});
+}
+
+TEST(SkinBitmap, ReadsRunLengthCompressedFiles) {
+  struct Case {
+    const char* name;
+    std::uint16_t indexBits;
+    TPixelImage expected;  // rows from the top; the stream's rows go from the bottom
+    std::string stream;
+  };
+  const Case cases[] = {
+      {"8 bits: runs and an end of line", 8, ImageOf(3, {kGreen, kGreen, kBlue, kRed, kRed, kRed}),
+       Bytes({3, 0, 0, 0, 2, 1, 1, 2, 0, 1})},
+      // Three indexes take a pad byte; an index past the colour table draws black.
+      {"8 bits: a literal run padded to a word", 8,
+       ImageOf(5, {kBlue, kGreen, kBlack, kWhite, kWhite}),
+       Bytes({0, 3, 2, 1, 200, 0, 2, 3, 0, 1})},
+      // One green pixel, a skip 1 right and 1 up, one blue pixel; the rest is left out.
+      {"8 bits: a skip and an early end leave pixels black", 8,
+       ImageOf(3, {kBlack, kBlack, kBlue, kGreen, kBlack, kBlack}),
+       Bytes({1, 1, 0, 2, 1, 1, 1, 2, 0, 1})},
+      {"8 bits: an end of line after the last row", 8, ImageOf(2, {kWhite, kWhite}),
+       Bytes({2, 3, 0, 0, 0, 1})},
+      {"4 bits: a run takes the two indexes of its byte in turn", 4,
+       ImageOf(5, {kGreen, kBlue, kGreen, kBlue, kGreen}), Bytes({5, 0x12, 0, 1})},
+      // Five indexes in three bytes and a pad byte.
+      {"4 bits: a literal run padded to a word", 4,
+       ImageOf(6, {kBlue, kWhite, kRed, kGreen, kWhite, kRed}),
+       Bytes({0, 5, 0x23, 0x01, 0x30, 0xFF, 1, 0x00, 0, 1})},
+      {"4 bits: rows from the bottom and a skip", 4, ImageOf(2, {kBlack, kWhite, kGreen, kBlack}),
+       Bytes({1, 0x10, 0, 2, 0, 1, 1, 0x30, 0, 1})},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TPixelImage image;
+    ASSERT_TRUE(DecodeBmp(
+        RunLengthBmp(c.indexBits, c.expected.Width(), c.expected.Height(), c.stream), image));
+    EXPECT_EQ(image, c.expected);
+  }
+}
+
+// A damaged stream beside a sound one for the same 4 × 2 image: the sound one is
+// read, the damaged one refused without touching the image.
+TEST(SkinBitmap, ADamagedRunLengthStreamIsRefused) {
+  struct Case {
+    const char* name;
+    std::uint16_t indexBits;
+    std::string sound;
+    std::string damaged;
+  };
+  const Case cases[] = {
+      {"no end of the bitmap", 8, Bytes({4, 1, 0, 1}), Bytes({4, 1})},
+      {"cut inside a run", 8, Bytes({4, 1, 0, 1}), Bytes({4})},
+      {"cut inside a literal run", 8, Bytes({0, 4, 1, 1, 1, 1, 0, 1}), Bytes({0, 4, 1, 1})},
+      {"literal run without its pad byte", 8, Bytes({0, 3, 1, 1, 1, 0, 0, 1}),
+       Bytes({0, 3, 1, 1, 1})},
+      {"cut inside a skip", 8, Bytes({0, 2, 1, 0, 0, 1}), Bytes({0, 2, 1})},
+      {"run past the end of the row", 8, Bytes({4, 1, 0, 1}), Bytes({5, 1, 0, 1})},
+      {"4-bit run past the end of the row", 4, Bytes({4, 0x12, 0, 1}), Bytes({5, 0x12, 0, 1})},
+      {"literal run past the end of the row", 8, Bytes({1, 1, 0, 3, 1, 1, 1, 0, 0, 1}),
+       Bytes({2, 1, 0, 3, 1, 1, 1, 0, 0, 1})},
+      {"4-bit literal run past the end of the row", 4, Bytes({0, 4, 0x12, 0x12, 0, 1}),
+       Bytes({0, 5, 0x12, 0x12, 0x10, 0, 0, 1})},
+      {"skip past the end of the row", 8, Bytes({0, 2, 4, 0, 0, 1}), Bytes({0, 2, 5, 0, 0, 1})},
+      {"skip above the top row", 8, Bytes({0, 2, 0, 2, 0, 1}), Bytes({0, 2, 0, 3, 0, 1})},
+      {"pixels above the top row", 8, Bytes({0, 0, 0, 0, 0, 1}), Bytes({0, 0, 0, 0, 1, 1, 0, 1})},
+      {"end of line above the top row", 8, Bytes({0, 0, 0, 0, 0, 1}),
+       Bytes({0, 0, 0, 0, 0, 0, 0, 1})},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TPixelImage image;
+    EXPECT_TRUE(DecodeBmp(RunLengthBmp(c.indexBits, 4, 2, c.sound), image));
+    image = TPixelImage(1, 1, kGrey);
+    EXPECT_FALSE(DecodeBmp(RunLengthBmp(c.indexBits, 4, 2, c.damaged), image));
+    EXPECT_EQ(image, TPixelImage(1, 1, kGrey));
+  }
+}
+
 TEST(SkinBitmap, ALastRowWithoutItsPaddingIsStillThere) {
   std::string bytes = BmpBytes({.width = 1, .height = 1, .rows = Bytes({0, 0, 255, 0})});
   bytes.pop_back();
@@ -162,12 +251,14 @@ TEST(SkinBitmap, AnUnreadableFileLeavesTheImageAsItWas) {
        BmpBytes({.width = 1, .height = std::numeric_limits<std::int32_t>::min()})},
       {"negative width", BmpBytes({.width = -4, .height = 1, .rows = fourPixels})},
       {"no rows", BmpBytes({.width = 4, .height = 0, .rows = fourPixels})},
-      {"run-length compressed", BmpBytes({.width = 4,
-                                          .height = 1,
-                                          .bitCount = 8,
-                                          .compression = 1,
-                                          .palette = std::vector<TRgb>(256),
-                                          .rows = Bytes({4, 0, 0, 1})})},
+      {"run-length compressed, top-down", RunLengthBmp(8, 4, -1, Bytes({4, 0, 0, 1}))},
+      {"run-length data far away",
+       RunLengthBmp(8, 4, 1, Bytes({4, 0, 0, 1})).replace(10, 4, Bytes({0, 0, 0, 1}))},
+      {"run-length image too large for its data", RunLengthBmp(8, 16384, 4096, Bytes({0, 1}))},
+      {"run-length compression of 24 bits",
+       BmpBytes({.width = 4, .height = 1, .compression = 1, .rows = Bytes({4, 0, 0, 1})})},
+      {"4-bit compression of 8 bits",
+       RunLengthBmp(8, 4, 1, Bytes({4, 0, 0, 1})).replace(30, 1, "\x02")},
       {"bit fields of 24 bits",
        BmpBytes({.width = 4, .height = 1, .compression = 3, .rows = fourPixels})},
       {"2 bits per pixel", BmpBytes({.width = 4, .height = 1, .bitCount = 2, .rows = fourPixels})},
