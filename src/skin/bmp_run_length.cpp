@@ -22,8 +22,8 @@ std::uint32_t IndexAt(const unsigned char* bytes, std::uint32_t indexBits, std::
 // Draws the stream's pixels into the image, keeping to its rows and to the image.
 class TRunLengthCanvas {
  public:
-  TRunLengthCanvas(std::uint32_t indexBits, const std::vector<TRgb>& palette, TPixelImage& image)
-      : indexBits_(indexBits), palette_(palette), image_(image) {}
+  TRunLengthCanvas(const std::vector<TRgb>& palette, TPixelImage& image)
+      : palette_(palette), image_(image) {}
 
   // Room for Count more pixels in the current row.
   bool Fits(std::uint32_t count) const {
@@ -53,7 +53,6 @@ class TRunLengthCanvas {
   }
 
  private:
-  std::uint32_t indexBits_;
   const std::vector<TRgb>& palette_;
   TPixelImage& image_;
   std::int64_t x_ = 0;
@@ -66,7 +65,7 @@ bool DecodeRunLength(std::string_view stream, std::uint32_t indexBits,
                      const std::vector<TRgb>& palette, TPixelImage& image) {
   const auto* in = reinterpret_cast<const unsigned char*>(stream.data());
   const std::size_t size = stream.size();
-  TRunLengthCanvas canvas(indexBits, palette, image);
+  TRunLengthCanvas canvas(palette, image);
   std::size_t pos = 0;
   while (size - pos >= 2) {
     const std::uint32_t count = in[pos];
