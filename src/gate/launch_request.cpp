@@ -51,10 +51,11 @@ TLaunchRequest EntryLaunchRequest(const TExeInfo& entry, const std::string& open
   TLaunchRequest request;
   request.Verb = "open";
   request.File = Quoted(Unquote(entry.AppPath));
-  request.Parameters = ExpandParam(entry.Param, openedFile);
   request.Directory = Quoted(Unquote(entry.DirPath));
   request.Show = entry.ShowCmd;
-  if (entry.IsUseCmdp) {
+  if (!entry.IsUseCmdp) {
+    request.Parameters = ExpandParam(entry.Param, openedFile);
+  } else {
     // The program keeps its quotes inside the quoted command, and the blank
     // before the closing quote stays when there are no parameters.
     TInterpreterCommand command;
