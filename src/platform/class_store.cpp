@@ -2,8 +2,8 @@
 
 namespace nuvopick {
 
-TRegistryError RegistryWriteError(const std::string& valueName) {
-  return TRegistryError("'" + valueName + "' の設定に失敗しました");
+TRegistryError RegistryWriteError(const std::string& valueName, bool accessDenied) {
+  return TRegistryError("'" + valueName + "' の設定に失敗しました", accessDenied);
 }
 
 TRegistryError RegistryDataTypeError(const std::string& valueName) {

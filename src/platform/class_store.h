@@ -1,5 +1,7 @@
-// The Windows class store under HKEY_CLASSES_ROOT, as the program uses it: keys
-// by path relative to the root, and only their default (unnamed) values.
+// The Windows class store as the program uses it: keys by path relative to the
+// classes root, and only their default (unnamed) values. Reads see the classes
+// as the shell sees them; writes and deletes go to the one hive the program
+// makes its associations in.
 #pragma once
 
 #include <optional>
@@ -11,14 +13,21 @@ namespace nuvopick {
 
 // A refused write or a value of the wrong type. The message is the program's own
 // text for the user, in the ANSI code page.
+// AccessDenied tells a refusal for want of rights from other failures.
 class TRegistryError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit TRegistryError(const std::string& message, bool accessDenied = false)
+      : std::runtime_error(message), accessDenied_(accessDenied) {}
+
+  bool AccessDenied() const { return accessDenied_; }
+
+ private:
+  bool accessDenied_;
 };
 
 // "'%s' の設定に失敗しました" and "'%s' のデータ型が不正です" with the value name
 // filled in (empty for a default value).
-TRegistryError RegistryWriteError(const std::string& valueName);
+TRegistryError RegistryWriteError(const std::string& valueName, bool accessDenied = false);
 TRegistryError RegistryDataTypeError(const std::string& valueName);
 
 class IClassStore {
@@ -44,15 +53,16 @@ class IClassStore {
   // The names of the key's subkeys; none when the key does not open.
   virtual std::vector<std::string> SubkeyNames(const std::string& path) const = 0;
 
-  // Deletes the key with all its subkeys, deepest first. A missing key is no
-  // error; a refused delete throws RegistryWriteError("").
+  // Deletes the key with all its subkeys, deepest first, in the hive written to.
+  // A missing key is no error; a refused delete throws RegistryWriteError("").
   virtual void DeleteTree(const std::string& path) = 0;
 
-  // Removes the key's default value only; a missing key or value is no error.
+  // Removes the key's default value only, in the hive written to; a missing key
+  // or value is no error.
   virtual void DeleteDefault(const std::string& path) = 0;
 
-  // True when the key exists and holds nothing: no value (the default one
-  // included) and no subkey.
+  // True when the key exists in the hive written to and holds nothing there: no
+  // value (the default one included) and no subkey.
   virtual bool KeyIsEmpty(const std::string& path) const = 0;
 };
 

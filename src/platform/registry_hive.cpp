@@ -1,0 +1,9 @@
+#include "platform/registry_hive.h"
+
+namespace nuvopick {
+
+bool KeyIsEmpty(const IRegistryHive& hive, const std::string& path) {
+  return hive.KeyExists(path) && hive.SubkeyNames(path).empty() && hive.ValueNames(path).empty();
+}
+
+}  // namespace nuvopick
