@@ -157,8 +157,9 @@ bool TGateSession::LoadEntries(const TIniFile& ini) {
   TExtInfo common;
   common.Name = kCommonSectionName;
   try {
-    ext_.Load(ini, services_.ClassStore);
-    common.Load(ini, services_.ClassStore);
+    const TClassStoreView classes = MergedClasses(services_.Hives, TRegScope::CurrentUser);
+    ext_.Load(ini, classes);
+    common.Load(ini, classes);
   } catch (const TRegistryError&) {
     // A class store value of a wrong type: the gate shows no errors and ends.
     return false;
@@ -311,11 +312,13 @@ bool TGateSession::ReleaseProgramFileAssociation() {
   try {
     // The registration may spell the extension otherwise than the opened file
     // ("EXE" for setup.exe): the record is taken as registered.
+    // Reading only decides; the association is given back in whichever hive
+    // holds it.
+    const TClassStoreView classes = MergedClasses(services_.Hives, TRegScope::CurrentUser);
     TExtInfo registered;
-    registered.Name = RegisteredExtName(services_.ClassStore, ext_.Name);
-    if (registered.GetRegState(services_.ClassStore).Contains(rlmdExe)) {
-      TRegistryAssociation({services_.ClassStore, services_.Files, exePath_})
-          .Unregister(registered);
+    registered.Name = RegisteredExtName(classes, ext_.Name);
+    if (registered.GetRegState(classes).Contains(rlmdExe)) {
+      TRegistryAssociation({services_.Hives, services_.Files, exePath_}).Release(registered);
     }
     return true;
   } catch (const TRegistryError&) {

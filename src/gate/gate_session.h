@@ -13,7 +13,7 @@
 
 #include "gate/gate_view.h"
 #include "model/ext_info.h"
-#include "platform/class_store.h"
+#include "platform/registry_hive.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/pointer.h"
@@ -50,7 +50,7 @@ struct TGateHint {
 // The operating system as the gate session sees it.
 struct TGateServices {
   IFileSystem& Files;
-  IClassStore& ClassStore;
+  TRegistryHives Hives;
   IShellExecute& Shell;
   IPointer& Pointer;
   IClock& Clock;

@@ -22,6 +22,7 @@ void VisitKeys(Settings& s, Visitor&& visit) {
   visit("IsShowHintRel", s.IsShowHintRel);
   visit("IsState", s.IsState);
   visit("IsRelOnExe", s.IsRelOnExe);
+  visit("RegScope", s.RegScope);
   visit("IsShowHint", s.IsShowHint);
   visit("IsUseSkin", s.IsUseSkin);
   visit("SkinPath", s.SkinPath);
@@ -79,6 +80,8 @@ TGeneralSettings ReadGeneralSettings(const TIniFile& ini, TSettingsReader reader
   TGeneralSettings settings = DefaultGeneralSettings(reader);
   VisitKeys(settings, [&ini](const char* key, auto& field) { ReadKey(ini, key, field); });
   settings.AutoExeType_NoClick = std::clamp<std::int32_t>(settings.AutoExeType_NoClick, 0, 1);
+  // Writing for every user is asked for explicitly, never by a stray value.
+  if (settings.RegScope != 1) settings.RegScope = 0;
   return settings;
 }
 

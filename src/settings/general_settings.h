@@ -38,6 +38,7 @@ struct TGeneralSettings {
   bool IsShowHintRel = true;
   bool IsState = false;
   bool IsRelOnExe = false;
+  std::int32_t RegScope = 0;  // see kRegScopeCaptions
   bool IsShowHint = true;
   bool IsUseSkin = false;
   std::string SkinPath;
@@ -62,8 +63,9 @@ struct TGeneralSettings {
 
 TGeneralSettings DefaultGeneralSettings(TSettingsReader reader);
 
-// Every key with the reader's default. Only AutoExeType_NoClick is clamped (to
-// 0..1); every other value is passed on as stored, out-of-range ones included.
+// Every key with the reader's default. AutoExeType_NoClick is clamped (to 0..1),
+// and a RegScope other than 0 or 1 reads as 0; every other value is passed on
+// as stored, out-of-range ones included.
 TGeneralSettings ReadGeneralSettings(const TIniFile& ini, TSettingsReader reader);
 
 // Writes every general key in its fixed order, then AppPath (the running
@@ -81,6 +83,12 @@ inline constexpr std::array<std::string_view, 4> kDeactActionCaptions = {
 inline constexpr std::array<std::string_view, 2> kCommonAppInsertPosCaptions = {
     "拡張子別項目の上側",
     "拡張子別項目の下側",
+};
+// Who the associations are made for: the current user only (in the user's own
+// hive, no rights needed) or every user of the machine (administrator rights).
+inline constexpr std::array<std::string_view, 2> kRegScopeCaptions = {
+    "このユーザーのみ",
+    "全てのユーザー",
 };
 inline constexpr std::array<std::string_view, 2> kAutoExeTypeCaptions = {
     "一番上",

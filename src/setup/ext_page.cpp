@@ -53,7 +53,7 @@ void TExtPage::ListBoxEx_extSelChange() {
   for (int n = 0; n < ext.Apps.Count(); ++n) ListBoxEx_app.Add(ext.Apps.Items(n).Name);
   if (ext.IconPath.empty()) {
     // Shows what the file type has now; not a change of the record.
-    TRegistryAssociation({context_.ClassStore, context_.Files, context_.ExePath})
+    TRegistryAssociation({context_.Hives, context_.Files, context_.ExePath})
         .ReadIconFromRegistry(ext);
   }
   context_.View.ShowExtIcon(ext.IconPath, ext.IconIndex);
@@ -110,8 +110,7 @@ void TExtPage::Button_extdelClick() {
   // The association goes with the record at once: after this nothing would
   // remember to give the previous file type back.
   const TExtInfo& ext = context_.Exts.Items(index);
-  if (!ext.GetRegState(context_.ClassStore).Empty()) {
-    TRegistryAssociation({context_.ClassStore, context_.Files, context_.ExePath}).Unregister(ext);
+  if (TRegistryAssociation({context_.Hives, context_.Files, context_.ExePath}).Release(ext)) {
     context_.Notice.AssociationsChanged();
   }
   ListBoxEx_ext.Delete(index);
@@ -166,7 +165,7 @@ void TExtPage::RunBulkCommand(const TBulkCommand& command) {
 void TExtPage::PMenu_extextra_getbeforeregClick() {
   const int index = ListBoxEx_ext.ItemIndex();
   if (index < 0) return;
-  ImportPreviousVerbs({context_.ClassStore, context_.Files, context_.ExePath},
+  ImportPreviousVerbs({context_.Hives, context_.Files, context_.ExePath},
                       ListBoxEx_ext.Item(index), [this](const TPreviousVerbEntry& entry) {
                         if (context_.AppendAppEntry) context_.AppendAppEntry(entry);
                       });

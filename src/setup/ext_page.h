@@ -14,7 +14,7 @@
 #include "controls/list_box_ex.h"
 #include "controls/static_controls.h"
 #include "model/ext_list.h"
-#include "platform/class_store.h"
+#include "platform/registry_hive.h"
 #include "platform/file_system.h"
 #include "platform/geometry.h"
 #include "platform/message_box.h"
@@ -76,7 +76,7 @@ struct TIconPickerRequest {
 // What the page works with besides its own controls.
 struct TExtPageContext {
   TExtList& Exts;
-  IClassStore& ClassStore;
+  TRegistryHives Hives;
   IFileSystem& Files;
   IMessageBox& Messages;
   IShellNotice& Notice;

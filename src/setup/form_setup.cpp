@@ -57,7 +57,7 @@ void MarkModified(TExtInfo& ext) {
 
 TForm_setup::TForm_setup(const TSetupServices& services, ISetupView& view, std::string exePath)
     : TV_select(TreeNodes()),
-      ExtPage({extList_, services.ClassStore, services.Files, services.Messages, services.Notice,
+      ExtPage({extList_, services.Hives, services.Files, services.Messages, services.Notice,
                view, Window, exePath, [this] { EnableApply(); },
                [this](const TPreviousVerbEntry& entry) { AppendImportedEntry(entry); }}),
       AppEditor(ExtPage.ListBoxEx_app, {[this]() -> TExeList* {
@@ -77,6 +77,7 @@ TForm_setup::TForm_setup(const TSetupServices& services, ISetupView& view, std::
            services.Messages, view, nullptr, [this] { EnableApply(); }, [this] { EnableApply(); }}),
       RadioGroup_deact(Texts(kDeactActionCaptions)),
       RadioGroup_caip(Texts(kCommonAppInsertPosCaptions)),
+      RadioGroup_regscope(Texts(kRegScopeCaptions)),
       ListBox_fontandcolor(kSampleLines, kDefaultBackColor,
                            FontOf(DefaultGeneralSettings(TSettingsReader::Setup))),
       About(services.Shell, services.Messages, ParentDir(exePath)),
@@ -108,6 +109,7 @@ void TForm_setup::BindHandlers() {
   }
   RadioGroup_deact.OnClick = enableApply;
   RadioGroup_caip.OnClick = enableApply;
+  RadioGroup_regscope.OnClick = enableApply;
   for (TRadioButton* button :
        {&RadioButton_sound_user, &RadioButton_sound_mb, &RadioButton_sound_mb_ok,
         &RadioButton_sound_mb_ih, &RadioButton_sound_mb_iq, &RadioButton_sound_mb_ie,
@@ -220,6 +222,7 @@ void TForm_setup::SettingsToControls(const TGeneralSettings& s) {
   RadioGroup_deact.SetItemIndex(deact <= 3 ? deact : 0);
   const int caip = s.CommonAppInsertPos;
   RadioGroup_caip.SetItemIndex(caip == 0 || caip == 1 ? caip : 0);
+  RadioGroup_regscope.SetItemIndex(s.RegScope == 1 ? 1 : 0);
   ListBox_fontandcolor.SetFont(FontOf(s));
 }
 
@@ -261,6 +264,7 @@ TGeneralSettings TForm_setup::SettingsFromControls() const {
   }
   s.DeactAction = RadioGroup_deact.ItemIndex() < 4 ? RadioGroup_deact.ItemIndex() : 0;
   s.CommonAppInsertPos = RadioGroup_caip.ItemIndex() < 2 ? RadioGroup_caip.ItemIndex() : 0;
+  s.RegScope = RadioGroup_regscope.ItemIndex() == 1 ? 1 : 0;
   const TFont& font = ListBox_fontandcolor.Font();
   s.Font_Name = font.Name;
   s.Font_Size = font.Size;
@@ -275,6 +279,14 @@ TGeneralSettings TForm_setup::SettingsFromControls() const {
 
 std::string TForm_setup::DecorationText() const {
   return CheckBox_context_isdecorate.Checked() ? Edit_context_decorate.Text() : std::string();
+}
+
+TAssociationContext TForm_setup::AssociationContext() const {
+  // The scope the settings file holds: the controls show it after a load, and
+  // an apply saves them before it writes the registry.
+  const TRegScope scope =
+      RadioGroup_regscope.ItemIndex() == 1 ? TRegScope::AllUsers : TRegScope::CurrentUser;
+  return {services_.Hives, services_.Files, exePath_, scope};
 }
 
 std::string TForm_setup::SettingsPath() const {
@@ -293,7 +305,7 @@ void TForm_setup::LoadSettings() {
   savedRelOnExe_ = CheckBox_isrelonexe.Checked();
 
   extList_ = TExtList(this);
-  std::vector<TRecordError> errors = extList_.Load(ini, services_.ClassStore);
+  std::vector<TRecordError> errors = extList_.Load(ini, MergedClasses(services_.Hives, TRegScope::CurrentUser));
 
   TExtInfo common;
   common.Name = kCommonSectionName;
@@ -308,7 +320,7 @@ void TForm_setup::LoadSettings() {
     // Associations exist only while setup mode runs: put back the saved ones. The
     // flags come from the file here, so the state read above does not matter, nor
     // does its error; one that persists fails again below.
-    TRegistryAssociation association({services_.ClassStore, services_.Files, exePath_});
+    TRegistryAssociation association(AssociationContext());
     const std::string decoration = DecorationText();
     errors = extList_.ForEach(
         [&](TExtInfo& ext) {
@@ -363,7 +375,7 @@ void TForm_setup::Button_applyClick() {
 
   // One extension the registry refuses does not hold the others back; it keeps
   // its mark, so apply stays due, and all failures are told at the end.
-  TRegistryAssociation association({services_.ClassStore, services_.Files, exePath_});
+  TRegistryAssociation association(AssociationContext());
   const std::string decoration = DecorationText();
   const std::vector<TRecordError> errors = extList_.ForEach(
       [&](TExtInfo& ext) {
@@ -527,9 +539,9 @@ void TForm_setup::ReleaseSetupMode() {
   // the errors are reported at the end.
   std::vector<TRecordError> errors;
   if (associateWhileRunning) {
-    TRegistryAssociation association({services_.ClassStore, services_.Files, exePath_});
+    TRegistryAssociation association(AssociationContext());
     errors = extList_.ForEach([&](TExtInfo& ext) {
-      if (!ext.GetRegState(services_.ClassStore).Empty()) association.Unregister(ext);
+      association.Release(ext);
     });
   }
   if (instanceHeld_) services_.Instance.Release();

@@ -24,7 +24,7 @@
 #include "model/ext_list.h"
 #include "model/icon_dialog_close_record.h"
 #include "platform/choose_dialogs.h"
-#include "platform/class_store.h"
+#include "platform/registry_hive.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
@@ -38,6 +38,7 @@
 #include "setup/entry_editor.h"
 #include "setup/ext_page.h"
 #include "setup/setup_view.h"
+#include "shell/registry_association.h"
 
 namespace nuvopick {
 
@@ -99,7 +100,7 @@ enum class TSwitchButton { Left, Right, Other };
 struct TSetupServices {
   IFileSystem& Files;
   IFileDialogs& Dialogs;
-  IClassStore& ClassStore;
+  TRegistryHives Hives;
   IMessageBox& Messages;
   ISingleInstanceLock& Instance;
   ITrayIcon& Tray;
@@ -221,6 +222,7 @@ class TForm_setup : public IEntryOwner {
   TCheckBox CheckBox_isshowhintrel;
   TRadioGroup RadioGroup_deact;
   TRadioGroup RadioGroup_caip;
+  TRadioGroup RadioGroup_regscope;
 
   // "外観・サウンド": skin, colours, font and sound.
   TCheckBox CheckBox_isuseskin;
@@ -290,6 +292,8 @@ class TForm_setup : public IEntryOwner {
   TGeneralSettings SettingsFromControls() const;
   // The text put before the context-menu verbs: empty when decoration is off.
   std::string DecorationText() const;
+  // The registry association in the scope chosen on the page "設定モード".
+  TAssociationContext AssociationContext() const;
   std::string SettingsPath() const;
   // The folder of the running executable.
   std::string ProgramDir() const;

@@ -81,6 +81,7 @@ std::vector<TForm_setup::TNamedControl> TForm_setup::NameControls() {
   name(CheckBox_isshowhintrel, "CheckBox_isshowhintrel");
   name(RadioGroup_deact, "RadioGroup_deact");
   name(RadioGroup_caip, "RadioGroup_caip");
+  name(RadioGroup_regscope, "RadioGroup_regscope");
 
   name(CheckBox_isuseskin, "CheckBox_isuseskin");
   name(Edit_skinpath, "Edit_skinpath");

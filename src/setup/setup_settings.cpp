@@ -15,6 +15,7 @@ void WriteSetupGeneralSettings(TIniFile& ini, const TGeneralSettings& s,
   ini.WriteBool(g, "IsShowHintRel", s.IsShowHintRel);
   ini.WriteBool(g, "IsState", s.IsState);
   ini.WriteBool(g, "IsRelOnExe", s.IsRelOnExe);
+  ini.WriteInteger(g, "RegScope", s.RegScope);
   ini.WriteBool(g, "IsShowHint", s.IsShowHint);
   ini.WriteBool(g, "IsUseSkin", s.IsUseSkin);
   ini.WriteString(g, "SkinPath", s.SkinPath);

@@ -66,4 +66,21 @@ bool TClassStoreView::KeyIsEmpty(const std::string& path) const {
   return nuvopick::KeyIsEmpty(writeTo_, ClassesPath(path));
 }
 
+bool TClassStoreView::OwnKeyExists(const std::string& path) const {
+  return writeTo_.KeyExists(ClassesPath(path));
+}
+
+std::optional<std::string> TClassStoreView::OwnDefault(const std::string& path) const {
+  return writeTo_.ReadString(ClassesPath(path), "");
+}
+
+std::optional<std::string> TClassStoreView::DefaultShownWithoutOwn(const std::string& path) const {
+  const std::string key = ClassesPath(path);
+  for (const IRegistryHive* hive : {over_, &under_}) {
+    if (hive == nullptr || hive == &writeTo_) continue;
+    if (auto value = hive->ReadString(key, "")) return value;
+  }
+  return std::nullopt;
+}
+
 }  // namespace nuvopick

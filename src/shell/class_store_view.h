@@ -30,6 +30,13 @@ class TClassStoreView : public IClassStore {
   void DeleteDefault(const std::string& path) override;
   bool KeyIsEmpty(const std::string& path) const override;
 
+  // The hive written to, alone: whether it has the key, and its own default value
+  // (nothing when the key or the value is missing).
+  bool OwnKeyExists(const std::string& path) const;
+  std::optional<std::string> OwnDefault(const std::string& path) const;
+  // The default value the shell would show were the hive written to without one.
+  std::optional<std::string> DefaultShownWithoutOwn(const std::string& path) const;
+
  private:
   const IRegistryHive* over_;
   const IRegistryHive& under_;

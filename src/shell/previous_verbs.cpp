@@ -21,7 +21,8 @@ std::string PreviousFileType(const TAssociationContext& context, const std::stri
   const TExtRegNames names = ExtRegNamesFor(extName);
   // No extension: its class key would be the root of the class store.
   if (names.E.empty()) return "";
-  const std::optional<std::string> current = context.ClassStore.ReadDefault(names.D);
+  const std::optional<std::string> current =
+      MergedClasses(context.Hives, context.Scope).ReadDefault(names.D);
   if (!current) return "";
   // Taken over: the type the extension had before is the one recorded then.
   if (IsProgramType(*current)) return TRegistryAssociation(context).RecordedPreviousType(extName);
@@ -42,9 +43,10 @@ void ImportPreviousVerbs(const TAssociationContext& context, const std::string& 
   const std::string type = PreviousFileType(context, extName);
   if (type.empty()) return;
   const std::string shell = type + "\\shell";
-  for (const std::string& verb : context.ClassStore.SubkeyNames(shell)) {
+  const TClassStoreView classes = MergedClasses(context.Hives, context.Scope);
+  for (const std::string& verb : classes.SubkeyNames(shell)) {
     const std::optional<std::string> command =
-        context.ClassStore.ReadDefault(shell + "\\" + verb + "\\command");
+        classes.ReadDefault(shell + "\\" + verb + "\\command");
     if (!command) continue;
     if (const std::optional<TPreviousVerbEntry> entry = EntryFromVerb(verb, *command)) {
       append(*entry);

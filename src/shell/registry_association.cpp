@@ -5,6 +5,7 @@
 #include "model/ext_reg_names.h"
 #include "model/text_helpers.h"
 #include "settings/ini_file.h"
+#include "shell/app_listing.h"
 
 namespace nuvopick {
 
@@ -23,6 +24,22 @@ TRegistryError BackupReadError(const std::string& backupPath) {
   return TRegistryError("'" + backupPath + "' の読み込みに失敗しました");
 }
 
+TRegScope OtherScope(TRegScope scope) {
+  return scope == TRegScope::AllUsers ? TRegScope::CurrentUser : TRegScope::AllUsers;
+}
+
+// Runs Step, which writes to the hive of Scope; a refusal for want of rights in
+// the machine's hive says what it takes.
+template <typename Step>
+void WithRightsHint(TRegScope scope, Step step) {
+  try {
+    step();
+  } catch (const TRegistryError& error) {
+    if (scope != TRegScope::AllUsers || !error.AccessDenied()) throw;
+    throw TRegistryError(std::string(error.what()) + kAllUsersRightsHint, true);
+  }
+}
+
 }  // namespace
 
 std::string BackupFilePathFor(const std::string& exePath) {
@@ -38,7 +55,7 @@ std::string TRegistryAssociation::OpenCommand() const {
 }
 
 std::string TRegistryAssociation::ReadOrEmpty(const std::string& path) const {
-  return context_.ClassStore.ReadDefault(path).value_or(std::string());
+  return store_.ReadDefault(path).value_or(std::string());
 }
 
 TIniFile TRegistryAssociation::ReadBackupFile() const {
@@ -53,7 +70,10 @@ TIniFile TRegistryAssociation::ReadBackupFile() const {
 
 void TRegistryAssociation::BackupFileType(const TExtInfo& ext) {
   const TExtRegNames names = ExtRegNamesFor(ext.Name);
-  const std::string current = ReadOrEmpty(names.D);
+  // The hive's own type is what its give-back must put back; without one, the
+  // type the shell shows from the other hive.
+  const std::string own = store_.OwnDefault(names.D).value_or(std::string());
+  const std::string current = own.empty() ? ReadOrEmpty(names.D) : own;
 
   TIniFile backup = ReadBackupFile();
   // When the extension already points at one of our types, that is not its
@@ -84,40 +104,40 @@ void TRegistryAssociation::CreateFileType(TExtInfo& ext) {
     }
   }
 
-  context_.ClassStore.WriteDefault(
+  store_.WriteDefault(
       names.T, description.empty() ? UpperAscii(names.E) + "ファイル" : description);
   // A new type has no icon of its own yet: it shows the program's.
   if (ext.IconPath.empty()) ReadIconOfType(ext, names.T);
   WriteIcon(ext, names.T);
-  context_.ClassStore.WriteDefault(names.T + "\\" + kOldCommandKey, previousCommand);
-  context_.ClassStore.WriteDefault(names.T + "\\" + kOldTypeKey, previousType);
+  store_.WriteDefault(names.T + "\\" + kOldCommandKey, previousCommand);
+  store_.WriteDefault(names.T + "\\" + kOldTypeKey, previousType);
   // Last, so that the extension never names a type that is not there.
-  context_.ClassStore.WriteDefault(names.D, names.T);
+  store_.WriteDefault(names.D, names.T);
 }
 
 void TRegistryAssociation::WriteOpenVerb(TExtInfo& ext, bool enable) {
   const TExtRegNames names = ExtRegNamesFor(ext.Name);
   const std::string command = enable ? OpenCommand() : ReadOrEmpty(names.T + "\\" + kOldCommandKey);
-  context_.ClassStore.WriteDefault(names.T + "\\shell", "open");
-  context_.ClassStore.WriteDefault(names.T + "\\shell\\open", kOpenVerbCaption);
-  context_.ClassStore.WriteDefault(names.T + "\\shell\\open\\command", command);
+  store_.WriteDefault(names.T + "\\shell", "open");
+  store_.WriteDefault(names.T + "\\shell\\open", kOpenVerbCaption);
+  store_.WriteDefault(names.T + "\\shell\\open\\command", command);
   WriteIcon(ext, names.T);
 }
 
 void TRegistryAssociation::WriteMenuVerbs(const TExtInfo& ext, const std::string& decoration) {
   const std::string shell = ExtRegNamesFor(ext.Name).T + "\\shell";
-  context_.ClassStore.CreateKey(shell);
+  store_.CreateKey(shell);
   // Letter case counts: a verb someone else named "np_menu0" is not ours.
-  for (const std::string& verb : context_.ClassStore.SubkeyNames(shell)) {
-    if (verb.rfind(kMenuVerbPrefix, 0) == 0) context_.ClassStore.DeleteTree(shell + "\\" + verb);
+  for (const std::string& verb : store_.SubkeyNames(shell)) {
+    if (verb.rfind(kMenuVerbPrefix, 0) == 0) store_.DeleteTree(shell + "\\" + verb);
   }
   if (!ext.RegFlags.Contains(rlmdContextMenu)) return;
   for (int n = 0; n < ext.Apps.Count(); ++n) {
     const TExeInfo& entry = ext.Apps.Items(n);
     const std::string verb = shell + "\\" + kMenuVerbPrefix + std::to_string(n);
-    context_.ClassStore.WriteDefault(verb, decoration + entry.Name);
+    store_.WriteDefault(verb, decoration + entry.Name);
     // The shell itself puts the file in for "%1", so the parameter goes unexpanded.
-    context_.ClassStore.WriteDefault(verb + "\\command",
+    store_.WriteDefault(verb + "\\command",
                                      "\"" + Unquote(entry.AppPath) + "\" " + entry.Param);
   }
 }
@@ -135,17 +155,37 @@ void TRegistryAssociation::Unregister(const TExtInfo& ext) {
   const TExtRegNames names = ExtRegNamesFor(ext.Name);
   if (names.E.empty()) return;  // no extension: its class key would be the root itself
   const std::string ref = RecordedPreviousType(ext.Name);
-  if (!ref.empty()) {
-    context_.ClassStore.WriteDefault(names.D, ref);
+  if (!ref.empty() && store_.DefaultShownWithoutOwn(names.D) != ref) {
+    // One write switches the extension from the program's type to its previous one.
+    store_.WriteDefault(names.D, ref);
   } else {
-    // No previous type to point back at. The extension's key may hold what other
-    // programs and the system put there (ShellNew, Content Type, ...): take out
-    // only our value, and the key itself only when that leaves it empty.
-    const auto current = context_.ClassStore.ReadDefault(names.D);
-    if (current && IsProgramType(*current)) context_.ClassStore.DeleteDefault(names.D);
-    if (context_.ClassStore.KeyIsEmpty(names.D)) context_.ClassStore.DeleteTree(names.D);
+    // The key may hold what other programs and the system put there (ShellNew,
+    // Content Type, ...): take out only our value, and the key itself only when
+    // that leaves it empty.
+    const auto own = store_.OwnDefault(names.D);
+    if (own && IsProgramType(*own)) store_.DeleteDefault(names.D);
+    if (store_.KeyIsEmpty(names.D)) store_.DeleteTree(names.D);
   }
-  context_.ClassStore.DeleteTree(names.T);
+  store_.DeleteTree(names.T);
+}
+
+bool TRegistryAssociation::GiveBackIn(TRegScope scope, const TExtInfo& ext) {
+  IRegistryHive& hive = context_.Hives.Of(scope);
+  if (ext.GetRegState(ClassesOf(hive)).Empty()) return false;
+  WithRightsHint(scope, [&] {
+    TAppListing(hive).Unlist(ExtRegNamesFor(ext.Name));
+    TAssociationContext there = context_;
+    there.Scope = scope;
+    TRegistryAssociation(there).Unregister(ext);
+  });
+  return true;
+}
+
+bool TRegistryAssociation::Release(const TExtInfo& ext) {
+  if (ExtRegNamesFor(ext.Name).E.empty()) return false;
+  const bool user = GiveBackIn(TRegScope::CurrentUser, ext);
+  const bool machine = GiveBackIn(TRegScope::AllUsers, ext);
+  return user || machine;
 }
 
 void TRegistryAssociation::ReadIconFromRegistry(TExtInfo& ext) const {
@@ -168,7 +208,7 @@ void TRegistryAssociation::ReadIconOfType(TExtInfo& ext, const std::string& type
 
 void TRegistryAssociation::WriteIcon(TExtInfo& ext, const std::string& type) {
   if (ext.IconPath.empty()) ReadIconFromRegistry(ext);
-  context_.ClassStore.WriteDefault(type + "\\DefaultIcon",
+  store_.WriteDefault(type + "\\DefaultIcon",
                                    ext.IconPath + "," + std::to_string(ext.IconIndex));
 }
 
@@ -176,31 +216,51 @@ void TRegistryAssociation::ApplyRegistration(TExtInfo& ext, const std::string& d
   // A record without a name (a hand-edited "txt||jpg") has no class key of its
   // own: its key would be the root of the class store, which is never written.
   if (ExtRegNamesFor(ext.Name).E.empty()) return;
+  // One hive holds the association: the other gives it back first, and when
+  // that is refused nothing has changed in this one.
+  GiveBackIn(OtherScope(context_.Scope), ext);
+  WithRightsHint(context_.Scope, [&] { FollowFlags(ext, decoration); });
+}
+
+void TRegistryAssociation::FollowFlags(TExtInfo& ext, const std::string& decoration) {
+  const TExtRegNames names = ExtRegNamesFor(ext.Name);
+  TAppListing listing(context_.Hives.Of(context_.Scope));
   if (ext.RegFlags.Empty()) {
-    if (!ext.GetRegState(context_.ClassStore).Empty()) Unregister(ext);
+    if (!ext.GetRegState(store_).Empty()) {
+      listing.Unlist(names);
+      Unregister(ext);
+    }
     return;
   }
-  if (ext.GetRegState(context_.ClassStore).Empty()) {
+  if (ext.GetRegState(store_).Empty()) {
     TakeOver(ext, decoration);
     return;
   }
   WriteOpenVerb(ext, ext.RegFlags.Contains(rlmdExe));
   WriteMenuVerbs(ext, decoration);
+  if (ext.RegFlags.Contains(rlmdExe)) {
+    listing.List(names);
+  } else {
+    listing.Unlist(names);
+  }
 }
 
 void TRegistryAssociation::TakeOver(TExtInfo& ext, const std::string& decoration) {
   const TExtRegNames names = ExtRegNamesFor(ext.Name);
   BackupFileType(ext);
-  TClassKeyBefore before{context_.ClassStore.KeyExists(names.D), ReadOrEmpty(names.D),
-                         context_.ClassStore.KeyExists(names.T)};
+  TClassKeyBefore before{store_.OwnKeyExists(names.D), store_.OwnDefault(names.D),
+                         store_.OwnKeyExists(names.T)};
+  TAppListing listing(context_.Hives.Of(context_.Scope));
   try {
     CreateFileType(ext);
     WriteOpenVerb(ext, ext.RegFlags.Contains(rlmdExe));
     WriteMenuVerbs(ext, decoration);
+    if (ext.RegFlags.Contains(rlmdExe)) listing.List(names);
   } catch (const TRegistryError&) {
     // Half a take-over would leave the extension naming a type without an open
     // command, which no later apply recognises as ours and can give back.
     try {
+      listing.Unlist(names);
       UndoTakeOver(names, before);
     } catch (const TRegistryError&) {
       // What refused first is what the user is told about.
@@ -210,17 +270,15 @@ void TRegistryAssociation::TakeOver(TExtInfo& ext, const std::string& decoration
 }
 
 void TRegistryAssociation::UndoTakeOver(const TExtRegNames& names, const TClassKeyBefore& before) {
-  if (ReadOrEmpty(names.D) != before.Value) {
-    if (!before.Value.empty()) {
-      context_.ClassStore.WriteDefault(names.D, before.Value);
+  if (store_.OwnDefault(names.D) != before.Value) {
+    if (before.Value) {
+      store_.WriteDefault(names.D, *before.Value);
     } else {
-      context_.ClassStore.DeleteDefault(names.D);
-      if (!before.KeyExisted && context_.ClassStore.KeyIsEmpty(names.D)) {
-        context_.ClassStore.DeleteTree(names.D);
-      }
+      store_.DeleteDefault(names.D);
+      if (!before.KeyExisted && store_.KeyIsEmpty(names.D)) store_.DeleteTree(names.D);
     }
   }
-  if (!before.TypeExisted) context_.ClassStore.DeleteTree(names.T);
+  if (!before.TypeExisted) store_.DeleteTree(names.T);
 }
 
 }  // namespace nuvopick

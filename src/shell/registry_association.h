@@ -3,6 +3,7 @@
 // and the record of the extension's previous file type in "regbackup.ini".
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -10,18 +11,27 @@
 #include "model/ext_reg_names.h"
 #include "platform/class_store.h"
 #include "platform/file_system.h"
+#include "platform/registry_hive.h"
 #include "settings/ini_file.h"
+#include "shell/class_store_view.h"
 
 namespace nuvopick {
 
-// What the association needs besides the record: the class store under
-// HKEY_CLASSES_ROOT, the files (for "regbackup.ini") and the running executable's
-// full path, which goes into the open command and stands for the program's icon.
+// What the association needs besides the record: the registry's hives, whose
+// classes it reads merged as the shell does, the files (for "regbackup.ini"),
+// the running executable's full path, which goes into the open command and
+// stands for the program's icon, and the hive the associations are made in.
 struct TAssociationContext {
-  IClassStore& ClassStore;
+  TRegistryHives Hives;
   IFileSystem& Files;
   std::string ExePath;
+  TRegScope Scope = TRegScope::CurrentUser;
 };
+
+// Appended to a refusal in the machine's hive: what it takes, and the way without.
+inline constexpr char kAllUsersRightsHint[] =
+    "。全てのユーザーの関連付けを変えるには管理者の権限が必要です。"
+    "「このユーザーのみ」なら管理者の権限なしで関連付けできます";
 
 // "regbackup.ini" in the folder of the executable, beside the settings file.
 std::string BackupFilePathFor(const std::string& exePath);
@@ -30,19 +40,22 @@ std::string BackupFilePathFor(const std::string& exePath);
 // with the file's path, so the user sees which folder refuses.
 TRegistryError BackupWriteError(const std::string& backupPath);
 
-// The operations on one record. Registry errors of the class store (a refused
-// write, a value of the wrong type) pass through unchanged and end the caller's
-// whole sequence; what was written before stays. None of them tells the shell
-// that associations changed: the caller does so after a batch.
+// The operations on one record, in the hive of the context's scope. Registry
+// errors (a refused write, a value of the wrong type) pass through and end the
+// caller's whole sequence; what was written before stays. None of them tells the
+// shell that associations changed: the caller does so after a batch.
 class TRegistryAssociation {
  public:
-  explicit TRegistryAssociation(TAssociationContext context) : context_(std::move(context)) {}
+  explicit TRegistryAssociation(TAssociationContext context)
+      : context_(std::move(context)), store_(MergedClasses(context_.Hives, context_.Scope)) {}
 
   // The program's open command: "<exe path>" "%1", quotes included.
   std::string OpenCommand() const;
 
-  // Records the file type the extension uses now as its Ref in "regbackup.ini",
-  // unless it already is one of the program's types (the recorded one is kept).
+  // Records the file type the extension uses now in the hive (or, when the hive
+  // names none, the one the shell shows from the other) as its Ref in
+  // "regbackup.ini", unless it already is one of the program's types (the
+  // recorded one is kept).
   // Only reads the class store. Throws BackupWriteError when the file cannot be
   // written (and an error as well when it is there but cannot be read), before
   // anything of the extension has been changed.
@@ -62,11 +75,18 @@ class TRegistryAssociation {
   // context-menu verbs, writes one per entry, its caption Decoration + Name.
   void WriteMenuVerbs(const TExtInfo& ext, const std::string& decoration);
 
-  // Points the extension back at its recorded file type and deletes the program's
-  // type. Without a recorded type only the program's value is taken out of the
-  // extension's key, and the key goes only when nothing else is left in it. A
-  // "regbackup.ini" that is there but cannot be read stops it before any change.
+  // Gives the extension back in the hive: its recorded file type shown again and
+  // the program's type deleted. Where the shell would show the recorded type
+  // anyway once the program's value is gone (the other hive has it, or nothing is
+  // recorded), only the program's value is taken out of the extension's key, and
+  // the key goes when nothing else is left in it; otherwise the recorded type is
+  // written over the program's in one step. A "regbackup.ini" that is there but
+  // cannot be read stops it before any change. The listing stays: see Release.
   void Unregister(const TExtInfo& ext);
+
+  // Gives the extension back wherever it is the program's, in either hive,
+  // listing included. Returns whether there was anything to give back.
+  bool Release(const TExtInfo& ext);
 
   // The file type recorded as the Ref of extension ExtName in "regbackup.ini"; when
   // the file, the section or the key is missing, the one the program's type kept
@@ -77,28 +97,36 @@ class TRegistryAssociation {
   // the executable's icon (index 1) when there is none. Reads only.
   void ReadIconFromRegistry(TExtInfo& ext) const;
 
-  // Makes the class store follow the record's RegFlags, from whatever state it is
-  // in now. Runs in full on every apply, so a moved executable is followed. A
-  // take-over that fails part of the way is undone: the extension's key gets its
-  // previous value back and a type made for it goes again.
+  // Makes the registry follow the record's RegFlags, from whatever state it is in
+  // now: an association of the program in the other hive is given back first, so
+  // that a changed scope moves it; the extension is listed where Windows looks
+  // while its open verb is the program's. Runs in full on every apply, so a
+  // moved executable is followed. A take-over that fails part of the way is
+  // undone: the extension's key gets its previous value back and a type made
+  // for it goes again.
   void ApplyRegistration(TExtInfo& ext, const std::string& decoration);
 
  private:
-  // What a take-over found, so that a failed one can put it back.
+  // What a take-over found in the hive, so that a failed one can put it back.
   struct TClassKeyBefore {
-    bool KeyExisted;    // the extension's key
-    std::string Value;  // its default value
-    bool TypeExisted;   // the program's type for it
+    bool KeyExisted;                   // the extension's key
+    std::optional<std::string> Value;  // its default value
+    bool TypeExisted;                  // the program's type for it
   };
 
+  void FollowFlags(TExtInfo& ext, const std::string& decoration);
   void TakeOver(TExtInfo& ext, const std::string& decoration);
   void UndoTakeOver(const TExtRegNames& names, const TClassKeyBefore& before);
+  // Unlists and gives back the extension in the hive of Scope when it is the
+  // program's there; returns whether it was.
+  bool GiveBackIn(TRegScope scope, const TExtInfo& ext);
   std::string ReadOrEmpty(const std::string& path) const;
   void ReadIconOfType(TExtInfo& ext, const std::string& type) const;
   TIniFile ReadBackupFile() const;
   void WriteIcon(TExtInfo& ext, const std::string& type);
 
   TAssociationContext context_;
+  TClassStoreView store_;
 };
 
 }  // namespace nuvopick

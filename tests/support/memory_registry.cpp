@@ -1,5 +1,7 @@
 #include "support/memory_registry.h"
 
+#include <functional>
+
 #include "model/dbcs.h"
 
 namespace nuvopick::testing {
@@ -153,9 +155,41 @@ std::string MemoryRegistryHive::DumpAll() const {
   return out;
 }
 
-std::string MemoryClasses::Dump(const std::string& path) {
-  const TClassStoreView view = View();
-  const std::optional<std::string> value = view.ReadDefault(path);
+MemoryClasses::MemoryClasses() : TClassStoreView(&user, machine, user) {
+  user.CreateKey(kClassesKey);
+  machine.CreateKey(kClassesKey);
+}
+
+// The view keeps looking at this object's own hives.
+MemoryClasses::MemoryClasses(MemoryClasses&& other)
+    : TClassStoreView(&user, machine, user),
+      user(std::move(other.user)),
+      machine(std::move(other.machine)) {}
+
+MemoryClasses& MemoryClasses::operator=(MemoryClasses&& other) {
+  user = std::move(other.user);
+  machine = std::move(other.machine);
+  return *this;
+}
+
+std::string MemoryClasses::DumpClasses() const {
+  std::string out;
+  const TClassStoreView& view = *this;
+  std::function<void(const std::string&)> dumpBelow = [&](const std::string& path) {
+    std::map<std::string, std::string> subkeys;  // by upper-cased name, as listed in name order
+    for (const std::string& name : view.SubkeyNames(path)) subkeys[UpperAscii(name)] = name;
+    for (const auto& [upper, name] : subkeys) {
+      const std::string subPath = path.empty() ? name : path + "\\" + name;
+      out += subPath + "=" + Dump(subPath) + "\n";
+      dumpBelow(subPath);
+    }
+  };
+  dumpBelow("");
+  return out;
+}
+
+std::string MemoryClasses::Dump(const std::string& path) const {
+  const std::optional<std::string> value = ReadDefault(path);
   if (!value) return "<no key>";
   if (value->empty()) {
     const std::string key = ClassesPath(path);

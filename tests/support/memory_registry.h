@@ -65,8 +65,14 @@ class MemoryRegistryHive : public IRegistryHive {
   std::unique_ptr<TKey> root_;
 };
 
-// A user's and the machine's hive, and their classes seen as the shell sees them.
-struct MemoryClasses {
+// A user's and the machine's hive, each with its classes key as Windows has
+// them. Itself the class store the shell sees, with writes going to the
+// user's hive as the program makes them by default.
+struct MemoryClasses : TClassStoreView {
+  MemoryClasses();
+  MemoryClasses(MemoryClasses&& other);
+  MemoryClasses& operator=(MemoryClasses&& other);
+
   MemoryRegistryHive user;
   MemoryRegistryHive machine;
 
@@ -82,13 +88,20 @@ struct MemoryClasses {
            TValueType type = TValueType::String) {
     machine.Set(ClassesPath(path), "", value, type);
   }
+  void SetNamed(const std::string& path, const std::string& name, const std::string& value) {
+    machine.Set(ClassesPath(path), name, value);
+  }
   // The default value the shell sees, or "<none>" / "<no key>".
-  std::string Dump(const std::string& path);
-  bool KeyExists(const std::string& path) { return View().KeyExists(path); }
+  std::string Dump(const std::string& path) const;
+  // Every class key the shell sees with its default value, one "path=value" a
+  // line, in name order.
+  std::string DumpClasses() const;
   // Both hives whole, the user's first.
-  std::string DumpAll() const { return "[user]\n" + user.DumpAll() + "[machine]\n" + machine.DumpAll(); }
-  // Both hives refuse every write.
-  void RefuseWrites() { user.refuseWrites = machine.refuseWrites = true; }
+  std::string DumpAll() const {
+    return "[user]\n" + user.DumpAll() + "[machine]\n" + machine.DumpAll();
+  }
+  // Both hives refuse every write, or again take them.
+  void RefuseWrites(bool refuse = true) { user.refuseWrites = machine.refuseWrites = refuse; }
 };
 
 }  // namespace nuvopick::testing

@@ -14,7 +14,7 @@
 #include "settings/ini_file.h"
 #include "settings/settings_path.h"
 #include "support/fixed_system_info.h"
-#include "support/memory_class_store.h"
+#include "support/memory_registry.h"
 #include "support/memory_file_system.h"
 #include "support/recording_shell_execute.h"
 #include "support/recording_sound.h"
@@ -121,7 +121,7 @@ class GateTest : public ::testing::Test {
   TGateSession& Start(const std::string& firstArgument) {
     files.files[SettingsPathFor(kExePath)] = ini.Serialize();
     session = std::make_unique<TGateSession>(
-        TGateServices{files, classStore, shell, pointer, clock, sound, system}, view, kExePath,
+        TGateServices{files, classStore.Hives(), shell, pointer, clock, sound, system}, view, kExePath,
         firstArgument);
     session->FormCreate();
     return *session;
@@ -140,7 +140,7 @@ class GateTest : public ::testing::Test {
 
   TIniFile ini;
   MemoryFileSystem files;
-  MemoryClassStore classStore;
+  MemoryClasses classStore;
   RecordingShellExecute shell;
   ScriptedPointer pointer;
   ScriptedClock clock;

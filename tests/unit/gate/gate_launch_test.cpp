@@ -83,7 +83,7 @@ TEST_F(ProgramFileTest, TheAssociationIsFoundWhateverTheLetterCaseOfTheExtension
       {"EXE", "C:\\x\\setup.exe"}, {"exe", "C:\\x\\SETUP.EXE"}, {"Com", "C:\\x\\edit.cOM"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.opened);
-    classStore = MemoryClassStore();
+    classStore = MemoryClasses();
     shell.requests.clear();
     Associate(c.registered);
     AddNamed(c.registered, {"E1", "E2"});
@@ -113,7 +113,7 @@ TEST_F(ProgramFileTest, WhenTheAssociationCannotBeRemovedTheProgramIsNotStarted)
   Associate("com");
   AddNamed("com", {"E1", "E2"});
   Start("C:\\x\\edit.com");
-  classStore.refuseWrites = true;
+  classStore.RefuseWrites();
   session->ExecuteRow(0);
   EXPECT_TRUE(shell.requests.empty());
   EXPECT_EQ(view.closes, 1);

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "model/ext_list.h"
-#include "support/memory_class_store.h"
+#include "support/memory_registry.h"
 
 namespace nuvopick {
 namespace {
 
-using testing::MemoryClassStore;
+using testing::MemoryClasses;
 
 class CountingOwner : public IEntryOwner {
  public:
@@ -22,8 +22,8 @@ class CountingOwner : public IEntryOwner {
 };
 
 // The registry shows txt as having context-menu verbs only.
-MemoryClassStore StoreWithTxtAsContextMenuOnly() {
-  MemoryClassStore store;
+MemoryClasses StoreWithTxtAsContextMenuOnly() {
+  MemoryClasses store;
   store.Set(".txt", "NuvoPick_AutoOpen_txt");
   store.Set("NuvoPick_AutoOpen_txt\\NP_OldCommand", "notepad.exe %1");
   store.Set("NuvoPick_AutoOpen_txt\\shell\\open\\command", "notepad.exe %1");
@@ -169,7 +169,7 @@ TEST(ExtListFile, SaveWritesEveryKeyInItsPlaceAndLoadReadsItBack) {
 
   // Read back from the bytes, as the next start would.
   const TIniFile file = TIniFile::Parse(ini.Serialize());
-  const MemoryClassStore store = StoreWithTxtAsContextMenuOnly();
+  const MemoryClasses store = StoreWithTxtAsContextMenuOnly();
   CountingOwner owner;
   TExtList loaded(&owner);
   loaded.Add("stale", {}, TExeList(), "", 0);
@@ -237,7 +237,7 @@ TEST(ExtInfoFile, HandEditedEntryKeys) {
       {"Count=x\nName_0=a", {}, {}, {}},
       {"Count=1\nName_0=a\nName_1=b", {"a"}, {1}, {0}},
   };
-  const MemoryClassStore store;
+  const MemoryClasses store;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.section);
     TExtInfo record;
@@ -260,7 +260,7 @@ TEST(ExtInfoFile, HandEditedEntryKeys) {
 TEST(ExtInfoFile, AHandEditedHugeCountIsBounded) {
   TExtInfo record;
   record.Name = "txt";
-  record.Load(TIniFile::Parse("[txt]\nCount=2147483647\nName_1=b\n"), MemoryClassStore());
+  record.Load(TIniFile::Parse("[txt]\nCount=2147483647\nName_1=b\n"), MemoryClasses());
   ASSERT_EQ(record.Apps.Count(), kMaxEntryCount);
   EXPECT_EQ(record.Apps.Items(1).Name, "b");
   EXPECT_EQ(record.Apps.Items(kMaxEntryCount - 1).Name,
@@ -283,7 +283,7 @@ TEST(ExtListFile, AllExtWithAnEmptyNameAndASectionMissing) {
       "[]\nAllExt=txt||jpg\nMoveLen=5\n"
       "[txt]\nCount=1\nName_0=メモ帳\nIconPath=a.ico\n");
   TExtList list;
-  list.Load(ini, MemoryClassStore());
+  list.Load(ini, MemoryClasses());
   ASSERT_EQ(list.Count(), 3);
   EXPECT_EQ(list.Items(0).Name, "txt");
   EXPECT_EQ(list.Items(0).Apps.Count(), 1);
@@ -294,7 +294,7 @@ TEST(ExtListFile, AllExtWithAnEmptyNameAndASectionMissing) {
   EXPECT_EQ(list.Items(2).Apps.Count(), 0);
   EXPECT_EQ(list.Items(2).IconPath, "");
 
-  list.Load(TIniFile(), MemoryClassStore());
+  list.Load(TIniFile(), MemoryClasses());
   EXPECT_EQ(list.Count(), 0);
 }
 

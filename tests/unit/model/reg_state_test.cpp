@@ -6,12 +6,12 @@
 
 #include "model/ext_info.h"
 #include "model/ext_reg_names.h"
-#include "support/memory_class_store.h"
+#include "support/memory_registry.h"
 
 namespace nuvopick {
 namespace {
 
-using testing::MemoryClassStore;
+using testing::MemoryClasses;
 
 TEST(ExtRegNames, KeyNamesOfARecord) {
   const struct {
@@ -103,10 +103,10 @@ TEST(RegState, WhatTheRegistryShows) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    MemoryClassStore store;
+    MemoryClasses store;
     for (const auto& [path, value] : c.keys) store.Set(path, value);
     const std::string before = store.DumpAll();
-    store.refuseWrites = true;  // reading needs no right to write
+    store.RefuseWrites();  // reading needs no right to write
     TExtInfo record;
     record.Name = c.name;
     EXPECT_EQ(record.GetRegState(store).Byte(), c.state.Byte());
@@ -115,7 +115,7 @@ TEST(RegState, WhatTheRegistryShows) {
 }
 
 TEST(RegState, AClassKeyValueOfTheWrongTypeStopsWithTheProgramsMessage) {
-  MemoryClassStore store;
+  MemoryClasses store;
   store.Set(".txt", "1", testing::TValueType::Dword);
   TExtInfo record;
   record.Name = "txt";
@@ -128,7 +128,7 @@ TEST(RegState, AClassKeyValueOfTheWrongTypeStopsWithTheProgramsMessage) {
 }
 
 TEST(RegState, AnExpandableStringCountsAsText) {
-  MemoryClassStore store;
+  MemoryClasses store;
   store.Set(".txt", "NuvoPick_AutoOpen_txt", testing::TValueType::ExpandString);
   store.Set("NuvoPick_AutoOpen_txt\\shell\\open\\command", "%ProgramFiles%\\np.exe \"%1\"",
             testing::TValueType::ExpandString);

@@ -24,6 +24,7 @@ const std::string kSavedSetupDefaults =
     "IsShowHintRel=1\r\n"
     "IsState=0\r\n"
     "IsRelOnExe=0\r\n"
+    "RegScope=0\r\n"
     "IsShowHint=1\r\n"
     "IsUseSkin=0\r\n"
     "SkinPath=\r\n"

@@ -262,7 +262,7 @@ TEST_F(ExtExtraMenuTest, ImportTakesTheProgramFromTheCommandAsItStands) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.command);
-    store = testing::MemoryClassStore();
+    store = testing::MemoryClasses();
     store.Set(".txt", "viewfile");
     store.Set("viewfile\\shell\\open\\command", c.command);
     TForm_setup& f = Start(kThree);
@@ -311,7 +311,7 @@ TEST_F(ExtExtraMenuTest, ImportDoesNothingWithoutAPreviousTypeOrASelection) {
   EXPECT_FALSE(ApplyEnabled());
 
   // No extension selected: not even a present type is looked at.
-  store = testing::MemoryClassStore();
+  store = testing::MemoryClasses();
   ArrangeTxtFile();
   TForm_setup& g = Start(kThree);
   g.ExtPage.ListBoxEx_ext.SetItemIndex(-1);

@@ -25,7 +25,7 @@ const std::string kSmallSetupWritten =
     "SCK_Alt_0=0\r\nSCK_Ctrl_0=1\r\n\r\n"
     "[]\r\nAllExt=txt|\r\nIsWait=1\r\nMoveLen=20\r\nWaitTime=100\r\nIsNoClickExe=0\r\n"
     "NoClickWait=3000\r\nIsExeBySingleClick=0\r\nIsOnly1Exe=0\r\nIsShowHintRel=1\r\n"
-    "IsState=0\r\nIsRelOnExe=0\r\nIsShowHint=1\r\nIsUseSkin=0\r\nSkinPath=\r\n"
+    "IsState=0\r\nIsRelOnExe=0\r\nRegScope=0\r\nIsShowHint=1\r\nIsUseSkin=0\r\nSkinPath=\r\n"
     "BackColor=15793151\r\nContext_IsDecorate=1\r\nContext_DecorateText=★\r\n"
     "AutoExeType_NoClick=1\r\nIsUseSound=0\r\nIsUsersSound=0\r\nUserSoundPath=\r\n"
     "SoundMBType=QUESTION\r\nDeactAction=2\r\nCommonAppInsertPos=0\r\n"
@@ -106,7 +106,7 @@ TEST_F(SetupTest, FailedSettingsWriteKeepsTheOldFileAndGoesNoFurther) {
             "設定ファイル 'C:\\Tools\\np.ini' に書き込めませんでした。設定は保存されていません。");
   EXPECT_EQ(messages.shown[0].Caption, "エラー");
   EXPECT_EQ(Ini(), kSmallSetup);
-  EXPECT_EQ(store.DumpAll(), "");
+  EXPECT_EQ(store.DumpAll(), testing::MemoryClasses().DumpAll());
   EXPECT_TRUE(txt.Modified);
   EXPECT_TRUE(ApplyEnabled());
   EXPECT_TRUE(log.empty());  // no notice, and OK did not close the window
@@ -117,7 +117,7 @@ TEST_F(SetupTest, RegistryErrorIsShownWithItsOwnTextAndEndsTheCommand) {
   TExtInfo& txt = f.ExtList().Items(0);
   txt.RegFlags = {rlmdExe};
   txt.SetModified(true);
-  store.refuseWrites = true;
+  store.RefuseWrites();
   log.clear();
 
   EXPECT_FALSE(Run([&] { f.Button_ok.Click(); }));

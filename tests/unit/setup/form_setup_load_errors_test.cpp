@@ -90,7 +90,7 @@ TEST_F(SetupTest, ARegistryErrorOnOneExtensionKeepsItsEntriesAndTheOthersLoad) {
 
 TEST_F(SetupTest, RefusedWritesAtTheStartLeaveTheListAndTheRecordsAlike) {
   // Associations only while running, on a class store that refuses every write.
-  store.refuseWrites = true;
+  store.RefuseWrites();
   TForm_setup& f = Start(
       "[]\r\nIsRelOnExe=1\r\nAllExt=aaa|bbb|\r\n[aaa]\r\nrlmdExe=1\r\n"
       "[bbb]\r\nrlmdContextMenu=1\r\nCount=1\r\nName_0=B\r\n");

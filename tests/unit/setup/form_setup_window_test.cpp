@@ -210,11 +210,11 @@ TEST_F(SetupTest, TheEndGivesTheAssociationsBackAsTheSavedSettingsSay) {
   };
   for (const Case& c : {Case{"1", true}, Case{"0", false}}) {
     SCOPED_TRACE(c.relOnExe);
-    store = testing::MemoryClassStore();
+    store = testing::MemoryClasses();
     TExtInfo txt;
     txt.Name = "txt";
     txt.RegFlags = {rlmdExe};
-    TRegistryAssociation({store, files, kExe}).ApplyRegistration(txt, "");
+    TRegistryAssociation({store.Hives(), files, kExe}).ApplyRegistration(txt, "");
     TForm_setup& f = Start(std::string("[]\r\nIsRelOnExe=") + c.relOnExe +
                            "\r\nAllExt=txt|\r\n[txt]\r\nrlmdExe=1\r\n");
     f.CheckBox_isrelonexe.Click();

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "setup/form_setup.h"
-#include "support/memory_class_store.h"
+#include "support/memory_registry.h"
 #include "support/memory_file_system.h"
 #include "support/recording_setup_services.h"
 #include "support/recording_setup_view.h"
@@ -62,7 +62,7 @@ class SetupTest : public ::testing::Test {
   }
 
   testing::MemoryFileSystem files;
-  testing::MemoryClassStore store;
+  testing::MemoryClasses store;
   testing::ScriptedMessageBox messages;
   testing::ScriptedFileDialogs dialogs;
   testing::EventLog log;
@@ -75,7 +75,7 @@ class SetupTest : public ::testing::Test {
   testing::RecordingShellExecute shell;
   testing::RecordingSound sound;
   testing::ScriptedChooseDialogs choose;
-  TSetupServices services{files, dialogs, store, messages, instance,
+  TSetupServices services{files, dialogs, store.Hives(), messages, instance,
                           tray,  notice,  shell, sound,    choose};
   std::unique_ptr<TForm_setup> form;
 };

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "support/memory_class_store.h"
+#include "support/memory_registry.h"
 #include "support/memory_file_system.h"
 
 namespace nuvopick {
 namespace {
 
-using testing::MemoryClassStore;
+using testing::MemoryClasses;
 using testing::MemoryFileSystem;
 using testing::TValueType;
 
@@ -97,9 +97,9 @@ class PreviousVerbsTest : public ::testing::Test {
     return names;
   }
 
-  MemoryClassStore store;
+  MemoryClasses store;
   MemoryFileSystem files;
-  TAssociationContext context{store, files, kExe};
+  TAssociationContext context{store.Hives(), files, kExe};
 };
 
 TEST_F(PreviousVerbsTest, TheVerbsOfThePresentTypeBecomeEntriesInTheStoresOrder) {
@@ -187,7 +187,7 @@ TEST_F(PreviousVerbsTest, AnUnreadableBackupFileIsAnError) {
   struct UnreadableFiles : MemoryFileSystem {
     bool FileExists(const std::string& path) const override { return path == kBackupPath; }
   } unreadable;
-  TAssociationContext blocked{store, unreadable, kExe};
+  TAssociationContext blocked{store.Hives(), unreadable, kExe};
   EXPECT_THROW(PreviousFileType(blocked, "txt"), TRegistryError);
 }
 

@@ -4,13 +4,13 @@
 #include <optional>
 #include <string>
 
-#include "support/memory_class_store.h"
+#include "support/memory_registry.h"
 #include "support/memory_file_system.h"
 
 namespace nuvopick {
 namespace {
 
-using testing::MemoryClassStore;
+using testing::MemoryClasses;
 using testing::MemoryFileSystem;
 using testing::TValueType;
 
@@ -40,9 +40,9 @@ class RegistryAssociationTest : public ::testing::Test {
   }
 
   // The keys at and below Path, one "path=value" a line.
-  std::string Tree(const std::string& path) const {
+  std::string Tree(const std::string& path) {
     std::string out;
-    const std::string all = store.DumpAll();
+    const std::string all = store.DumpClasses();
     for (std::size_t begin = 0; begin < all.size();) {
       const std::size_t end = all.find('\n', begin) + 1;
       const std::string line = all.substr(begin, end - begin);
@@ -57,9 +57,9 @@ class RegistryAssociationTest : public ::testing::Test {
     return it == files.files.end() ? "<no file>" : it->second;
   }
 
-  MemoryClassStore store;
+  MemoryClasses store;
   MemoryFileSystem files;
-  TRegistryAssociation association{{store, files, kExe}};
+  TRegistryAssociation association{{store.Hives(), files, kExe}};
 };
 
 TEST_F(RegistryAssociationTest, TakesAnExtensionOverAndGivesItBackAsItWas) {
@@ -125,7 +125,7 @@ TEST_F(RegistryAssociationTest, AnExtensionWithoutAnyType) {
   EXPECT_EQ(store.Dump("NuvoPick_AutoOpen_xyz\\shell\\open\\command"), "");
 
   association.Unregister(xyz);
-  EXPECT_EQ(store.DumpAll(), "");
+  EXPECT_EQ(store.DumpAll(), MemoryClasses().DumpAll());
 }
 
 TEST_F(RegistryAssociationTest, ThePreviousCommandIsTheOneOfThePreviousTypesDefaultVerb) {
@@ -141,12 +141,12 @@ TEST_F(RegistryAssociationTest, ThePreviousCommandIsTheOneOfThePreviousTypesDefa
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    MemoryClassStore types;
+    MemoryClasses types;
     types.Set(".abc", "abcfile");
     types.Set("abcfile\\shell\\open\\command", "open.exe %1");
     types.Set("abcfile\\shell\\edit\\command", "edit.exe %1");
     if (c.shellDefault != nullptr) types.Set("abcfile\\shell", c.shellDefault);
-    TRegistryAssociation onTypes({types, files, kExe});
+    TRegistryAssociation onTypes({types.Hives(), files, kExe});
     TExtInfo abc = Record("abc", {rlmdExe});
     onTypes.CreateFileType(abc);
     EXPECT_EQ(types.Dump("NuvoPick_AutoOpen_abc\\NP_OldCommand"), c.savedCommand);
@@ -251,13 +251,13 @@ TEST_F(RegistryAssociationTest, UnregisterWithoutARecordedTypeKeepsWhatOthersPut
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    MemoryClassStore classes;
+    MemoryClasses classes;
     classes.Set(".txt", c.otherDefault != nullptr ? c.otherDefault : "NuvoPick_AutoOpen_txt");
     if (c.contentType) classes.SetNamed(".txt", "Content Type", "text/plain");
     if (c.shellNew) classes.Set(".txt\\ShellNew\\NullFile", "");
     classes.Set("NuvoPick_AutoOpen_txt\\shell\\open\\command", kOurCommand);
     MemoryFileSystem noBackup;
-    TRegistryAssociation onClasses({classes, noBackup, kExe});
+    TRegistryAssociation onClasses({classes.Hives(), noBackup, kExe, TRegScope::AllUsers});
 
     onClasses.Unregister(Record("txt", {}));
     if (c.defaultAfter == nullptr) {
@@ -298,7 +298,7 @@ TEST_F(RegistryAssociationTest, ABackupThatCannotBeReadIsNeitherOverwrittenNorTa
   const std::string before = store.DumpAll();
   UnreadableFiles locked;
   locked.files[kBackupPath] = "[htm]\r\nRef=htmlfile\r\n\r\n";
-  TRegistryAssociation onLocked({store, locked, kExe});
+  TRegistryAssociation onLocked({store.Hives(), locked, kExe});
 
   TExtInfo txt = Record("txt", {rlmdExe});
   EXPECT_THROW(onLocked.ApplyRegistration(txt, ""), TRegistryError);
@@ -326,15 +326,15 @@ TEST_F(RegistryAssociationTest, ATakeOverRefusedAtAnyStepLeavesTheClassStoreAsIt
           t + "\\shell\\open", t + "\\shell\\open\\command", t + "\\shell\\NP_Menu0",
           t + "\\shell\\NP_Menu0\\command", "." + std::string(name)}) {
       SCOPED_TRACE(refused);
-      MemoryClassStore classes;
+      MemoryClasses classes;
       if (std::string(name) == "txt") {
         classes.Set(".txt", "txtfile");
         classes.SetNamed(".txt", "Content Type", "text/plain");
         classes.Set("txtfile\\shell\\open\\command", "notepad.exe %1");
       }
       const std::string before = classes.DumpAll();
-      classes.refusedKeys = {refused};
-      TRegistryAssociation onClasses({classes, files, kExe});
+      classes.user.refusedKeys = {ClassesPath(refused)};
+      TRegistryAssociation onClasses({classes.Hives(), files, kExe});
       TExtInfo record = Record(name, {rlmdExe, rlmdContextMenu});
       record.Apps.Add("a", "a.exe", "", "%1", false, 1);
       try {
@@ -354,13 +354,13 @@ TEST_F(RegistryAssociationTest, GivingBackFindsThePreviousTypeWithoutItsBackup) 
   const char* const backupsAfter[] = {nullptr, "[htm]\r\nRef=htmlfile\r\n\r\n"};
   for (const char* backupAfter : backupsAfter) {
     SCOPED_TRACE(backupAfter == nullptr ? "no backup" : "another backup");
-    MemoryClassStore classes;
+    MemoryClasses classes;
     classes.Set(".txt", "txtfile");
     classes.SetNamed(".txt", "Content Type", "text/plain");
     classes.Set("txtfile\\shell\\open\\command", "notepad.exe %1");
     const std::string before = classes.DumpAll();
     MemoryFileSystem backup;
-    TRegistryAssociation onClasses({classes, backup, kExe});
+    TRegistryAssociation onClasses({classes.Hives(), backup, kExe});
     TExtInfo txt = Record("txt", {rlmdExe});
     onClasses.ApplyRegistration(txt, "");
 
@@ -375,13 +375,14 @@ TEST_F(RegistryAssociationTest, GivingBackFindsThePreviousTypeWithoutItsBackup) 
 
 TEST_F(RegistryAssociationTest, ARecordWithoutANameNeverTouchesTheRoot) {
   store.Set("", "root value");
+  const std::string before = store.DumpAll();
   for (const char* name : {"", "."}) {
     TExtInfo record = Record(name, {rlmdExe, rlmdContextMenu});
     association.ApplyRegistration(record, "");
     record.RegFlags = {};
     association.Unregister(record);
   }
-  EXPECT_EQ(store.DumpAll(), "");
+  EXPECT_EQ(store.DumpAll(), before);
   EXPECT_EQ(store.Dump(""), "root value");
   EXPECT_EQ(Backup(), "<no file>");
 }
@@ -402,7 +403,7 @@ TEST_F(RegistryAssociationTest, ReadIconFromRegistry) {
       {"noicon", kExe, 1},
       {"missing", kExe, 1},
   };
-  store.refuseWrites = true;  // keys that may only be read still give their icon
+  store.RefuseWrites();  // keys that may only be read still give their icon
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     TExtInfo record = Record(c.name, {});
@@ -411,7 +412,7 @@ TEST_F(RegistryAssociationTest, ReadIconFromRegistry) {
     EXPECT_EQ(record.IconIndex, c.index);
     EXPECT_FALSE(store.KeyExists(std::string("NuvoPick_AutoOpen_") + c.name));
   }
-  store.refuseWrites = false;
+  store.RefuseWrites(false);
 
   // The location read beforehand reaches the program's type unchanged.
   TExtInfo txt = Record("txt", {rlmdExe});
