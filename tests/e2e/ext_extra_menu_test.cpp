@@ -1,7 +1,7 @@
 // The extension page's extra menu in the real window: the import of the previous
 // association, which fills the entry list from the verbs of the file type the
 // extension used before, and "全ての拡張子を関連付け", which after apply has taken
-// every extension over in HKEY_CLASSES_ROOT.
+// every extension over in the user's classes.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,9 +11,9 @@
 #include "model/ext_info.h"
 #include "model/ext_reg_names.h"
 #include "nuvopick_run.h"
-#include "platform/win/win_class_store.h"
 #include "platform/win/win_file_system.h"
 #include "shell/registry_association.h"
+#include "support/win/real_registry.h"
 #include "support/win/screenshot.h"
 #include "window_driving.h"
 
@@ -36,27 +36,18 @@ void ChooseExtraMenuItem(TProcess& process, HWND setup, int downs) {
   TypeKey(VK_RETURN);
 }
 
-std::string ReadDefault(const std::string& key) {
-  return win::TWinClassStore().ReadDefault(key).value_or("<none>");
-}
-
 TEST(ExtExtraMenu, TheImportFillsTheEntryListFromThePreviousFileType) {
   TNuvoPickRun run("extra-menu-import");
   const std::string ext = "npi" + std::to_string(GetCurrentProcessId());
   const std::string previousType = "npiprev" + std::to_string(GetCurrentProcessId());
   const std::string notepad = "C:\\windows\\system32\\notepad.exe";
-  win::TWinClassStore store;
-  // The file type the extension has now, with the verbs open and print; gone
-  // again at the end, whatever happened.
+  // The file type the extension has now, for every user, with the verbs open
+  // and print; gone again at the end, whatever happened.
+  TClassStoreView store = ClassesOf(RealHives().Machine);
   struct TCleanUp {
-    win::TWinClassStore& store;
     std::vector<std::string> keys;
-    ~TCleanUp() {
-      for (const std::string& key : keys) {
-        if (store.KeyExists(key)) store.DeleteTree(key);
-      }
-    }
-  } cleanUp{store, {"." + ext, previousType}};
+    ~TCleanUp() { DeleteTestClasses(keys); }
+  } cleanUp{{"." + ext, previousType}};
   ASSERT_FALSE(KeyExists("." + ext));
   store.WriteDefault("." + ext, previousType);
   store.WriteDefault(previousType + "\\shell\\open\\command", notepad + " %1");
@@ -92,7 +83,7 @@ TEST(ExtExtraMenu, TheImportFillsTheEntryListFromThePreviousFileType) {
   SaveScreenshot("setup-extension-import");
 
   // The previous type was only read.
-  EXPECT_EQ(ReadDefault("." + ext), previousType);
+  EXPECT_EQ(ShellDefault("." + ext), previousType);
   PostMessageA(setup, WM_CLOSE, 0, 0);
   EXPECT_EQ(process.WaitForExit(kWaitLimit), 0u);
 }
@@ -101,21 +92,17 @@ TEST(ExtExtraMenu, AssociatingEveryExtensionAndApplyingTakesThemAllOver) {
   TNuvoPickRun run("extra-menu-associate-all");
   const std::string stem = "npa" + std::to_string(GetCurrentProcessId());
   const std::vector<std::string> exts = {stem + "a", stem + "b", stem + "c"};
-  win::TWinClassStore store;
   win::TWinFileSystem files;
-  TRegistryAssociation association{{store, files, run.ExePath()}};
-  // Gives every extension back as the user would, also when the test stops early.
+  TRegistryAssociation association{{RealHives(), files, run.ExePath()}};
+  // Takes every extension out of both hives, also when the test stops early.
   struct TCleanUp {
-    TRegistryAssociation& association;
     const std::vector<std::string>& exts;
     ~TCleanUp() {
       for (const std::string& ext : exts) {
-        TExtInfo record;
-        record.Name = ext;
-        association.Unregister(record);
+        DeleteTestClasses({"." + ext, ExtRegNamesFor(ext).T});
       }
     }
-  } cleanUp{association, exts};
+  } cleanUp{exts};
   std::string settings = "[]\r\nAllExt=";
   for (const std::string& ext : exts) {
     ASSERT_FALSE(KeyExists("." + ext));
@@ -151,11 +138,12 @@ TEST(ExtExtraMenu, AssociatingEveryExtensionAndApplyingTakesThemAllOver) {
   for (const std::string& ext : exts) {
     SCOPED_TRACE(ext);
     const TExtRegNames names = ExtRegNamesFor(ext);
-    EXPECT_EQ(ReadDefault(names.D), names.T);
-    EXPECT_EQ(ReadDefault(names.T + "\\shell\\open\\command"), association.OpenCommand());
+    EXPECT_EQ(ShellDefault(names.D), names.T);
+    EXPECT_EQ(ShellDefault(names.T + "\\shell\\open\\command"), association.OpenCommand());
+    EXPECT_TRUE(RealHives().User.KeyExists(ClassesPath(names.T)));
     TExtInfo record;
     record.Name = ext;
-    EXPECT_EQ(record.GetRegState(store), (TRegFlags{rlmdExe}));
+    EXPECT_EQ(record.GetRegState(ShellClasses()), (TRegFlags{rlmdExe}));
   }
   const std::string written = ReadFileText(run.SettingsPath());
   for (const std::string& ext : exts) {

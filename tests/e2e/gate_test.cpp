@@ -9,10 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "model/ext_reg_names.h"
 #include "nuvopick_run.h"
-#include "platform/win/win_class_store.h"
 #include "platform/win/win_file_system.h"
 #include "shell/registry_association.h"
+#include "support/win/real_registry.h"
 #include "support/win/recorder_output.h"
 #include "support/win/screenshot.h"
 #include "window_driving.h"
@@ -55,9 +56,7 @@ class GateTest : public ::testing::Test {
   }
 
   void TearDown() override {
-    TExtInfo record;
-    record.Name = ext;
-    association.Unregister(record);
+    DeleteTestClasses({"." + ext, ExtRegNamesFor(ext).T});
     if (HWND gate = FindVisibleGate()) PostMessageA(gate, WM_CLOSE, 0, 0);
   }
 
@@ -103,9 +102,9 @@ class GateTest : public ::testing::Test {
   const std::string ext = "npg" + std::to_string(GetCurrentProcessId());
   const std::string recorder = run.Folder() / "recorder.exe";
   const std::string file = run.Folder() / ("a b." + ext);
-  win::TWinClassStore store;
   win::TWinFileSystem files;
-  TRegistryAssociation association{{store, files, run.ExePath()}};
+  // For every user: Wine's shell follows the machine's classes only.
+  TRegistryAssociation association{{RealHives(), files, run.ExePath(), TRegScope::AllUsers}};
 };
 
 TEST_F(GateTest, TheListAtThePointerAndEnterOnTheSelectedRow) {

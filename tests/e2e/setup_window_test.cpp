@@ -9,10 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "model/ext_reg_names.h"
 #include "nuvopick_run.h"
-#include "platform/win/win_class_store.h"
 #include "platform/win/win_file_system.h"
 #include "shell/registry_association.h"
+#include "support/win/real_registry.h"
 #include "support/win/screenshot.h"
 #include "window_driving.h"
 
@@ -28,7 +29,7 @@ constexpr LPARAM kRightButtonDown = 0x204;
 std::string DefaultSettingsFile(const std::string& exePath) {
   return "[]\r\nAllExt=\r\nIsWait=1\r\nMoveLen=1\r\nWaitTime=100\r\nIsNoClickExe=0\r\n"
          "NoClickWait=3000\r\nIsExeBySingleClick=0\r\nIsOnly1Exe=0\r\nIsShowHintRel=1\r\n"
-         "IsState=0\r\nIsRelOnExe=0\r\nIsShowHint=1\r\nIsUseSkin=0\r\nSkinPath=\r\n"
+         "IsState=0\r\nIsRelOnExe=0\r\nRegScope=0\r\nIsShowHint=1\r\nIsUseSkin=0\r\nSkinPath=\r\n"
          "BackColor=15793151\r\nContext_IsDecorate=1\r\nContext_DecorateText=■\r\n"
          "AutoExeType_NoClick=0\r\nIsUseSound=0\r\nIsUsersSound=0\r\nUserSoundPath=\r\n"
          "SoundMBType=OK\r\nDeactAction=0\r\nCommonAppInsertPos=1\r\n"
@@ -245,9 +246,9 @@ TEST(SetupWindow, OkRepeatsTheRegistryWorkForEveryAssociatedExtension) {
   TNuvoPickRun run("setup-ok-registry");
   const std::string ext = "npo" + std::to_string(GetCurrentProcessId());
   const std::string type = "NuvoPick_AutoOpen_" + ext;
-  win::TWinClassStore store;
+  TClassStoreView store = ShellClasses();
   win::TWinFileSystem files;
-  TRegistryAssociation association{{store, files, run.ExePath()}};
+  TRegistryAssociation association{{RealHives(), files, run.ExePath()}};
   TExtInfo record;
   record.Name = ext;
   record.RegFlags = {rlmdExe};
@@ -263,9 +264,7 @@ TEST(SetupWindow, OkRepeatsTheRegistryWorkForEveryAssociatedExtension) {
   EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
   EXPECT_EQ(store.ReadDefault(type + "\\shell\\open\\command").value_or(""),
             association.OpenCommand());
-
-  record.RegFlags = {};
-  association.Unregister(record);
+  DeleteTestClasses({"." + ext, type});
 }
 
 TEST(SetupWindow, SavedAssociationsExistOnlyWhileSetupModeRuns) {
@@ -273,9 +272,6 @@ TEST(SetupWindow, SavedAssociationsExistOnlyWhileSetupModeRuns) {
   for (const bool logOff : {false, true}) {
     TNuvoPickRun run("setup-relonexe");
     const std::string ext = "nps" + std::to_string(GetCurrentProcessId());
-    win::TWinClassStore store;
-    win::TWinFileSystem files;
-    TRegistryAssociation association{{store, files, run.ExePath()}};
     TExtInfo record;
     record.Name = ext;
     ASSERT_FALSE(KeyExists("." + ext));
@@ -285,7 +281,7 @@ TEST(SetupWindow, SavedAssociationsExistOnlyWhileSetupModeRuns) {
     TProcess& process = run.Start("");
     HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
     ASSERT_NE(setup, nullptr);
-    EXPECT_TRUE(record.GetRegState(store).Contains(rlmdExe)) << logOff;
+    EXPECT_TRUE(record.GetRegState(ShellClasses()).Contains(rlmdExe)) << logOff;
 
     if (logOff) {
       SendMessageA(setup, WM_ENDSESSION, TRUE, 0);
@@ -296,8 +292,9 @@ TEST(SetupWindow, SavedAssociationsExistOnlyWhileSetupModeRuns) {
     }
     EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
     EXPECT_FALSE(KeyExists("." + ext)) << logOff;
-    EXPECT_TRUE(record.GetRegState(store).Empty()) << logOff;
-    association.Unregister(record);  // in case the program left anything behind
+    EXPECT_TRUE(record.GetRegState(ShellClasses()).Empty()) << logOff;
+    // In case the program left anything behind.
+    DeleteTestClasses({"." + ext, ExtRegNamesFor(ext).T});
   }
 }
 
@@ -357,14 +354,14 @@ TEST(SetupWindow, AnExtensionIsAddedMarkedAndAppliedOnItsPage) {
 
   PostMessageA(setup, WM_CLOSE, 0, 0);
   EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
-  // Puts back what the association replaced: here, nothing.
-  win::TWinClassStore store;
+  // Puts back what the association replaced, in both hives: here, nothing.
   win::TWinFileSystem files;
-  TRegistryAssociation association{{store, files, run.ExePath()}};
+  TRegistryAssociation association{{RealHives(), files, run.ExePath()}};
   TExtInfo record;
   record.Name = ext;
-  association.Unregister(record);
+  EXPECT_TRUE(association.Release(record));
   EXPECT_FALSE(KeyExists("." + ext));
+  DeleteTestClasses({"." + ext, ExtRegNamesFor(ext).T});
 }
 
 TEST(SetupWindow, ResidentModeClosesToTheTrayAndItsMenuEndsIt) {

@@ -13,7 +13,7 @@
 
 #include "model/ext_reg_names.h"
 #include "nuvopick_run.h"
-#include "platform/win/win_class_store.h"
+#include "support/win/real_registry.h"
 #include "support/win/recorder_output.h"
 #include "support/win/screenshot.h"
 #include "window_driving.h"
@@ -30,10 +30,6 @@ std::vector<HWND> NamedChildren(HWND window, const char* className, const std::s
   return found;
 }
 
-std::string ReadDefault(const std::string& key) {
-  return win::TWinClassStore().ReadDefault(key).value_or("<none>");
-}
-
 void Screenshot(HWND window, const char* name) {
   UpdateWindow(window);
   Sleep(150);
@@ -47,15 +43,16 @@ class UserRoadTest : public ::testing::Test {
         CopyFileA((TestProgramFolder() + "\\recorder.exe").c_str(), recorder.c_str(), FALSE));
     WriteFileText(file, "a document");
     // The file type the extension had before NuvoPick took it over.
-    store.WriteDefault("." + ext, previousType);
-    store.WriteDefault(previousType + "\\shell\\open\\command", "notepad.exe \"%1\"");
+    TClassStoreView machine = ClassesOf(RealHives().Machine);
+    machine.WriteDefault("." + ext, previousType);
+    machine.WriteDefault(previousType + "\\shell\\open\\command", "notepad.exe \"%1\"");
+    // Associations for every user: Wine's shell follows the machine's classes only.
+    WriteFileText(run.SettingsPath(), "[]\r\nRegScope=1\r\n");
     SetCursorPos(320, 240);
   }
 
   void TearDown() override {
-    for (const std::string& key : {"." + ext, previousType, ExtRegNamesFor(ext).T}) {
-      if (store.KeyExists(key)) store.DeleteTree(key);
-    }
+    DeleteTestClasses({"." + ext, previousType, ExtRegNamesFor(ext).T});
     if (HWND gate = FindVisibleGate()) PostMessageA(gate, WM_CLOSE, 0, 0);
   }
 
@@ -65,7 +62,6 @@ class UserRoadTest : public ::testing::Test {
   const std::string recorder = run.Folder() / "recorder.exe";
   const std::string file = run.Folder() / ("doc." + ext);
   const std::string shell32 = "C:\\windows\\system32\\shell32.dll";
-  win::TWinClassStore store;
 };
 
 TEST_F(UserRoadTest, RegisterAnExtensionOpenAFileWithItAndGiveItBack) {
@@ -129,9 +125,9 @@ TEST_F(UserRoadTest, RegisterAnExtensionOpenAFileWithItAndGiveItBack) {
   PostMessageA(apply, BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitForEnabled(apply, false, kWaitLimit));
   const TExtRegNames names = ExtRegNamesFor(ext);
-  EXPECT_EQ(ReadDefault(names.D), names.T);
-  EXPECT_EQ(ReadDefault(names.T + "\\DefaultIcon"), shell32 + ",3");
-  EXPECT_EQ(ReadDefault(names.T + "\\shell\\open\\command"), "\"" + run.ExePath() + "\" \"%1\"");
+  EXPECT_EQ(ShellDefault(names.D), names.T);
+  EXPECT_EQ(ShellDefault(names.T + "\\DefaultIcon"), shell32 + ",3");
+  EXPECT_EQ(ShellDefault(names.T + "\\shell\\open\\command"), "\"" + run.ExePath() + "\" \"%1\"");
 
   ShowSetupPage(setup, 3);
   Screenshot(setup, "setup-page-3-common");
@@ -162,8 +158,8 @@ TEST_F(UserRoadTest, RegisterAnExtensionOpenAFileWithItAndGiveItBack) {
   HWND question = WaitForWindow(process, "#32770", kWaitLimit);
   ASSERT_NE(question, nullptr);
   PostMessageA(question, WM_COMMAND, IDYES, 0);
-  EXPECT_EQ(WaitForText([&names] { return ReadDefault(names.D); }, previousType), previousType);
-  EXPECT_FALSE(store.KeyExists(names.T));
+  EXPECT_EQ(WaitForText([&names] { return ShellDefault(names.D); }, previousType), previousType);
+  EXPECT_FALSE(KeyExists(names.T));
   EXPECT_EQ(SendMessageA(extList, LB_GETCOUNT, 0, 0), 0);
 
   PostMessageA(apply, BM_CLICK, 0, 0);

@@ -54,15 +54,6 @@ HWND WaitForWindow(TProcess& process, const char* className, DWORD milliseconds)
   return nullptr;
 }
 
-bool KeyExists(const std::string& name) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
-    return false;
-  }
-  RegCloseKey(key);
-  return true;
-}
-
 bool WaitForEnabled(HWND window, bool enabled, DWORD milliseconds) {
   const DWORD start = GetTickCount();
   while ((IsWindowEnabled(window) != FALSE) != enabled) {

@@ -56,8 +56,6 @@ void ClickOn(HWND control);
 // A double click as the mouse sends it: press, release, the second press, release.
 void PostDoubleClick(HWND window, UINT down, UINT doubleClick, UINT up, LPARAM at);
 
-bool KeyExists(const std::string& name);
-
 // Selects the node of the setup window's tree that shows Page.
 void ShowSetupPage(HWND setup, int page);
 // Presses and releases the setup window's icon panel, which opens the icon

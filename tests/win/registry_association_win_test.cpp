@@ -1,12 +1,13 @@
-// Taking extensions over and giving them back in Wine's real HKEY_CLASSES_ROOT.
+// Taking extensions over and giving them back in Wine's real registry: the
+// previous types in the machine's classes, the program's in the user's.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include "platform/win/win_class_store.h"
 #include "platform/win/win_file_system.h"
 #include "settings/ini_file.h"
 #include "shell/registry_association.h"
+#include "support/win/real_registry.h"
 #include "support/win/temp_folder.h"
 
 namespace nuvopick {
@@ -19,10 +20,8 @@ class RegistryAssociationWinTest : public ::testing::Test {
   void TearDown() override { Clean(); }
 
   void Clean() {
-    for (const std::string& key :
-         {"." + ext, "." + bare, type, "NuvoPick_AutoOpen_" + ext, "NuvoPick_AutoOpen_" + bare}) {
-      store.DeleteTree(key);
-    }
+    testing::DeleteTestClasses(
+        {"." + ext, "." + bare, type, "NuvoPick_AutoOpen_" + ext, "NuvoPick_AutoOpen_" + bare});
   }
 
   std::string Read(const std::string& path) const {
@@ -44,23 +43,30 @@ class RegistryAssociationWinTest : public ::testing::Test {
   const std::string type = "NpTestType" + suffix;
   testing::TTempFolder folder{"association"};
   const std::string exe = folder / "NuvoPick.exe";
-  win::TWinClassStore store;
+  IRegistryHive& user = testing::RealHives().User;
+  IRegistryHive& machine = testing::RealHives().Machine;
+  TClassStoreView store = testing::ShellClasses();
+  TClassStoreView machineClasses = ClassesOf(machine);
   win::TWinFileSystem files;
-  TRegistryAssociation association{{store, files, exe}};
+  TRegistryAssociation association{{testing::RealHives(), files, exe}};
 };
 
 TEST_F(RegistryAssociationWinTest, TakesATypedExtensionOverAndGivesItBackIntact) {
   const std::string t = "NuvoPick_AutoOpen_" + ext;
-  store.WriteDefault("." + ext, type);
-  store.WriteDefault(type, "テスト文書");
-  store.WriteDefault(type + "\\DefaultIcon", "C:\\icons\\doc.ico,2");
-  store.WriteDefault(type + "\\shell\\open\\command", "notepad.exe %1");
-  store.WriteDefault(type + "\\shell\\print\\command", "notepad.exe /p %1");
+  machineClasses.WriteDefault("." + ext, type);
+  machineClasses.WriteDefault(type, "テスト文書");
+  machineClasses.WriteDefault(type + "\\DefaultIcon", "C:\\icons\\doc.ico,2");
+  machineClasses.WriteDefault(type + "\\shell\\open\\command", "notepad.exe %1");
+  machineClasses.WriteDefault(type + "\\shell\\print\\command", "notepad.exe /p %1");
 
   TExtInfo record = Record(ext, {rlmdExe});
   association.ApplyRegistration(record, "■");
   EXPECT_EQ(record.GetRegState(store), TRegFlags({rlmdExe}));
   EXPECT_EQ(Read("." + ext), t);
+  // Made in the user's classes; the machine's still name the previous type.
+  EXPECT_TRUE(user.KeyExists(ClassesPath(t)));
+  EXPECT_FALSE(machine.KeyExists(ClassesPath(t)));
+  EXPECT_EQ(machineClasses.ReadDefault("." + ext).value_or("?"), type);
   EXPECT_EQ(Read(t), "テスト文書");
   EXPECT_EQ(Read(t + "\\NP_OldCommand"), "notepad.exe %1");
   EXPECT_EQ(Read(t + "\\shell"), "open");
@@ -95,6 +101,7 @@ TEST_F(RegistryAssociationWinTest, TakesATypedExtensionOverAndGivesItBackIntact)
   EXPECT_TRUE(record.GetRegState(store).Empty());
   EXPECT_EQ(Read("." + ext), type);
   EXPECT_FALSE(store.KeyExists(t));
+  EXPECT_FALSE(user.KeyExists(ClassesPath("." + ext)));
   EXPECT_EQ(Read(type), "テスト文書");
   EXPECT_EQ(Read(type + "\\DefaultIcon"), "C:\\icons\\doc.ico,2");
   EXPECT_EQ(Read(type + "\\shell\\open\\command"), "notepad.exe %1");

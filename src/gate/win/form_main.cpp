@@ -22,8 +22,8 @@ bool KeyHeld(int key) {
 }  // namespace
 
 TForm_main::TForm_main(std::string exePath, std::string firstArgument, ISound* sound)
-    : session_({files_, classStore_, shell_, pointer_, clock_, sound ? *sound : sound_, system_},
-               *this, std::move(exePath), std::move(firstArgument)) {}
+    : session_({files_, hives_, shell_, pointer_, clock_, sound ? *sound : sound_, system_}, *this,
+               std::move(exePath), std::move(firstArgument)) {}
 
 TForm_main::~TForm_main() {
   ReleaseList();

@@ -10,8 +10,8 @@
 #include "platform/win/form.h"
 #include "platform/win/gdi_owners.h"
 #include "platform/win/hint.h"
-#include "platform/win/win_class_store.h"
 #include "platform/win/win_file_system.h"
+#include "platform/win/win_registry_hive.h"
 #include "platform/win/win_services.h"
 #include "skin/win/skinned_gate.h"
 
@@ -51,7 +51,9 @@ class TForm_main : public TForm, private IGateView {
   static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
 
   TWinFileSystem files_;
-  TWinClassStore classStore_;
+  TWinRegistryHive userHive_{HKEY_CURRENT_USER};
+  TWinRegistryHive machineHive_{HKEY_LOCAL_MACHINE};
+  TRegistryHives hives_{userHive_, machineHive_};
   TWinShellExecute shell_;
   TWinPointer pointer_;
   TWinClock clock_;

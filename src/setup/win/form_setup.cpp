@@ -15,9 +15,9 @@ namespace nuvopick::win {
 using namespace setup_window;
 
 TForm_setup::TForm_setup(std::string exePath)
-    : form_({files_, dialogs_, classStore_, messages_, instance_, tray_, notice_, shell_, sound_,
-             choose_},
-            *this, std::move(exePath)) {}
+    : form_(
+          {files_, dialogs_, hives_, messages_, instance_, tray_, notice_, shell_, sound_, choose_},
+          *this, std::move(exePath)) {}
 
 TForm_setup::~TForm_setup() {
   if (Handle() != nullptr) {

@@ -13,8 +13,8 @@
 #include "platform/win/form.h"
 #include "platform/win/gdi_owners.h"
 #include "platform/win/pointer_hint.h"
-#include "platform/win/win_class_store.h"
 #include "platform/win/win_file_system.h"
+#include "platform/win/win_registry_hive.h"
 #include "platform/win/win_services.h"
 #include "platform/win/win_setup_services.h"
 #include "setup/form_setup.h"
@@ -136,7 +136,9 @@ class TForm_setup : public TForm, private ISetupView {
 
   TWinFileSystem files_;
   TWinFileDialogs dialogs_;
-  TWinClassStore classStore_;
+  TWinRegistryHive userHive_{HKEY_CURRENT_USER};
+  TWinRegistryHive machineHive_{HKEY_LOCAL_MACHINE};
+  TRegistryHives hives_{userHive_, machineHive_};
   TWinMessageBox messages_;
   TWinSingleInstanceLock instance_;
   TWinTrayIcon tray_;
