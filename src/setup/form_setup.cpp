@@ -12,6 +12,7 @@
 #include "settings/settings_path.h"
 #include "setup/setup_settings.h"
 #include "shell/registry_association.h"
+#include "shell/user_choice.h"
 #include "version.h"
 
 namespace nuvopick {
@@ -289,6 +290,35 @@ TAssociationContext TForm_setup::AssociationContext() const {
   return {services_.Hives, services_.Files, exePath_, scope};
 }
 
+std::vector<std::string> TForm_setup::MarkWindowsChoices() {
+  std::vector<std::string> overridden;
+  bool marksChanged = false;
+  for (int i = 0; i < extList_.Count(); ++i) {
+    TExtInfo& ext = extList_.Items(i);
+    const TExtRegNames names = ExtRegNamesFor(ext.Name);
+    const bool wins = ext.RegFlags.Contains(rlmdExe) && !names.E.empty() &&
+                      UserChoiceOverrides(services_.Hives.User, names);
+    marksChanged = marksChanged || wins != ext.WindowsChoiceWins;
+    ext.WindowsChoiceWins = wins;
+    if (wins) overridden.push_back(names.D);
+  }
+  if (marksChanged) view_.RepaintLists();
+  return overridden;
+}
+
+void TForm_setup::OfferWindowsChoiceSettings() {
+  const std::vector<std::string> overridden = MarkWindowsChoices();
+  if (overridden.empty()) return;
+  std::string names;
+  for (const std::string& name : overridden) names += (names.empty() ? "" : " ") + name;
+  const TMessageResult answer =
+      services_.Messages.Show({Format(kWindowsChoiceText, names), kConfirmCaption,
+                               TMessageButtons::YesNo, TMessageIcon::Question, true});
+  if (answer != TMessageResult::Yes) return;
+  services_.Shell.Open({"", DefaultAppsSettingsUri(AssociationContext().Scope), "", "", kShowNormal},
+                       true);
+}
+
 std::string TForm_setup::SettingsPath() const {
   return SettingsPathFor(exePath_);
 }
@@ -332,6 +362,11 @@ void TForm_setup::LoadSettings() {
   }
 
   ExtPage.FillList();
+  if (savedRelOnExe_) {
+    OfferWindowsChoiceSettings();
+  } else {
+    MarkWindowsChoices();
+  }
   All_ListBoxEx_app.Clear();
   for (int i = 0; i < commonList_.Count(); ++i) All_ListBoxEx_app.Add(commonList_.Items(i).Name);
   if (ExtPage.ListBoxEx_ext.Count() > 0) ExtPage.ListBoxEx_ext.SetItemIndex(0);
@@ -393,6 +428,7 @@ void TForm_setup::Button_applyClick() {
   Caption.SetText(kSetupUpdatingCaption);
   services_.Notice.AssociationsChanged();
   Caption.SetText(caption);
+  OfferWindowsChoiceSettings();
   if (!errors.empty()) throw TRegistryError(RecordErrorsText(errors));
 }
 
