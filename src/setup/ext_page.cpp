@@ -165,8 +165,8 @@ void TExtPage::RunBulkCommand(const TBulkCommand& command) {
 void TExtPage::PMenu_extextra_getbeforeregClick() {
   const int index = ListBoxEx_ext.ItemIndex();
   if (index < 0) return;
-  ImportPreviousVerbs({context_.Hives, context_.Files, context_.ExePath},
-                      ListBoxEx_ext.Item(index), [this](const TPreviousVerbEntry& entry) {
+  ImportPreviousVerbs({context_.Hives, context_.Files, context_.ExePath}, ListBoxEx_ext.Item(index),
+                      [this](const TPreviousVerbEntry& entry) {
                         if (context_.AppendAppEntry) context_.AppendAppEntry(entry);
                       });
 }

@@ -58,8 +58,8 @@ void MarkModified(TExtInfo& ext) {
 
 TForm_setup::TForm_setup(const TSetupServices& services, ISetupView& view, std::string exePath)
     : TV_select(TreeNodes()),
-      ExtPage({extList_, services.Hives, services.Files, services.Messages, services.Notice,
-               view, Window, exePath, [this] { EnableApply(); },
+      ExtPage({extList_, services.Hives, services.Files, services.Messages, services.Notice, view,
+               Window, exePath, [this] { EnableApply(); },
                [this](const TPreviousVerbEntry& entry) { AppendImportedEntry(entry); }}),
       AppEditor(ExtPage.ListBoxEx_app, {[this]() -> TExeList* {
                                           TExtInfo* ext = SelectedExt();
@@ -315,8 +315,8 @@ void TForm_setup::OfferWindowsChoiceSettings() {
       services_.Messages.Show({Format(kWindowsChoiceText, names), kConfirmCaption,
                                TMessageButtons::YesNo, TMessageIcon::Question, true});
   if (answer != TMessageResult::Yes) return;
-  services_.Shell.Open({"", DefaultAppsSettingsUri(AssociationContext().Scope), "", "", kShowNormal},
-                       true);
+  services_.Shell.Open(
+      {"", DefaultAppsSettingsUri(AssociationContext().Scope), "", "", kShowNormal}, true);
 }
 
 std::string TForm_setup::SettingsPath() const {
@@ -335,7 +335,8 @@ void TForm_setup::LoadSettings() {
   savedRelOnExe_ = CheckBox_isrelonexe.Checked();
 
   extList_ = TExtList(this);
-  std::vector<TRecordError> errors = extList_.Load(ini, MergedClasses(services_.Hives, TRegScope::CurrentUser));
+  std::vector<TRecordError> errors =
+      extList_.Load(ini, MergedClasses(services_.Hives, TRegScope::CurrentUser));
 
   TExtInfo common;
   common.Name = kCommonSectionName;
@@ -576,9 +577,7 @@ void TForm_setup::ReleaseSetupMode() {
   std::vector<TRecordError> errors;
   if (associateWhileRunning) {
     TRegistryAssociation association(AssociationContext());
-    errors = extList_.ForEach([&](TExtInfo& ext) {
-      association.Release(ext);
-    });
+    errors = extList_.ForEach([&](TExtInfo& ext) { association.Release(ext); });
   }
   if (instanceHeld_) services_.Instance.Release();
   instanceHeld_ = false;
