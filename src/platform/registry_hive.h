@@ -64,9 +64,7 @@ struct TRegistryHives {
   IRegistryHive& User;
   IRegistryHive& Machine;
 
-  IRegistryHive& Of(TRegScope scope) const {
-    return scope == TRegScope::AllUsers ? Machine : User;
-  }
+  IRegistryHive& Of(TRegScope scope) const { return scope == TRegScope::AllUsers ? Machine : User; }
 };
 
 // Where each hive keeps its part of the class store.

@@ -165,8 +165,8 @@ void TExtPage::RunBulkCommand(const TBulkCommand& command) {
 void TExtPage::PMenu_extextra_getbeforeregClick() {
   const int index = ListBoxEx_ext.ItemIndex();
   if (index < 0) return;
-  ImportPreviousVerbs({context_.Hives, context_.Files, context_.ExePath},
-                      ListBoxEx_ext.Item(index), [this](const TPreviousVerbEntry& entry) {
+  ImportPreviousVerbs({context_.Hives, context_.Files, context_.ExePath}, ListBoxEx_ext.Item(index),
+                      [this](const TPreviousVerbEntry& entry) {
                         if (context_.AppendAppEntry) context_.AppendAppEntry(entry);
                       });
 }
@@ -205,13 +205,15 @@ TExtRowLook TExtPage::ListBoxEx_extDrawItem(int index) const {
   const TExtInfo& ext = context_.Exts.Items(index);
   TExtRowLook look;
   look.Text = std::string(1, ext.RegFlags.Contains(rlmdExe) ? 'R' : ' ') +
-              (ext.RegFlags.Contains(rlmdContextMenu) ? 'M' : ' ') + "| " +
-              ListBoxEx_ext.Item(index);
+              (ext.RegFlags.Contains(rlmdContextMenu) ? 'M' : ' ') + "|" +
+              (ext.WindowsChoiceWins ? '!' : ' ') + ListBoxEx_ext.Item(index);
   if (index == ListBoxEx_ext.ItemIndex()) {
     look.BackColor = ext.Modified ? kRowSelectedModifiedBack : kRowSelectedBack;
     look.TextColor = kRowWhite;
+  } else if (ext.Modified) {
+    look.TextColor = kRowModifiedText;
   } else {
-    look.TextColor = ext.Modified ? kRowModifiedText : kRowBlack;
+    look.TextColor = ext.WindowsChoiceWins ? kRowWindowsChoiceText : kRowBlack;
   }
   return look;
 }

@@ -50,6 +50,7 @@ inline constexpr std::int32_t kRowBlack = 0x000000;
 inline constexpr std::int32_t kRowModifiedText = 0x0000FF;
 inline constexpr std::int32_t kRowSelectedBack = 0x800000;
 inline constexpr std::int32_t kRowSelectedModifiedBack = 0x000080;
+inline constexpr std::int32_t kRowWindowsChoiceText = 0x0060C0;  // dark orange
 
 // Width and height of the icon panel; a release inside it opens the icon picker.
 inline constexpr std::int32_t kIconPanelSize = 49;

@@ -12,6 +12,7 @@
 #include "settings/settings_path.h"
 #include "setup/setup_settings.h"
 #include "shell/registry_association.h"
+#include "shell/user_choice.h"
 #include "version.h"
 
 namespace nuvopick {
@@ -57,8 +58,8 @@ void MarkModified(TExtInfo& ext) {
 
 TForm_setup::TForm_setup(const TSetupServices& services, ISetupView& view, std::string exePath)
     : TV_select(TreeNodes()),
-      ExtPage({extList_, services.Hives, services.Files, services.Messages, services.Notice,
-               view, Window, exePath, [this] { EnableApply(); },
+      ExtPage({extList_, services.Hives, services.Files, services.Messages, services.Notice, view,
+               Window, exePath, [this] { EnableApply(); },
                [this](const TPreviousVerbEntry& entry) { AppendImportedEntry(entry); }}),
       AppEditor(ExtPage.ListBoxEx_app, {[this]() -> TExeList* {
                                           TExtInfo* ext = SelectedExt();
@@ -289,6 +290,35 @@ TAssociationContext TForm_setup::AssociationContext() const {
   return {services_.Hives, services_.Files, exePath_, scope};
 }
 
+std::vector<std::string> TForm_setup::MarkWindowsChoices() {
+  std::vector<std::string> overridden;
+  bool marksChanged = false;
+  for (int i = 0; i < extList_.Count(); ++i) {
+    TExtInfo& ext = extList_.Items(i);
+    const TExtRegNames names = ExtRegNamesFor(ext.Name);
+    const bool wins = ext.RegFlags.Contains(rlmdExe) && !names.E.empty() &&
+                      UserChoiceOverrides(services_.Hives.User, names);
+    marksChanged = marksChanged || wins != ext.WindowsChoiceWins;
+    ext.WindowsChoiceWins = wins;
+    if (wins) overridden.push_back(names.D);
+  }
+  if (marksChanged) view_.RepaintLists();
+  return overridden;
+}
+
+void TForm_setup::OfferWindowsChoiceSettings() {
+  const std::vector<std::string> overridden = MarkWindowsChoices();
+  if (overridden.empty()) return;
+  std::string names;
+  for (const std::string& name : overridden) names += (names.empty() ? "" : " ") + name;
+  const TMessageResult answer =
+      services_.Messages.Show({Format(kWindowsChoiceText, names), kConfirmCaption,
+                               TMessageButtons::YesNo, TMessageIcon::Question, true});
+  if (answer != TMessageResult::Yes) return;
+  services_.Shell.Open(
+      {"", DefaultAppsSettingsUri(AssociationContext().Scope), "", "", kShowNormal}, true);
+}
+
 std::string TForm_setup::SettingsPath() const {
   return SettingsPathFor(exePath_);
 }
@@ -305,7 +335,8 @@ void TForm_setup::LoadSettings() {
   savedRelOnExe_ = CheckBox_isrelonexe.Checked();
 
   extList_ = TExtList(this);
-  std::vector<TRecordError> errors = extList_.Load(ini, MergedClasses(services_.Hives, TRegScope::CurrentUser));
+  std::vector<TRecordError> errors =
+      extList_.Load(ini, MergedClasses(services_.Hives, TRegScope::CurrentUser));
 
   TExtInfo common;
   common.Name = kCommonSectionName;
@@ -332,6 +363,11 @@ void TForm_setup::LoadSettings() {
   }
 
   ExtPage.FillList();
+  if (savedRelOnExe_) {
+    OfferWindowsChoiceSettings();
+  } else {
+    MarkWindowsChoices();
+  }
   All_ListBoxEx_app.Clear();
   for (int i = 0; i < commonList_.Count(); ++i) All_ListBoxEx_app.Add(commonList_.Items(i).Name);
   if (ExtPage.ListBoxEx_ext.Count() > 0) ExtPage.ListBoxEx_ext.SetItemIndex(0);
@@ -393,6 +429,7 @@ void TForm_setup::Button_applyClick() {
   Caption.SetText(kSetupUpdatingCaption);
   services_.Notice.AssociationsChanged();
   Caption.SetText(caption);
+  OfferWindowsChoiceSettings();
   if (!errors.empty()) throw TRegistryError(RecordErrorsText(errors));
 }
 
@@ -540,9 +577,7 @@ void TForm_setup::ReleaseSetupMode() {
   std::vector<TRecordError> errors;
   if (associateWhileRunning) {
     TRegistryAssociation association(AssociationContext());
-    errors = extList_.ForEach([&](TExtInfo& ext) {
-      association.Release(ext);
-    });
+    errors = extList_.ForEach([&](TExtInfo& ext) { association.Release(ext); });
   }
   if (instanceHeld_) services_.Instance.Release();
   instanceHeld_ = false;

@@ -24,10 +24,10 @@
 #include "model/ext_list.h"
 #include "model/icon_dialog_close_record.h"
 #include "platform/choose_dialogs.h"
-#include "platform/registry_hive.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
+#include "platform/registry_hive.h"
 #include "platform/shell_execute.h"
 #include "platform/shell_notice.h"
 #include "platform/single_instance.h"
@@ -60,6 +60,11 @@ inline constexpr char kSettingsReadErrorText[] =
 inline constexpr char kSettingsUnreadText[] =
     "設定ファイル '%s' "
     "を読み込めていないため、保存しません。「全て戻す」で読み込み直してください。";
+// Associated extensions whose default app in Windows is another program go in at
+// %s, one ".ext" each, blank-separated.
+inline constexpr char kWindowsChoiceText[] =
+    "次の拡張子は、Windowsの既定のアプリの設定がNuvoPickより優先されるため、NuvoPickでは開かれま"
+    "せん。\r\n\r\n%s\r\n\r\nWindowsの既定のアプリの設定を開いて、NuvoPickを選びますか?";
 // Heads the list of extensions whose registry work failed, one "name: message" a line.
 inline constexpr char kRecordErrorsText[] = "次の拡張子の関連付けを処理できませんでした。";
 
@@ -294,6 +299,12 @@ class TForm_setup : public IEntryOwner {
   std::string DecorationText() const;
   // The registry association in the scope chosen on the page "設定モード".
   TAssociationContext AssociationContext() const;
+  // Marks the associated extensions whose default app in Windows is another
+  // program; returns their class keys (".txt").
+  std::vector<std::string> MarkWindowsChoices();
+  // After associating: names the extensions of MarkWindowsChoices, if any, and
+  // offers to open Windows' default-app settings.
+  void OfferWindowsChoiceSettings();
   std::string SettingsPath() const;
   // The folder of the running executable.
   std::string ProgramDir() const;

@@ -13,7 +13,8 @@ inline constexpr char kCapabilitiesKey[] = "Software\\NuvoPick\\Capabilities";
 inline constexpr char kRegisteredApplicationsKey[] = "Software\\RegisteredApplications";
 inline constexpr char kRegisteredApplicationName[] = "NuvoPick";
 inline constexpr char kApplicationDescription[] =
-    "ファイルを開くたびに、開くアプリケーションをマウスポインタの位置に出るリストから選べるようにします";
+    "ファイルを開くたびに、開くアプリケーションをマウスポインタの位置に出るリストから選べるようにし"
+    "ます";
 
 // The listing in one hive (the one the associations are made in).
 class TAppListing {

@@ -104,8 +104,8 @@ void TRegistryAssociation::CreateFileType(TExtInfo& ext) {
     }
   }
 
-  store_.WriteDefault(
-      names.T, description.empty() ? UpperAscii(names.E) + "ファイル" : description);
+  store_.WriteDefault(names.T,
+                      description.empty() ? UpperAscii(names.E) + "ファイル" : description);
   // A new type has no icon of its own yet: it shows the program's.
   if (ext.IconPath.empty()) ReadIconOfType(ext, names.T);
   WriteIcon(ext, names.T);
@@ -137,8 +137,7 @@ void TRegistryAssociation::WriteMenuVerbs(const TExtInfo& ext, const std::string
     const std::string verb = shell + "\\" + kMenuVerbPrefix + std::to_string(n);
     store_.WriteDefault(verb, decoration + entry.Name);
     // The shell itself puts the file in for "%1", so the parameter goes unexpanded.
-    store_.WriteDefault(verb + "\\command",
-                                     "\"" + Unquote(entry.AppPath) + "\" " + entry.Param);
+    store_.WriteDefault(verb + "\\command", "\"" + Unquote(entry.AppPath) + "\" " + entry.Param);
   }
 }
 
@@ -208,8 +207,7 @@ void TRegistryAssociation::ReadIconOfType(TExtInfo& ext, const std::string& type
 
 void TRegistryAssociation::WriteIcon(TExtInfo& ext, const std::string& type) {
   if (ext.IconPath.empty()) ReadIconFromRegistry(ext);
-  store_.WriteDefault(type + "\\DefaultIcon",
-                                   ext.IconPath + "," + std::to_string(ext.IconIndex));
+  store_.WriteDefault(type + "\\DefaultIcon", ext.IconPath + "," + std::to_string(ext.IconIndex));
 }
 
 void TRegistryAssociation::ApplyRegistration(TExtInfo& ext, const std::string& decoration) {

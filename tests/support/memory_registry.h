@@ -52,9 +52,9 @@ class MemoryRegistryHive : public IRegistryHive {
     std::string data;
   };
   struct TKey {
-    std::string name;                                      // as first created
+    std::string name;                                              // as first created
     std::map<std::string, std::pair<std::string, TValue>> values;  // by upper-cased name
-    std::map<std::string, std::unique_ptr<TKey>> subkeys;  // by upper-cased name
+    std::map<std::string, std::unique_ptr<TKey>> subkeys;          // by upper-cased name
   };
 
   const TKey* Find(const std::string& path) const;
@@ -77,6 +77,7 @@ struct MemoryClasses : TClassStoreView {
   MemoryRegistryHive machine;
 
   TRegistryHives Hives() { return {user, machine}; }
+  MemoryRegistryHive& Of(TRegScope scope) { return scope == TRegScope::AllUsers ? machine : user; }
   // The merged view writing to the hive of Scope.
   TClassStoreView View(TRegScope scope = TRegScope::CurrentUser) {
     return MergedClasses(Hives(), scope);
