@@ -2,6 +2,8 @@
 // program writes the user's hive, with RegScope=1 the machine's; either way it
 // lists itself where Windows looks, gives back exactly what it wrote, and a
 // scope changed in the window moves the association from one hive to the other.
+// Windows' own default-app choice for an extension is marked and told about,
+// never changed.
 #include <windows.h>
 
 #include <algorithm>
@@ -13,6 +15,7 @@
 #include "nuvopick_run.h"
 #include "shell/app_listing.h"
 #include "support/win/real_registry.h"
+#include "support/win/screenshot.h"
 #include "window_driving.h"
 
 namespace nuvopick::testing {
@@ -112,6 +115,7 @@ class RegistryScopeTest : public ::testing::Test {
 
   void Clean() {
     DeleteTestClasses({"." + ext, previousType, names.T});
+    RealHives().User.DeleteTree(fileExtsKey);
     for (IRegistryHive* hive : {&RealHives().User, &RealHives().Machine}) {
       hive->DeleteValue(kRegisteredApplicationsKey, kOtherApp);
     }
@@ -159,6 +163,9 @@ class RegistryScopeTest : public ::testing::Test {
   const std::string ext = "npr" + std::to_string(GetCurrentProcessId());
   const std::string previousType = "nprprev" + std::to_string(GetCurrentProcessId());
   const TExtRegNames names = ExtRegNamesFor(ext);
+  // Where Windows keeps the user's own choices for the extension.
+  const std::string fileExtsKey =
+      "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\." + ext;
   TNuvoPickRun run{"registry-scope"};
   std::string userBefore;
   std::string machineBefore;
@@ -242,6 +249,47 @@ TEST_F(RegistryScopeTest, AScopeChangedInTheWindowMovesTheAssociationOnApply) {
   const std::string written = ReadFileText(run.SettingsPath());
   EXPECT_NE(written.find("RegScope=0\r\n"), std::string::npos) << written;
   Close(setup);
+}
+
+// Windows' default app for the extension, as Windows writes it when the user
+// picks "常にこのアプリを使う" (the hash that Windows adds is of no matter here).
+void WriteUserChoice(const std::string& fileExtsKey, const std::string& progId) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, (fileExtsKey + "\\UserChoice").c_str(), 0, nullptr,
+                            0, KEY_WRITE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExA(key, "ProgId", 0, REG_SZ, reinterpret_cast<const BYTE*>(progId.c_str()),
+                 static_cast<DWORD>(progId.size() + 1));
+  RegCloseKey(key);
+}
+
+TEST_F(RegistryScopeTest, WindowsOwnChoiceIsMarkedAndToldOnceAndDecliningChangesNothing) {
+  WriteUserChoice(fileExtsKey, "SomeOtherType");
+  const std::string choiceBefore = ExportTree(HKEY_CURRENT_USER, fileExtsKey);
+  HWND setup = StartSetup("");
+  ASSERT_NE(setup, nullptr);
+  EXPECT_EQ(ToggleR(setup, "R | " + ext), "R | " + ext);
+  PostMessageA(Child(setup, "Button", "保存/適用"), BM_CLICK, 0, 0);
+
+  HWND notice = WaitForWindow(run.Process(), "#32770", kTimeout);
+  ASSERT_NE(notice, nullptr);
+  EXPECT_EQ(WindowText(notice), "確認");
+  const std::string text = BoxText(notice);
+  EXPECT_NE(text.find("\r\n" + names.D + "\r\n"), std::string::npos) << text;
+  PostMessageA(notice, WM_COMMAND, IDNO, 0);
+  for (DWORD waited = 0; IsWindow(notice) && waited < kTimeout; waited += 30) Sleep(30);
+  // One notice for the apply, and the list marks the extension.
+  EXPECT_EQ(WaitForRow(ExtList(setup), 0, "R |!" + ext), "R |!" + ext);
+  Sleep(300);
+  EXPECT_TRUE(run.Process().Windows("#32770").empty());
+  UpdateWindow(setup);
+  Sleep(150);
+  SaveScreenshot("setup-windows-choice-mark");
+
+  ExpectAssociatedIn(RealHives().User);
+  EXPECT_EQ(ExportTree(HKEY_CURRENT_USER, fileExtsKey), choiceBefore);
+  Close(setup);
+  EXPECT_EQ(ExportTree(HKEY_CURRENT_USER, fileExtsKey), choiceBefore);
 }
 
 }  // namespace

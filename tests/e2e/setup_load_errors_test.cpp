@@ -14,13 +14,6 @@ namespace {
 
 constexpr DWORD kTimeout = 15000;
 
-// The texts of the box's static controls, one after the other.
-std::string BoxText(HWND box) {
-  std::string text;
-  for (HWND label : VisibleChildren(box, "Static")) text += WindowText(label);
-  return text;
-}
-
 // Dismisses the message box that the process shows next; its caption and text.
 std::string AnswerBox(TProcess& process) {
   HWND box = WaitForWindow(process, "#32770", kTimeout);

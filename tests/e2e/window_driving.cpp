@@ -54,6 +54,12 @@ HWND WaitForWindow(TProcess& process, const char* className, DWORD milliseconds)
   return nullptr;
 }
 
+std::string BoxText(HWND box) {
+  std::string text;
+  for (HWND label : VisibleChildren(box, "Static")) text += WindowText(label);
+  return text;
+}
+
 bool WaitForEnabled(HWND window, bool enabled, DWORD milliseconds) {
   const DWORD start = GetTickCount();
   while ((IsWindowEnabled(window) != FALSE) != enabled) {

@@ -29,6 +29,8 @@ HWND ChildWithStyle(HWND window, const char* className, DWORD style, DWORD mask)
 std::vector<HTREEITEM> TreeNodes(HWND tree);
 // A visible top-level window of the process with the class, once there is one.
 HWND WaitForWindow(TProcess& process, const char* className, DWORD milliseconds);
+// The texts of a message box's static controls, one after the other.
+std::string BoxText(HWND box);
 // Polls until the window's enabled state is Enabled.
 bool WaitForEnabled(HWND window, bool enabled, DWORD milliseconds);
 // The control that has the keyboard in the window's thread.
