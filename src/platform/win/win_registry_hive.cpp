@@ -5,6 +5,12 @@
 namespace nuvopick::win {
 namespace {
 
+// Every key is opened in the 64-bit view of the registry. A 32-bit build on
+// 64-bit Windows would otherwise write HKEY_LOCAL_MACHINE\Software\NuvoPick and
+// its registration under WOW6432Node, where the 64-bit shell does not look;
+// 32-bit Windows ignores the flag.
+constexpr REGSAM kView = KEY_WOW64_64KEY;
+
 // The default value goes by no name in the Reg*A calls.
 const char* ValueName(const std::string& name) {
   return name.empty() ? nullptr : name.c_str();
@@ -18,8 +24,8 @@ const char* ValueName(const std::string& name) {
 
 void CreateKeyOrThrow(HKEY root, const std::string& path, REGSAM access, const std::string& name,
                       TRegKey& key) {
-  LONG created = RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access,
-                                 nullptr, key.Receive(), nullptr);
+  LONG created = RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                 access | kView, nullptr, key.Receive(), nullptr);
   if (created != ERROR_SUCCESS) ThrowWriteError(name, created);
 }
 
@@ -82,12 +88,12 @@ bool IsString(DWORD type) {
 void DeleteKeyTree(HKEY parent, const std::string& name) {
   {
     TRegKey key;
-    LONG opened = RegOpenKeyExA(parent, name.c_str(), 0, KEY_READ, key.Receive());
+    LONG opened = RegOpenKeyExA(parent, name.c_str(), 0, KEY_READ | kView, key.Receive());
     if (opened == ERROR_FILE_NOT_FOUND) return;
     if (opened != ERROR_SUCCESS) ThrowWriteError("", opened);
     for (const std::string& subkey : SubkeysOf(key.Get())) DeleteKeyTree(key.Get(), subkey);
   }
-  LONG deleted = RegDeleteKeyA(parent, name.c_str());
+  LONG deleted = RegDeleteKeyExA(parent, name.c_str(), kView, 0);
   if (deleted != ERROR_SUCCESS && deleted != ERROR_FILE_NOT_FOUND) ThrowWriteError("", deleted);
 }
 
@@ -95,13 +101,14 @@ void DeleteKeyTree(HKEY parent, const std::string& name) {
 
 bool TWinRegistryHive::KeyExists(const std::string& path) const {
   TRegKey key;
-  return RegOpenKeyExA(root_, path.c_str(), 0, KEY_READ, key.Receive()) == ERROR_SUCCESS;
+  return RegOpenKeyExA(root_, path.c_str(), 0, KEY_READ | kView, key.Receive()) == ERROR_SUCCESS;
 }
 
 std::optional<std::string> TWinRegistryHive::ReadString(const std::string& path,
                                                         const std::string& name) const {
   TRegKey key;
-  if (RegOpenKeyExA(root_, path.c_str(), 0, KEY_QUERY_VALUE, key.Receive()) != ERROR_SUCCESS) {
+  if (RegOpenKeyExA(root_, path.c_str(), 0, KEY_QUERY_VALUE | kView, key.Receive()) !=
+      ERROR_SUCCESS) {
     return std::nullopt;
   }
   DWORD type = 0;
@@ -141,13 +148,15 @@ void TWinRegistryHive::CreateKey(const std::string& path) {
 
 std::vector<std::string> TWinRegistryHive::SubkeyNames(const std::string& path) const {
   TRegKey key;
-  if (RegOpenKeyExA(root_, path.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS) return {};
+  if (RegOpenKeyExA(root_, path.c_str(), 0, KEY_READ | kView, key.Receive()) != ERROR_SUCCESS)
+    return {};
   return SubkeysOf(key.Get());
 }
 
 std::vector<std::string> TWinRegistryHive::ValueNames(const std::string& path) const {
   TRegKey key;
-  if (RegOpenKeyExA(root_, path.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS) return {};
+  if (RegOpenKeyExA(root_, path.c_str(), 0, KEY_READ | kView, key.Receive()) != ERROR_SUCCESS)
+    return {};
   return ValuesOf(key.Get());
 }
 
@@ -158,7 +167,7 @@ void TWinRegistryHive::DeleteTree(const std::string& path) {
 
 void TWinRegistryHive::DeleteValue(const std::string& path, const std::string& name) {
   TRegKey key;
-  LONG opened = RegOpenKeyExA(root_, path.c_str(), 0, KEY_SET_VALUE, key.Receive());
+  LONG opened = RegOpenKeyExA(root_, path.c_str(), 0, KEY_SET_VALUE | kView, key.Receive());
   if (opened == ERROR_FILE_NOT_FOUND) return;
   if (opened != ERROR_SUCCESS) ThrowWriteError(name, opened);
   LONG deleted = RegDeleteValueA(key.Get(), ValueName(name));
