@@ -206,7 +206,7 @@ TExtRowLook TExtPage::ListBoxEx_extDrawItem(int index) const {
   TExtRowLook look;
   look.Text = std::string(1, ext.RegFlags.Contains(rlmdExe) ? 'R' : ' ') +
               (ext.RegFlags.Contains(rlmdContextMenu) ? 'M' : ' ') + "|" +
-              (ext.WindowsChoiceWins ? '!' : ' ') + ListBoxEx_ext.Item(index);
+              (ext.WindowsChoiceWins ? kWindowsChoiceMark : " ") + ListBoxEx_ext.Item(index);
   if (index == ListBoxEx_ext.ItemIndex()) {
     look.BackColor = ext.Modified ? kRowSelectedModifiedBack : kRowSelectedBack;
     look.TextColor = kRowWhite;

@@ -14,10 +14,10 @@
 #include "controls/list_box_ex.h"
 #include "controls/static_controls.h"
 #include "model/ext_list.h"
-#include "platform/registry_hive.h"
 #include "platform/file_system.h"
 #include "platform/geometry.h"
 #include "platform/message_box.h"
+#include "platform/registry_hive.h"
 #include "platform/shell_notice.h"
 #include "setup/setup_view.h"
 #include "shell/bulk_association.h"
@@ -51,6 +51,9 @@ inline constexpr std::int32_t kRowModifiedText = 0x0000FF;
 inline constexpr std::int32_t kRowSelectedBack = 0x800000;
 inline constexpr std::int32_t kRowSelectedModifiedBack = 0x000080;
 inline constexpr std::int32_t kRowWindowsChoiceText = 0x0060C0;  // dark orange
+// Put after the flags of an extension whose default app in Windows is another
+// program; full width, so that it stands apart from the flags' bar.
+inline constexpr char kWindowsChoiceMark[] = "！";
 
 // Width and height of the icon panel; a release inside it opens the icon picker.
 inline constexpr std::int32_t kIconPanelSize = 49;

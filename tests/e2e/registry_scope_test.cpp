@@ -276,10 +276,11 @@ TEST_F(RegistryScopeTest, WindowsOwnChoiceIsMarkedAndToldOnceAndDecliningChanges
   EXPECT_EQ(WindowText(notice), "確認");
   const std::string text = BoxText(notice);
   EXPECT_NE(text.find("\r\n" + names.D + "\r\n"), std::string::npos) << text;
+  SaveScreenshot("setup-windows-choice-notice");
   PostMessageA(notice, WM_COMMAND, IDNO, 0);
   for (DWORD waited = 0; IsWindow(notice) && waited < kTimeout; waited += 30) Sleep(30);
   // One notice for the apply, and the list marks the extension.
-  EXPECT_EQ(WaitForRow(ExtList(setup), 0, "R |!" + ext), "R |!" + ext);
+  EXPECT_EQ(WaitForRow(ExtList(setup), 0, "R |！" + ext), "R |！" + ext);
   Sleep(300);
   EXPECT_TRUE(run.Process().Windows("#32770").empty());
   UpdateWindow(setup);

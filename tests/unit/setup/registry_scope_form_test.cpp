@@ -82,7 +82,7 @@ TEST_F(SetupTest, WindowsOwnChoiceIsMarkedAndOneNoticeOffersItsSettings) {
   std::vector<std::string> rows;
   for (int i = 0; i < f.ExtList().Count(); ++i)
     rows.push_back(f.ExtPage.ListBoxEx_extDrawItem(i).Text);
-  EXPECT_EQ(rows, (std::vector<std::string>{"R |!txt", "R | png", "R |!jpg"}));
+  EXPECT_EQ(rows, (std::vector<std::string>{"R |！txt", "R | png", "R |！jpg"}));
   EXPECT_EQ(f.ExtPage.ListBoxEx_extDrawItem(2).TextColor, kRowWindowsChoiceText);
 
   // Each apply associates again and asks again; declining changes nothing.
