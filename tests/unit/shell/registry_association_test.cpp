@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "support/memory_registry.h"
 #include "support/memory_file_system.h"
+#include "support/memory_registry.h"
 
 namespace nuvopick {
 namespace {
@@ -321,10 +321,26 @@ TEST_F(RegistryAssociationTest, TheBackupKeepsTheOtherExtensionsSections) {
 TEST_F(RegistryAssociationTest, ATakeOverRefusedAtAnyStepLeavesTheClassStoreAsItWas) {
   for (const char* name : {"txt", "xyz"}) {
     const std::string t = std::string("NuvoPick_AutoOpen_") + name;
-    for (const std::string& refused :
-         {t, t + "\\DefaultIcon", t + "\\NP_OldCommand", t + "\\NP_OldType", t + "\\shell",
-          t + "\\shell\\open", t + "\\shell\\open\\command", t + "\\shell\\NP_Menu0",
-          t + "\\shell\\NP_Menu0\\command", "." + std::string(name)}) {
+    const std::string d = "." + std::string(name);
+    // Keys below the user's hive and the value refused there ("" the default).
+    const std::pair<std::string, std::string> steps[] = {
+        {ClassesPath(t), ""},
+        {ClassesPath(t + "\\DefaultIcon"), ""},
+        {ClassesPath(t + "\\NP_OldCommand"), ""},
+        {ClassesPath(t + "\\NP_OldType"), ""},
+        {ClassesPath(t + "\\shell"), ""},
+        {ClassesPath(t + "\\shell\\open"), ""},
+        {ClassesPath(t + "\\shell\\open\\command"), ""},
+        {ClassesPath(t + "\\shell\\NP_Menu0"), ""},
+        {ClassesPath(t + "\\shell\\NP_Menu0\\command"), ""},
+        {ClassesPath(d), ""},
+        // The listing comes last, and a refusal there undoes the take-over too.
+        {ClassesPath(d + "\\OpenWithProgids"), t},
+        {"Software\\NuvoPick\\Capabilities", "ApplicationName"},
+        {"Software\\NuvoPick\\Capabilities\\FileAssociations", d},
+        {"Software\\RegisteredApplications", "NuvoPick"},
+    };
+    for (const auto& [refused, valueName] : steps) {
       SCOPED_TRACE(refused);
       MemoryClasses classes;
       if (std::string(name) == "txt") {
@@ -333,7 +349,7 @@ TEST_F(RegistryAssociationTest, ATakeOverRefusedAtAnyStepLeavesTheClassStoreAsIt
         classes.Set("txtfile\\shell\\open\\command", "notepad.exe %1");
       }
       const std::string before = classes.DumpAll();
-      classes.user.refusedKeys = {ClassesPath(refused)};
+      classes.user.refusedKeys = {refused};
       TRegistryAssociation onClasses({classes.Hives(), files, kExe});
       TExtInfo record = Record(name, {rlmdExe, rlmdContextMenu});
       record.Apps.Add("a", "a.exe", "", "%1", false, 1);
@@ -341,7 +357,7 @@ TEST_F(RegistryAssociationTest, ATakeOverRefusedAtAnyStepLeavesTheClassStoreAsIt
         onClasses.ApplyRegistration(record, "");
         FAIL() << "no error";
       } catch (const TRegistryError& error) {
-        EXPECT_STREQ(error.what(), "'' の設定に失敗しました");
+        EXPECT_EQ(std::string(error.what()), "'" + valueName + "' の設定に失敗しました");
       }
       EXPECT_EQ(classes.DumpAll(), before);
     }
