@@ -290,14 +290,35 @@ TAssociationContext TForm_setup::AssociationContext() const {
   return {services_.Hives, services_.Files, exePath_, scope};
 }
 
+void TForm_setup::ShowHiddenMachineAssociations() {
+  const TRegistryAssociation association(AssociationContext());
+  for (int i = 0; i < extList_.Count(); ++i) {
+    TExtInfo& ext = extList_.Items(i);
+    if (!ext.RegFlags.Empty()) continue;
+    try {
+      ext.RegFlags = association.StateInHive(ext);
+    } catch (const TRegistryError&) {
+      // The load has reported the value that cannot be read.
+    }
+  }
+}
+
 std::vector<std::string> TForm_setup::MarkWindowsChoices() {
+  const TRegistryAssociation association(AssociationContext());
   std::vector<std::string> overridden;
   bool marksChanged = false;
   for (int i = 0; i < extList_.Count(); ++i) {
     TExtInfo& ext = extList_.Items(i);
     const TExtRegNames names = ExtRegNamesFor(ext.Name);
-    const bool wins = ext.RegFlags.Contains(rlmdExe) && !names.E.empty() &&
-                      UserChoiceOverrides(services_.Hives.User, names);
+    // Only what is associated now: a refused association is an error, not this.
+    bool associated = false;
+    try {
+      associated = !names.E.empty() && ext.RegFlags.Contains(rlmdExe) &&
+                   association.StateInHive(ext).Contains(rlmdExe);
+    } catch (const TRegistryError&) {
+      // Reported where it was read first.
+    }
+    const bool wins = associated && ShellOpensOtherType(services_.Hives, names);
     marksChanged = marksChanged || wins != ext.WindowsChoiceWins;
     ext.WindowsChoiceWins = wins;
     if (wins) overridden.push_back(names.D);
@@ -337,6 +358,7 @@ void TForm_setup::LoadSettings() {
   extList_ = TExtList(this);
   std::vector<TRecordError> errors =
       extList_.Load(ini, MergedClasses(services_.Hives, TRegScope::CurrentUser));
+  if (AssociationContext().Scope == TRegScope::AllUsers) ShowHiddenMachineAssociations();
 
   TExtInfo common;
   common.Name = kCommonSectionName;

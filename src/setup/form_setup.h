@@ -299,8 +299,13 @@ class TForm_setup : public IEntryOwner {
   std::string DecorationText() const;
   // The registry association in the scope chosen on the page "設定モード".
   TAssociationContext AssociationContext() const;
-  // Marks the associated extensions whose default app in Windows is another
-  // program; returns their class keys (".txt").
+  // The machine's associations that a class key of the user's own hides from
+  // the shell: the list shows them all the same (and marks them), so that an
+  // apply follows them and gives them back.
+  void ShowHiddenMachineAssociations();
+  // Marks the associated extensions that the shell opens with another program
+  // (the user's default-app choice in Windows, or a class key of the user's
+  // own); returns their class keys (".txt").
   std::vector<std::string> MarkWindowsChoices();
   // After associating: names the extensions of MarkWindowsChoices, if any, and
   // offers to open Windows' default-app settings.

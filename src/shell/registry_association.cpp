@@ -180,6 +180,10 @@ bool TRegistryAssociation::GiveBackIn(TRegScope scope, const TExtInfo& ext) {
   return true;
 }
 
+TRegFlags TRegistryAssociation::StateInHive(const TExtInfo& ext) const {
+  return ext.GetRegState(ClassesOf(context_.Hives.Of(context_.Scope)));
+}
+
 bool TRegistryAssociation::Release(const TExtInfo& ext) {
   if (ExtRegNamesFor(ext.Name).E.empty()) return false;
   const bool user = GiveBackIn(TRegScope::CurrentUser, ext);
@@ -223,14 +227,18 @@ void TRegistryAssociation::ApplyRegistration(TExtInfo& ext, const std::string& d
 void TRegistryAssociation::FollowFlags(TExtInfo& ext, const std::string& decoration) {
   const TExtRegNames names = ExtRegNamesFor(ext.Name);
   TAppListing listing(context_.Hives.Of(context_.Scope));
+  // The hive's own state decides, not the merged one: for every user the
+  // machine's association may be hidden from this user by a class key of the
+  // user's own, and must still be followed and given back.
+  const TRegFlags state = StateInHive(ext);
   if (ext.RegFlags.Empty()) {
-    if (!ext.GetRegState(store_).Empty()) {
+    if (!state.Empty()) {
       listing.Unlist(names);
       Unregister(ext);
     }
     return;
   }
-  if (ext.GetRegState(store_).Empty()) {
+  if (state.Empty()) {
     TakeOver(ext, decoration);
     return;
   }

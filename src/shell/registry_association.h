@@ -84,6 +84,10 @@ class TRegistryAssociation {
   // cannot be read stops it before any change. The listing stays: see Release.
   void Unregister(const TExtInfo& ext);
 
+  // The registration state in the hive of the scope alone, whatever the shell
+  // shows of it.
+  TRegFlags StateInHive(const TExtInfo& ext) const;
+
   // Gives the extension back wherever it is the program's, in either hive,
   // listing included. Returns whether there was anything to give back.
   bool Release(const TExtInfo& ext);

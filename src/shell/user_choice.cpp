@@ -1,6 +1,7 @@
 #include "shell/user_choice.h"
 
 #include "model/dbcs.h"
+#include "shell/class_store_view.h"
 
 namespace nuvopick {
 
@@ -13,6 +14,16 @@ bool UserChoiceOverrides(const IRegistryHive& user, const TExtRegNames& names) {
   try {
     const std::optional<std::string> progId = user.ReadString(UserChoiceKey(names), "ProgId");
     return progId && !progId->empty() && !SameTextAscii(*progId, names.T);
+  } catch (const TRegistryError&) {
+    return false;
+  }
+}
+
+bool ShellOpensOtherType(const TRegistryHives& hives, const TExtRegNames& names) {
+  if (UserChoiceOverrides(hives.User, names)) return true;
+  try {
+    const TClassStoreView shown = MergedClasses(hives, TRegScope::CurrentUser);
+    return shown.ReadDefault(names.D).value_or(std::string()) != names.T;
   } catch (const TRegistryError&) {
     return false;
   }

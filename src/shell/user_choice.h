@@ -19,6 +19,12 @@ std::string UserChoiceKey(const TExtRegNames& names);
 // program's. A choice that cannot be read (a value of the wrong type) counts as none.
 bool UserChoiceOverrides(const IRegistryHive& user, const TExtRegNames& names);
 
+// True when the shell opens the extension with a type other than the program's:
+// the user's choice names another, or the classes the shell merges do (a class
+// key of the user's own hides the association made for every user). Values that
+// cannot be read count as none.
+bool ShellOpensOtherType(const TRegistryHives& hives, const TExtRegNames& names);
+
 // The page of Windows' default-app settings where the user picks the program,
 // for the hive the associations are in.
 std::string DefaultAppsSettingsUri(TRegScope scope);

@@ -106,6 +106,27 @@ TEST_F(SetupTest, TheMachinesSettingsPageFollowsTheScope) {
   EXPECT_EQ(shell.opened[0].first.File, "ms-settings:defaultapps?registeredAppMachine=NuvoPick");
 }
 
+// For every user, a class key of the user's own for the extension hides the
+// machine's association from this user's shell: the list still shows it, marked,
+// and unticking it gives it back instead of leaving it behind.
+TEST_F(SetupTest, AMachineAssociationHiddenByTheUsersOwnClassIsShownAndGivenBack) {
+  store.user.Set(ClassesPath(".txt"), "", "UserViewer.txt");
+  const std::string before = store.DumpAll();
+  TExtInfo txt;
+  txt.Name = "txt";
+  txt.RegFlags = {rlmdExe};
+  TRegistryAssociation({store.Hives(), files, kExe, TRegScope::AllUsers})
+      .ApplyRegistration(txt, "");
+  ASSERT_EQ(store.Dump(".txt"), "UserViewer.txt");
+
+  TForm_setup& f = Start("[]\r\nRegScope=1\r\nAllExt=txt|\r\n[txt]\r\n");
+  EXPECT_EQ(f.ExtPage.ListBoxEx_extDrawItem(0).Text, "R |！txt");
+
+  f.ExtPage.ListBoxEx_extDblClick();
+  ASSERT_TRUE(Run([&] { f.Button_applyClick(); }));
+  EXPECT_EQ(store.DumpAll(), before);
+}
+
 TEST_F(SetupTest, WithoutAnAssociationWindowsChoiceIsNeitherMarkedNorTold) {
   store.user.Set(UserChoiceKey(ExtRegNamesFor("txt")), "ProgId", "txtfile");
   TForm_setup& f = Start("[]\r\nAllExt=txt|\r\n[txt]\r\n");
