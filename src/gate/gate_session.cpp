@@ -157,7 +157,7 @@ bool TGateSession::LoadEntries(const TIniFile& ini) {
   TExtInfo common;
   common.Name = kCommonSectionName;
   try {
-    const TClassStoreView classes = MergedClasses(services_.Hives, TRegScope::CurrentUser);
+    const TClassStoreView classes = ShownClasses(services_.Hives);
     ext_.Load(ini, classes);
     common.Load(ini, classes);
   } catch (const TRegistryError&) {
@@ -314,7 +314,7 @@ bool TGateSession::ReleaseProgramFileAssociation() {
     // ("EXE" for setup.exe): the record is taken as registered.
     // Reading only decides; the association is given back in whichever hive
     // holds it.
-    const TClassStoreView classes = MergedClasses(services_.Hives, TRegScope::CurrentUser);
+    const TClassStoreView classes = ShownClasses(services_.Hives);
     TExtInfo registered;
     registered.Name = RegisteredExtName(classes, ext_.Name);
     if (registered.GetRegState(classes).Contains(rlmdExe)) {

@@ -39,8 +39,9 @@ class TExtInfo {
   // Right after Load: what the registry shows. In the setup window's working
   // list: what the user wants the registry to show after the next apply.
   TRegFlags RegFlags;
-  // The user's default-app choice in Windows names another program, so the
-  // extension does not open through this one; shown, never stored.
+  // Associated, but the shell opens the extension with another program (the
+  // user's default-app choice in Windows, or a class key of the user's own);
+  // shown, never stored.
   bool WindowsChoiceWins = false;
   // Told when the modified mark changes; not owned. Only the records of the
   // setup window's working list have one.

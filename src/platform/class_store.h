@@ -12,8 +12,8 @@
 namespace nuvopick {
 
 // A refused write or a value of the wrong type. The message is the program's own
-// text for the user, in the ANSI code page.
-// AccessDenied tells a refusal for want of rights from other failures.
+// text for the user, in the ANSI code page; AccessDenied tells a refusal for
+// want of rights from other failures.
 class TRegistryError : public std::runtime_error {
  public:
   explicit TRegistryError(const std::string& message, bool accessDenied = false)

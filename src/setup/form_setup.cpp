@@ -356,8 +356,7 @@ void TForm_setup::LoadSettings() {
   savedRelOnExe_ = CheckBox_isrelonexe.Checked();
 
   extList_ = TExtList(this);
-  std::vector<TRecordError> errors =
-      extList_.Load(ini, MergedClasses(services_.Hives, TRegScope::CurrentUser));
+  std::vector<TRecordError> errors = extList_.Load(ini, ShownClasses(services_.Hives));
   if (AssociationContext().Scope == TRegScope::AllUsers) ShowHiddenMachineAssociations();
 
   TExtInfo common;

@@ -60,8 +60,8 @@ inline constexpr char kSettingsReadErrorText[] =
 inline constexpr char kSettingsUnreadText[] =
     "設定ファイル '%s' "
     "を読み込めていないため、保存しません。「全て戻す」で読み込み直してください。";
-// Associated extensions whose default app in Windows is another program go in at
-// %s, one ".ext" each, blank-separated.
+// Associated extensions that the shell opens with another program go in at %s,
+// one ".ext" each, blank-separated.
 inline constexpr char kWindowsChoiceText[] =
     "次の拡張子は、Windowsの既定のアプリの設定がNuvoPickより優先されるため、NuvoPickでは開かれま"
     "せん。\r\n\r\n%s\r\n\r\nWindowsの既定のアプリの設定を開いて、NuvoPickを選びますか?";

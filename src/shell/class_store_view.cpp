@@ -14,6 +14,10 @@ TClassStoreView MergedClasses(const TRegistryHives& hives, TRegScope scope) {
   return TClassStoreView(&hives.User, hives.Machine, hives.Of(scope));
 }
 
+TClassStoreView ShownClasses(const TRegistryHives& hives) {
+  return MergedClasses(hives, TRegScope::CurrentUser);
+}
+
 TClassStoreView ClassesOf(IRegistryHive& hive) {
   return TClassStoreView(nullptr, hive, hive);
 }

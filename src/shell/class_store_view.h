@@ -46,6 +46,10 @@ class TClassStoreView : public IClassStore {
 // What the shell sees, with writes going to the hive of Scope.
 TClassStoreView MergedClasses(const TRegistryHives& hives, TRegScope scope);
 
+// What the shell sees, for reading only: what it decides does not depend on
+// where writes would go.
+TClassStoreView ShownClasses(const TRegistryHives& hives);
+
 // One hive's classes alone, read and written there.
 TClassStoreView ClassesOf(IRegistryHive& hive);
 

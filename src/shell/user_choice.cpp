@@ -22,7 +22,7 @@ bool UserChoiceOverrides(const IRegistryHive& user, const TExtRegNames& names) {
 bool ShellOpensOtherType(const TRegistryHives& hives, const TExtRegNames& names) {
   if (UserChoiceOverrides(hives.User, names)) return true;
   try {
-    const TClassStoreView shown = MergedClasses(hives, TRegScope::CurrentUser);
+    const TClassStoreView shown = ShownClasses(hives);
     return shown.ReadDefault(names.D).value_or(std::string()) != names.T;
   } catch (const TRegistryError&) {
     return false;

@@ -78,10 +78,6 @@ struct MemoryClasses : TClassStoreView {
 
   TRegistryHives Hives() { return {user, machine}; }
   MemoryRegistryHive& Of(TRegScope scope) { return scope == TRegScope::AllUsers ? machine : user; }
-  // The merged view writing to the hive of Scope.
-  TClassStoreView View(TRegScope scope = TRegScope::CurrentUser) {
-    return MergedClasses(Hives(), scope);
-  }
 
   // Class key Path's default value in the machine's classes: what Windows and
   // other programs installed before this program ran.

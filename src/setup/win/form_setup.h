@@ -68,8 +68,9 @@ class TForm_setup : public TForm, private ISetupView {
                    int width);
   HWND AddRadioButton(nuvopick::TRadioButton& model, const std::string& caption, int page, int x,
                       int y, int width);
-  void AddRadioGroup(nuvopick::TRadioGroup& model, const std::string& caption, int page, int x,
-                     int y, int width);
+  // Returns the group's height.
+  int AddRadioGroup(nuvopick::TRadioGroup& model, const std::string& caption, int page, int x,
+                    int y, int width);
   // OnExit, when given, runs when the box loses the keyboard.
   HWND AddEdit(nuvopick::TEdit& model, int page, int x, int y, int width,
                std::function<void()> onExit = {});

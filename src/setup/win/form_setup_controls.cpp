@@ -98,13 +98,12 @@ HWND TForm_setup::AddRadioButton(nuvopick::TRadioButton& model, const std::strin
   return button;
 }
 
-void TForm_setup::AddRadioGroup(nuvopick::TRadioGroup& model, const std::string& caption, int page,
-                                int x, int y, int width) {
+int TForm_setup::AddRadioGroup(nuvopick::TRadioGroup& model, const std::string& caption, int page,
+                               int x, int y, int width) {
   const int count = static_cast<int>(model.Items().size());
+  const int height = 22 + count * kRowHeight + 6;
   // The group and each of its buttons explain the group.
-  RecordModel(
-      AddChild("BUTTON", caption, BS_GROUPBOX, page, x, y, width, 22 + count * kRowHeight + 6),
-      model);
+  RecordModel(AddChild("BUTTON", caption, BS_GROUPBOX, page, x, y, width, height), model);
   std::vector<HWND> buttons;
   for (int i = 0; i < count; ++i) {
     const int id = nextId_++;
@@ -123,6 +122,7 @@ void TForm_setup::AddRadioGroup(nuvopick::TRadioGroup& model, const std::string&
       EnableWindow(buttons[i], model.Enabled());
     }
   });
+  return height;
 }
 
 HWND TForm_setup::AddEdit(nuvopick::TEdit& model, int page, int x, int y, int width,

@@ -286,8 +286,9 @@ void TForm_setup::BuildSetupModePage() {
   AddLabel("( 終了すると関連付けはRegBackup.iniに記述されているものに戻ります )", page,
            kPageLeft + 18, y, kPageWidth - 18);
   y += kRowHeight + 8;
-  AddRadioGroup(form_.RadioGroup_regscope, "関連付けの対象", page, kPageLeft, y, kPageWidth);
-  y += 22 + static_cast<int>(kRegScopeCaptions.size()) * kRowHeight + 6 + 8;
+  const int scopeHeight =
+      AddRadioGroup(form_.RadioGroup_regscope, "関連付けの対象", page, kPageLeft, y, kPageWidth);
+  y += scopeHeight + 8;
   AddCheckBox(form_.CheckBox_isshowhint, "ヒントを表示する", page, kPageLeft, y, kPageWidth);
 }
 

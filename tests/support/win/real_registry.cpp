@@ -11,8 +11,8 @@ TRegistryHives RealHives() {
   return {user, machine};
 }
 
-TClassStoreView ShellClasses(TRegScope scope) {
-  return MergedClasses(RealHives(), scope);
+TClassStoreView ShellClasses() {
+  return MergedClasses(RealHives(), TRegScope::CurrentUser);
 }
 
 bool KeyExists(const std::string& key) {

@@ -14,8 +14,8 @@ namespace nuvopick::testing {
 // HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE.
 TRegistryHives RealHives();
 
-// The user's classes over the machine's, writes going to the hive of Scope.
-TClassStoreView ShellClasses(TRegScope scope = TRegScope::CurrentUser);
+// The user's classes over the machine's, writes going to the user's hive.
+TClassStoreView ShellClasses();
 
 // Class key Key as the shell sees it: whether it is there, its default value
 // (or "<none>").
