@@ -5,22 +5,20 @@
 #include <memory>
 #include <utility>
 
-#include "app/start_mode.h"
 #include "gate/gate_layout.h"
 #include "gate/launch_request.h"
-#include "model/dbcs.h"
+#include "identity/start_mode.h"
 #include "model/ext_reg_names.h"
-#include "model/text_helpers.h"
+#include "settings/section_names.h"
 #include "settings/settings_file.h"
 #include "settings/settings_path.h"
 #include "settings/sound_word.h"
 #include "shell/registry_association.h"
+#include "text/dbcs.h"
+#include "text/text_helpers.h"
 
 namespace nuvopick {
 namespace {
-
-// The record whose entries are offered for every extension.
-constexpr char kCommonSectionName[] = "<COMMON>";
 
 // What the gate does when it loses activation; only the low byte of the setting counts.
 enum TDeactAction {

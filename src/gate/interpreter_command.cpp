@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "model/dbcs.h"
+#include "text/dbcs.h"
 
 namespace nuvopick {
 namespace {

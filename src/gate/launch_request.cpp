@@ -1,7 +1,7 @@
 #include "gate/launch_request.h"
 
-#include "model/dbcs.h"
-#include "model/text_helpers.h"
+#include "text/dbcs.h"
+#include "text/text_helpers.h"
 
 namespace nuvopick {
 namespace {

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "model/dbcs.h"
-#include "settings/general_settings.h"
+#include "settings/section_names.h"
+#include "text/dbcs.h"
 
 namespace nuvopick {
 

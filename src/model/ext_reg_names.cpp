@@ -1,7 +1,7 @@
 // Registry names of an extension.
 #include "model/ext_reg_names.h"
 
-#include "model/text_helpers.h"
+#include "text/text_helpers.h"
 
 namespace nuvopick {
 

@@ -8,11 +8,9 @@
 #include <string_view>
 
 #include "settings/ini_file.h"
+#include "settings/section_names.h"
 
 namespace nuvopick {
-
-// The section that holds the general keys; written to the file as "[]".
-inline constexpr const char* kGeneralSection = "";
 
 // A colour with the high bit set names a system colour by its index.
 inline constexpr std::int32_t kSystemWindowTextColor = static_cast<std::int32_t>(0x80000008u);

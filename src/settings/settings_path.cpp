@@ -1,6 +1,6 @@
 #include "settings/settings_path.h"
 
-#include "model/dbcs.h"
+#include "text/dbcs.h"
 
 namespace nuvopick {
 

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "model/text_helpers.h"
 #include "setup/form_setup.h"
+#include "text/text_helpers.h"
 
 namespace nuvopick {
 

@@ -4,10 +4,10 @@
 #include <optional>
 #include <utility>
 
-#include "app/start_mode.h"
-#include "model/dbcs.h"
+#include "identity/program_identity.h"
 #include "model/swap_contents.h"
-#include "model/text_helpers.h"
+#include "text/dbcs.h"
+#include "text/text_helpers.h"
 
 namespace nuvopick {
 namespace {

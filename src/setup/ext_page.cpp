@@ -2,10 +2,10 @@
 
 #include <utility>
 
-#include "app/start_mode.h"
+#include "identity/program_identity.h"
 #include "model/swap_contents.h"
-#include "model/text_helpers.h"
 #include "shell/registry_association.h"
+#include "text/text_helpers.h"
 
 namespace nuvopick {
 namespace {

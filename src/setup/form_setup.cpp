@@ -7,12 +7,13 @@
 #include <utility>
 #include <vector>
 
-#include "model/text_helpers.h"
+#include "settings/section_names.h"
 #include "settings/settings_file.h"
 #include "settings/settings_path.h"
 #include "setup/setup_settings.h"
 #include "shell/registry_association.h"
 #include "shell/user_choice.h"
+#include "text/text_helpers.h"
 #include "version.h"
 
 namespace nuvopick {

@@ -68,9 +68,6 @@ inline constexpr char kWindowsChoiceText[] =
 // Heads the list of extensions whose registry work failed, one "name: message" a line.
 inline constexpr char kRecordErrorsText[] = "次の拡張子の関連付けを処理できませんでした。";
 
-// The record whose section holds the entries offered for every extension.
-inline constexpr char kCommonSectionName[] = "<COMMON>";
-
 // The mouse messages the tray icon reports.
 inline constexpr std::uint32_t kTrayLeftButtonDown = 0x201;
 inline constexpr std::uint32_t kTrayRightButtonDown = 0x204;

@@ -4,10 +4,11 @@
 #include <optional>
 #include <string>
 
-#include "app/start_mode.h"
-#include "model/text_helpers.h"
+#include "identity/program_identity.h"
+#include "identity/start_mode.h"
 #include "settings/sound_word.h"
 #include "setup/form_setup.h"
+#include "text/text_helpers.h"
 
 namespace nuvopick {
 namespace {

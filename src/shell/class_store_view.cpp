@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "model/dbcs.h"
+#include "text/dbcs.h"
 
 namespace nuvopick {
 

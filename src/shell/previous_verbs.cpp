@@ -1,8 +1,8 @@
 #include "shell/previous_verbs.h"
 
-#include "model/dbcs.h"
 #include "model/ext_reg_names.h"
-#include "model/text_helpers.h"
+#include "text/dbcs.h"
+#include "text/text_helpers.h"
 
 namespace nuvopick {
 namespace {

@@ -1,11 +1,11 @@
 // The program's file types in the class store.
 #include "shell/registry_association.h"
 
-#include "model/dbcs.h"
 #include "model/ext_reg_names.h"
-#include "model/text_helpers.h"
 #include "settings/ini_file.h"
 #include "shell/app_listing.h"
+#include "text/dbcs.h"
+#include "text/text_helpers.h"
 
 namespace nuvopick {
 

@@ -1,7 +1,7 @@
 #include "shell/user_choice.h"
 
-#include "model/dbcs.h"
 #include "shell/class_store_view.h"
+#include "text/dbcs.h"
 
 namespace nuvopick {
 

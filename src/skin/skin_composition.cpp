@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "model/text_helpers.h"
+#include "text/text_helpers.h"
 
 namespace nuvopick {
 

@@ -3,10 +3,10 @@
 
 #include <utility>
 
-#include "model/dbcs.h"
-#include "model/text_helpers.h"
 #include "settings/ini_file.h"
 #include "skin/skin_bitmap.h"
+#include "text/dbcs.h"
+#include "text/text_helpers.h"
 
 namespace nuvopick {
 

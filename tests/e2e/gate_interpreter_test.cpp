@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "model/text_helpers.h"
 #include "nuvopick_run.h"
 #include "support/win/recorder_output.h"
+#include "text/text_helpers.h"
 
 namespace nuvopick::testing {
 namespace {

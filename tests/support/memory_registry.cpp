@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "model/dbcs.h"
+#include "text/dbcs.h"
 
 namespace nuvopick::testing {
 namespace {

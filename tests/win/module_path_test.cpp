@@ -5,11 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include "model/dbcs.h"
 #include "settings/settings_path.h"
 #include "support/win/process.h"
 #include "support/win/recorder_output.h"
 #include "support/win/temp_folder.h"
+#include "text/dbcs.h"
 
 namespace nuvopick {
 namespace {

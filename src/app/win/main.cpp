@@ -4,14 +4,15 @@
 
 #include <memory>
 
-#include "app/command_line.h"
-#include "app/start_mode.h"
 #include "gate/win/form_main.h"
 #include "iconpick/win/form_icondlg.h"
+#include "identity/program_identity.h"
+#include "identity/start_mode.h"
 #include "platform/win/application.h"
 #include "platform/win/lazy_library.h"
 #include "platform/win/module_path.h"
 #include "setup/win/form_setup.h"
+#include "text/command_line.h"
 
 using namespace nuvopick;
 using namespace nuvopick::win;
@@ -26,7 +27,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
   std::unique_ptr<win::TForm_setup> formSetup;
   std::unique_ptr<TForm_icondlg> formIcondlg;
-  if (firstArgument.empty()) {
+  if (SelectStartMode(firstArgument) == TStartMode::Setup) {
     UseVisualStyles();
     InitCommonControlsOnce();
     formSetup = std::make_unique<win::TForm_setup>(RunningExePath());

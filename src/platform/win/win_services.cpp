@@ -5,8 +5,8 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
-#include "model/text_helpers.h"
 #include "platform/win/lazy_library.h"
+#include "text/text_helpers.h"
 
 namespace nuvopick::win {
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "controls/win/browse_folder_win.h"
-#include "model/dbcs.h"
 #include "platform/win/lazy_library.h"
+#include "text/dbcs.h"
 
 namespace nuvopick::win {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <fstream>
 
-#include "app/command_line.h"
 #include "platform/win/module_path.h"
 #include "settings/settings_path.h"
+#include "text/command_line.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const std::string exe = nuvopick::win::RunningExePath();

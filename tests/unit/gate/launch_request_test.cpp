@@ -5,8 +5,8 @@
 #include <optional>
 #include <string_view>
 
-#include "model/dbcs.h"
-#include "model/text_helpers.h"
+#include "text/dbcs.h"
+#include "text/text_helpers.h"
 
 namespace nuvopick {
 namespace {

@@ -1,5 +1,5 @@
 // Lead bytes of code page 932 (Shift_JIS), for builds without the Windows API.
-#include "model/dbcs.h"
+#include "text/dbcs.h"
 
 namespace nuvopick {
 

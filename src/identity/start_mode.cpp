@@ -1,5 +1,5 @@
 // Choosing the start mode.
-#include "app/start_mode.h"
+#include "identity/start_mode.h"
 
 namespace nuvopick {
 

@@ -1,4 +1,4 @@
-#include "model/dbcs.h"
+#include "text/dbcs.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 // Splitting the command line into arguments.
-#include "app/command_line.h"
+#include "text/command_line.h"
 
-#include "model/dbcs.h"
+#include "text/dbcs.h"
 
 namespace nuvopick {
 

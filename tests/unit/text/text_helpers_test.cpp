@@ -1,7 +1,6 @@
-#include "model/text_helpers.h"
+#include "text/text_helpers.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace nuvopick {

@@ -1,7 +1,6 @@
-#include "app/command_line.h"
+#include "text/command_line.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 

@@ -1,8 +1,8 @@
-#include "app/start_mode.h"
+#include "identity/start_mode.h"
 
 #include <gtest/gtest.h>
 
-#include "app/command_line.h"
+#include "text/command_line.h"
 
 namespace nuvopick {
 namespace {

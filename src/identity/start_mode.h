@@ -5,9 +5,6 @@
 
 namespace nuvopick {
 
-// Application title, also the caption of the setup window's plain message boxes.
-inline constexpr char kApplicationTitle[] = "NuvoPick";
-
 enum class TStartMode {
   Setup,     // no argument: the setup window
   TestForm,  // "/test": the gate window with its demonstration list

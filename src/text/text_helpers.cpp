@@ -1,9 +1,9 @@
 // Text and path helpers.
-#include "model/text_helpers.h"
+#include "text/text_helpers.h"
 
 #include <cstdint>
 
-#include "model/dbcs.h"
+#include "text/dbcs.h"
 
 namespace nuvopick {
 
