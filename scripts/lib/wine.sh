@@ -1,7 +1,8 @@
 # The project's Wine harness, sourced by scripts/test, scripts/run and
 # scripts/wine-exec: a Wine prefix of our own under build/, Japanese locale
-# (code page 932), Xvfb when there is no display, one persistent wineserver for
-# the whole run, Wine's virtual desktop, no Gecko/Mono prompts, no crash dialog.
+# (code page 932), Xvfb when there is no display (display.sh), one persistent
+# wineserver for the whole run, Wine's virtual desktop, no Gecko/Mono prompts,
+# no crash dialog.
 
 NUVOPICK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 WINE_DIR="$NUVOPICK_ROOT/build/wine"
@@ -18,19 +19,7 @@ export LC_ALL=ja_JP.UTF-8
 
 wine_run() { "$WINE_BIN" "$@"; }
 
-# Starts Xvfb when no display is set; wine_stop ends it.
-wine_start_display() {
-  [ -n "${DISPLAY:-}" ] && return 0
-  local n=90
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  XVFB_PID=$!
-  for _ in $(seq 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
-    sleep 0.1
-  done
-  export DISPLAY=":$n"
-}
+source "$NUVOPICK_ROOT/scripts/lib/display.sh"
 
 # The registry settings every prefix of ours carries.
 wine_configure_prefix() {
@@ -99,8 +88,5 @@ wine_stop() {
   "$WINESERVER_BIN" -k 2>/dev/null || true
   "$WINESERVER_BIN" -w 2>/dev/null || true
   [ -n "${WINE_DESKTOP_PID:-}" ] && wait "$WINE_DESKTOP_PID" 2>/dev/null || true
-  if [ -n "${XVFB_PID:-}" ]; then
-    kill "$XVFB_PID" 2>/dev/null || true
-    wait "$XVFB_PID" 2>/dev/null || true
-  fi
+  wine_stop_display
 }
