@@ -1,7 +1,8 @@
 # The project's Wine harness, sourced by scripts/test, scripts/run and
-# scripts/wine-exec: a Wine prefix of our own under build/, Japanese locale
-# (code page 932), Xvfb when there is no display, one persistent wineserver for
-# the whole run, Wine's virtual desktop, no Gecko/Mono prompts, no crash dialog.
+# scripts/wine-exec: Wine prefixes of our own under build/ (prefix.sh), Japanese
+# locale (code page 932), Xvfb when there is no display (display.sh), one
+# persistent wineserver for the whole run, Wine's virtual desktop, no Gecko/Mono
+# prompts, no crash dialog.
 
 NUVOPICK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 WINE_DIR="$NUVOPICK_ROOT/build/wine"
@@ -18,73 +19,10 @@ export LC_ALL=ja_JP.UTF-8
 
 wine_run() { "$WINE_BIN" "$@"; }
 
-# Starts Xvfb when no display is set; wine_stop ends it.
-wine_start_display() {
-  [ -n "${DISPLAY:-}" ] && return 0
-  local n=90
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  XVFB_PID=$!
-  for _ in $(seq 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
-    sleep 0.1
-  done
-  export DISPLAY=":$n"
-}
-
-# The registry settings every prefix of ours carries.
-wine_configure_prefix() {
-  local reg="$WINEPREFIX/nuvopick.reg"
-  cat >"$reg" <<REG
-REGEDIT4
-
-[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]
-"ShowCrashDialog"=dword:00000000
-
-[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
-"Desktop"="Default"
-
-[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
-"Default"="$DESKTOP_SIZE"
-
-[HKEY_CURRENT_USER\\Software\\Wine\\DllOverrides]
-"mscoree"=""
-"mshtml"=""
-
-[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
-"ＭＳ ゴシック"="IPAGothic"
-"ＭＳ Ｐゴシック"="IPAPGothic"
-"ＭＳ 明朝"="IPAMincho"
-"ＭＳ Ｐ明朝"="IPAPMincho"
-REG
-  # The Japanese faces the program asks for, by the IPA fonts that stand for
-  # them; regedit reads the file in the prefix's code page.
-  iconv -f UTF-8 -t CP932 "$reg" >"$reg.cp932" && mv "$reg.cp932" "$reg"
-  wine_run regedit /S "$(winepath_of "$reg")" >/dev/null 2>&1
-}
-
 winepath_of() { echo "Z:${1//\//\\}"; }
 
-# A fresh prefix for this run, copied from a template made once (making one
-# costs half a minute; copying it, a second).
-wine_fresh_prefix() {
-  local template="$WINE_DIR/template"
-  if [ ! -f "$template/.nuvopick-ready-2" ]; then
-    rm -rf "$template"
-    mkdir -p "$template"
-    echo "wine: creating the template prefix (once)"
-    WINEPREFIX="$template" "$WINE_BIN" wineboot -i >/dev/null 2>&1 || true
-    WINEPREFIX="$template" wine_configure_prefix
-    WINEPREFIX="$template" "$WINESERVER_BIN" -w
-    touch "$template/.nuvopick-ready-2"
-  fi
-  # A server still running for the old prefix (an earlier run's) must be gone
-  # before the prefix is laid anew.
-  "$WINESERVER_BIN" -k 2>/dev/null || true
-  "$WINESERVER_BIN" -w 2>/dev/null || true
-  rm -rf "$WINEPREFIX"
-  cp -a "$template" "$WINEPREFIX"
-}
+source "$NUVOPICK_ROOT/scripts/lib/display.sh"
+source "$NUVOPICK_ROOT/scripts/lib/prefix.sh"
 
 # Keeps one wineserver for the whole run, so that each start costs little.
 wine_start_server() {
@@ -99,8 +37,5 @@ wine_stop() {
   "$WINESERVER_BIN" -k 2>/dev/null || true
   "$WINESERVER_BIN" -w 2>/dev/null || true
   [ -n "${WINE_DESKTOP_PID:-}" ] && wait "$WINE_DESKTOP_PID" 2>/dev/null || true
-  if [ -n "${XVFB_PID:-}" ]; then
-    kill "$XVFB_PID" 2>/dev/null || true
-    wait "$XVFB_PID" 2>/dev/null || true
-  fi
+  wine_stop_display
 }
