@@ -223,14 +223,13 @@ void TForm_icondlg::FormCreate() {
   AddControl("BUTTON", picker_.Button_cancel.Caption().c_str(), WS_TABSTOP | BS_PUSHBUTTON,
              IDCANCEL, {right - 76, buttons, right, buttons + 25});
 
-  picker_.Edit_icon.OnMirror = [this] {
+  mirrors_.push_back(picker_.Edit_icon.SubscribeMirror([this] {
     if (WindowText(edit_) != picker_.Edit_icon.Text()) {
       SetWindowTextA(edit_, picker_.Edit_icon.Text().c_str());
     }
-  };
-  picker_.Label_iconidx.OnMirror = [this] {
-    SetWindowTextA(label_, picker_.Label_iconidx.Text().c_str());
-  };
+  }));
+  mirrors_.push_back(picker_.Label_iconidx.SubscribeMirror(
+      [this] { SetWindowTextA(label_, picker_.Label_iconidx.Text().c_str()); }));
   grid_->Refresh();
 }
 

@@ -61,6 +61,7 @@ class TForm_icondlg : public TForm, private IIconPickerView {
   HWND label_ = nullptr;
   // The control that gets the keyboard when the window is activated.
   HWND focus_ = nullptr;
+  std::vector<TMirrorSubscription> mirrors_;
 };
 
 }  // namespace nuvopick::win
