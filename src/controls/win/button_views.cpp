@@ -21,9 +21,9 @@ std::string WindowTextOf(HWND window) {
   return text;
 }
 
-TButtonView::TButtonView(TButton& model, const TPlacement& place, TModelRunner run)
+TButtonView::TButtonView(TButton& model, const TPlacement& place, TModelRunner run, DWORD style)
     : TModelView(&model, std::move(run)), button_(model) {
-  CreateControl("BUTTON", model.Caption(), BS_PUSHBUTTON | WS_TABSTOP, 0, place);
+  CreateControl("BUTTON", model.Caption(), style | WS_TABSTOP, 0, place);
   Watch([this] {
     SetWindowTextA(Handle(), button_.Caption().c_str());
     EnableWindow(Handle(), button_.Enabled());

@@ -7,10 +7,12 @@
 
 namespace nuvopick::win {
 
-// A click of the enabled button clicks the model.
+// A click of the enabled button clicks the model. Style BS_DEFPUSHBUTTON makes
+// it the window's default button.
 class TButtonView : public TModelView {
  public:
-  TButtonView(TButton& model, const TPlacement& place, TModelRunner run);
+  TButtonView(TButton& model, const TPlacement& place, TModelRunner run,
+              DWORD style = BS_PUSHBUTTON);
   bool Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
