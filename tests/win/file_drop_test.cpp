@@ -60,7 +60,7 @@ class FileDropTest : public ::testing::Test {
                              GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(window, nullptr);
     model.OnDropFiles = [this](const std::vector<std::string>& paths) { dropped.push_back(paths); };
-    model.OnMirror = [this] { ++mirrors; };
+    view = model.SubscribeMirror([this] { ++mirrors; });
   }
   void TearDown() override { DestroyWindow(window); }
 
@@ -75,6 +75,7 @@ class FileDropTest : public ::testing::Test {
   typename Control::TModel model;
   std::vector<std::vector<std::string>> dropped;
   int mirrors = 0;
+  TMirrorSubscription view;
 };
 
 using Controls = ::testing::Types<TControl<TEditEx, kEdit>, TControl<TListBoxEx, kListBox>>;
@@ -84,10 +85,11 @@ TYPED_TEST(FileDropTest, AcceptingControlHandsEveryNameToTheModelInOrder) {
   const std::vector<std::string> names = {"C:\\表\\a.txt", "C:\\b c\\d.exe", "D:\\e"};
   this->model.AcceptDragFile = true;
   int runs = 0;
-  AttachFileDrop(this->window, this->model, [&](const std::function<void()>& call) {
-    ++runs;
-    call();
-  });
+  const TFileDropLink drops =
+      AttachFileDrop(this->window, this->model, [&](const std::function<void()>& call) {
+        ++runs;
+        call();
+      });
   EXPECT_TRUE(Registered(this->window));
 
   EXPECT_TRUE(this->DropReleased(names));
@@ -102,7 +104,7 @@ TYPED_TEST(FileDropTest, AcceptingControlHandsEveryNameToTheModelInOrder) {
 }
 
 TYPED_TEST(FileDropTest, RefusingControlIsNotRegisteredAndRaisesNothing) {
-  AttachFileDrop(this->window, this->model);
+  const TFileDropLink drops = AttachFileDrop(this->window, this->model);
   EXPECT_FALSE(Registered(this->window));
 
   EXPECT_TRUE(this->DropReleased({"C:\\表\\a.txt"}));
@@ -110,7 +112,7 @@ TYPED_TEST(FileDropTest, RefusingControlIsNotRegisteredAndRaisesNothing) {
 }
 
 TYPED_TEST(FileDropTest, RegistrationFollowsTheSwitchWheneverTheModelMirrors) {
-  AttachFileDrop(this->window, this->model);
+  const TFileDropLink drops = AttachFileDrop(this->window, this->model);
   const int mirrorsBefore = this->mirrors;
 
   this->model.AcceptDragFile = true;

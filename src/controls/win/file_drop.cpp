@@ -9,14 +9,6 @@
 namespace nuvopick::win {
 namespace {
 
-// The window property that carries a control's drop route.
-constexpr char kRouteProperty[] = "NuvoPick.FileDrop";
-
-struct TDropRoute {
-  WNDPROC Previous;
-  TFileDropHandler Handler;
-};
-
 // Every name of the drop, then the handle released: the handle is the
 // receiver's to free, whatever the handler does afterwards.
 std::vector<std::string> TakeDroppedNames(HDROP drop) {
@@ -35,25 +27,6 @@ std::vector<std::string> TakeDroppedNames(HDROP drop) {
   return names;
 }
 
-LRESULT CALLBACK DropRouteProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* route = static_cast<TDropRoute*>(GetPropA(control, kRouteProperty));
-  const WNDPROC previous = route->Previous;
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-    RemovePropA(control, kRouteProperty);
-    delete route;
-    return CallWindowProcA(previous, control, message, wParam, lParam);
-  }
-  const LRESULT result = CallWindowProcA(previous, control, message, wParam, lParam);
-  if (message == WM_DROPFILES) {
-    const std::vector<std::string> names = TakeDroppedNames(reinterpret_cast<HDROP>(wParam));
-    // A copy: the handler may destroy the control, and the route with it.
-    const TFileDropHandler handler = route->Handler;
-    if (handler) handler(names);
-  }
-  return result;
-}
-
 }  // namespace
 
 void RegisterFileDrops(HWND control, bool accept) {
@@ -65,15 +38,19 @@ void RegisterFileDrops(HWND control, bool accept) {
   }
 }
 
-void RouteFileDrops(HWND control, TFileDropHandler handler) {
-  if (auto* route = static_cast<TDropRoute*>(GetPropA(control, kRouteProperty))) {
-    route->Handler = std::move(handler);
-    return;
-  }
-  auto* route = new TDropRoute{nullptr, std::move(handler)};
-  SetPropA(control, kRouteProperty, route);
-  route->Previous = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DropRouteProc)));
+TSubclassToken RouteFileDrops(HWND control, TFileDropHandler handler) {
+  return HookControl(
+      control, [handler = std::move(handler)](UINT message, WPARAM wParam, LPARAM lParam,
+                                              const TNextHandler& next) {
+        const LRESULT result = next(message, wParam, lParam);
+        if (message == WM_DROPFILES) {
+          const std::vector<std::string> names = TakeDroppedNames(reinterpret_cast<HDROP>(wParam));
+          // A copy: the handler may destroy the control, and the hook with it.
+          const TFileDropHandler call = handler;
+          if (call) call(names);
+        }
+        return result;
+      });
 }
 
 }  // namespace nuvopick::win

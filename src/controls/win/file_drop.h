@@ -11,43 +11,49 @@
 #include <utility>
 #include <vector>
 
+#include "controls/mirror_subscription.h"
+#include "controls/win/model_view.h"
+#include "platform/win/control_subclass.h"
+
 namespace nuvopick::win {
 
 // What a drop hands on: every dropped name as a full path, in the shell's order.
 using TFileDropHandler = std::function<void(const std::vector<std::string>& paths)>;
-
-// Runs a call into the model, e.g. inside the view's error display.
-using TModelRunner = std::function<void(const std::function<void()>& call)>;
 
 // Registers Control with the shell for dropped files (Accept) or takes the
 // registration back. Nothing is asked of the shell when the window already is
 // as wanted.
 void RegisterFileDrops(HWND control, bool accept);
 
-// Subclasses Control: after its own handling of WM_DROPFILES, the dropped names
-// are read, the drop handle is released, and Handler gets the names. The
-// subclass removes itself when the window is destroyed.
-void RouteFileDrops(HWND control, TFileDropHandler handler);
+// Hooks Control: after its own handling of WM_DROPFILES, the dropped names are
+// read, the drop handle is released, and Handler gets the names, for as long as
+// the token lives.
+[[nodiscard]] TSubclassToken RouteFileDrops(HWND control, TFileDropHandler handler);
+
+// What ties a control's drops to its model; the tie ends with it.
+struct TFileDropLink {
+  TSubclassToken Route;
+  TMirrorSubscription Registration;
+};
 
 // Both for a control and its model (a TEditEx or a TListBoxEx): drops reach
 // Model.DropFiles (through Run when given), and the registration follows
 // Model.AcceptDragFile now and each time the model mirrors, which also restores
-// a registration that the window lost by a change of its extended style. Attach
-// after the view has set the model's own OnMirror, which keeps running first.
+// a registration that the window lost by a change of its extended style.
 template <typename Model>
-void AttachFileDrop(HWND control, Model& model, TModelRunner run = {}) {
-  RouteFileDrops(control, [&model, run](const std::vector<std::string>& paths) {
+[[nodiscard]] TFileDropLink AttachFileDrop(HWND control, Model& model, TModelRunner run = {}) {
+  TFileDropLink link;
+  link.Route = RouteFileDrops(control, [&model, run](const std::vector<std::string>& paths) {
     if (run) {
       run([&model, &paths] { model.DropFiles(paths); });
     } else {
       model.DropFiles(paths);
     }
   });
-  model.OnMirror = [control, &model, mirror = std::move(model.OnMirror)] {
-    if (mirror) mirror();
-    RegisterFileDrops(control, model.AcceptDragFile);
-  };
   RegisterFileDrops(control, model.AcceptDragFile);
+  link.Registration = model.SubscribeMirror(
+      [control, &model] { RegisterFileDrops(control, model.AcceptDragFile); });
+  return link;
 }
 
 }  // namespace nuvopick::win

@@ -18,13 +18,6 @@ enum : int { kIdEdit = 100, kIdBrowse, kIdLabel1, kIdLabel, kIdGrid };
 // A cell and the grid line right and below it.
 constexpr int kPitch = kIconCellSize + 1;
 
-std::string WindowText(HWND hwnd) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 }  // namespace
 
 // The owner-drawn grid: six columns, the rows the picker asks for, scrolled by
@@ -190,47 +183,43 @@ HWND TForm_icondlg::Grid() const {
   return grid_ ? grid_->Handle() : nullptr;
 }
 
-HWND TForm_icondlg::AddControl(const char* cls, const char* text, DWORD style, int id,
-                               RECT bounds) {
-  HWND child = CreateWindowExA(
-      cls == std::string("EDIT") ? WS_EX_CLIENTEDGE : 0, cls, text, WS_CHILD | WS_VISIBLE | style,
-      bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, Handle(),
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-               FALSE);
-  return child;
+TPlacement TForm_icondlg::At(int id, RECT bounds) const {
+  return {Handle(),
+          bounds.left,
+          bounds.top,
+          bounds.right - bounds.left,
+          bounds.bottom - bounds.top,
+          id,
+          static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))};
+}
+
+void TForm_icondlg::Add(std::unique_ptr<TModelView> view) {
+  ShowWindow(view->Handle(), SW_SHOWNA);
+  views_.push_back(std::move(view));
 }
 
 void TForm_icondlg::FormCreate() {
   RECT client{};
   GetClientRect(Handle(), &client);
   const int right = client.right - 6;
-  edit_ = AddControl("EDIT", picker_.Edit_icon.Text().c_str(), WS_TABSTOP | ES_AUTOHSCROLL, kIdEdit,
-                     {6, 6, right - 30, 28});
-  AddControl("BUTTON", picker_.Button_fdlg.Caption().c_str(), WS_TABSTOP | BS_PUSHBUTTON, kIdBrowse,
-             {right - 26, 6, right, 28});
+  Add(std::make_unique<TEditView>(picker_.Edit_icon, At(kIdEdit, {6, 6, right - 30, 28}), nullptr));
+  Add(std::make_unique<TButtonView>(picker_.Button_fdlg, At(kIdBrowse, {right - 26, 6, right, 28}),
+                                    nullptr));
   // Six cells with their lines, the scroll bar and the edge.
   const int gridWidth = kIconColumns * kPitch + GetSystemMetrics(SM_CXVSCROLL) + 4;
   grid_ = std::make_unique<TIconGrid>(*this);
   grid_->Create(Handle(), {6, 34, 6 + gridWidth, 34 + 5 * kPitch + 4});
   const int below = 34 + 5 * kPitch + 12;
-  AddControl("STATIC", "選択中のインデックス", 0, kIdLabel1, {6, below, 150, below + 16});
-  label_ = AddControl("STATIC", picker_.Label_iconidx.Text().c_str(), 0, kIdLabel,
-                      {154, below, 220, below + 16});
+  Add(std::make_unique<TStaticView>("STATIC", "選択中のインデックス", 0,
+                                    At(kIdLabel1, {6, below, 150, below + 16})));
+  Add(std::make_unique<TCaptionView>(picker_.Label_iconidx, 0,
+                                     At(kIdLabel, {154, below, 220, below + 16})));
   const int buttons = client.bottom - 31;
-  AddControl("BUTTON", picker_.Button_OK.Caption().c_str(), WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK,
-             {right - 158, buttons, right - 82, buttons + 25});
-  AddControl("BUTTON", picker_.Button_cancel.Caption().c_str(), WS_TABSTOP | BS_PUSHBUTTON,
-             IDCANCEL, {right - 76, buttons, right, buttons + 25});
-
-  picker_.Edit_icon.OnMirror = [this] {
-    if (WindowText(edit_) != picker_.Edit_icon.Text()) {
-      SetWindowTextA(edit_, picker_.Edit_icon.Text().c_str());
-    }
-  };
-  picker_.Label_iconidx.OnMirror = [this] {
-    SetWindowTextA(label_, picker_.Label_iconidx.Text().c_str());
-  };
+  Add(std::make_unique<TButtonView>(picker_.Button_OK,
+                                    At(IDOK, {right - 158, buttons, right - 82, buttons + 25}),
+                                    nullptr, BS_DEFPUSHBUTTON));
+  Add(std::make_unique<TButtonView>(
+      picker_.Button_cancel, At(IDCANCEL, {right - 76, buttons, right, buttons + 25}), nullptr));
   grid_->Refresh();
 }
 
@@ -241,9 +230,6 @@ void TForm_icondlg::ShowIconPicker(int extIndex, const std::string& iconFile, HW
 
 LRESULT TForm_icondlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam));
-      return 0;
     case WM_CLOSE:
       picker_.FormClose();
       return 0;
@@ -269,25 +255,6 @@ int TForm_icondlg::EnterButton() const {
   const bool onButton = IsChild(Handle(), focus) &&
                         (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON) != 0;
   return onButton ? GetDlgCtrlID(focus) : IDOK;
-}
-
-void TForm_icondlg::OnCommand(int id, int code) {
-  switch (id) {
-    case kIdEdit:
-      if (code == EN_CHANGE) picker_.Edit_icon.SetText(WindowText(edit_));
-      break;
-    case kIdBrowse:
-      if (code == BN_CLICKED) picker_.Button_fdlg.Click();
-      break;
-    case IDOK:
-      if (code == BN_CLICKED) picker_.Button_OK.Click();
-      break;
-    case IDCANCEL:
-      if (code == BN_CLICKED) picker_.Button_cancel.Click();
-      break;
-    default:
-      break;
-  }
 }
 
 int TForm_icondlg::LoadIcons(const std::string& file) {

@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "controls/win/button_views.h"
+#include "controls/win/edit_views.h"
+#include "controls/win/text_views.h"
 #include "iconpick/icon_picker.h"
 #include "platform/win/form.h"
 #include "platform/win/gdi_owners.h"
@@ -47,8 +50,9 @@ class TForm_icondlg : public TForm, private IIconPickerView {
   void SendClosed(std::uintptr_t window, const TIconDialogCloseRecord& record) override;
   void Hide() override;
 
-  HWND AddControl(const char* cls, const char* text, DWORD style, int id, RECT bounds);
-  void OnCommand(int id, int code);
+  TPlacement At(int id, RECT bounds) const;
+  // Shows a control's view and keeps it.
+  void Add(std::unique_ptr<TModelView> view);
   // The id of the button that Enter presses.
   int EnterButton() const;
 
@@ -57,8 +61,7 @@ class TForm_icondlg : public TForm, private IIconPickerView {
   // The icons of the file shown: the icon at position i is its icon i.
   std::vector<TIcon> iconList_;
   std::unique_ptr<TIconGrid> grid_;
-  HWND edit_ = nullptr;
-  HWND label_ = nullptr;
+  std::vector<std::unique_ptr<TModelView>> views_;
   // The control that gets the keyboard when the window is activated.
   HWND focus_ = nullptr;
 };

@@ -13,7 +13,7 @@ bool TForm::Create(const TCreateParams& params) {
 
 LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY) Application().WindowDestroyed(Handle());
-  return DefaultHandler(message, wParam, lParam);
+  return TWindow::HandleMessage(message, wParam, lParam);
 }
 
 void TForm::SetClientSize(int width, int height) {

@@ -1,5 +1,7 @@
 #include "platform/win/window.h"
 
+#include "platform/win/control_view.h"
+
 namespace nuvopick::win {
 
 TWindow::~TWindow() {
@@ -29,7 +31,10 @@ bool TWindow::CreateHandle(const TCreateParams& params) {
   return handle_ != nullptr;
 }
 
+// What a window leaves to its base goes to the view of the child it is about,
+// and then to the system.
 LRESULT TWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (LRESULT result = 0; ReflectToView(message, wParam, lParam, result)) return result;
   return DefaultHandler(message, wParam, lParam);
 }
 

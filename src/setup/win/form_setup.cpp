@@ -23,9 +23,6 @@ TForm_setup::~TForm_setup() {
   if (Handle() != nullptr) {
     // The end of setup mode, while the window and its tray icon still exist.
     Run([this] { form_.FormDestroy(); });
-    for (const auto& [control, previous] : subclassed_) {
-      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-    }
   }
   if (trayMenu_ != nullptr) DestroyMenu(trayMenu_);
   if (extExtraMenu_ != nullptr) DestroyMenu(extExtraMenu_);
@@ -141,12 +138,13 @@ void TForm_setup::PopupExtExtraMenu() {
 
 void TForm_setup::ShowExtIcon(const std::string& iconFile, std::int32_t iconIndex) {
   extIcon_ = LoadIconFrom(iconFile, iconIndex);
-  if (iconPanel_ != nullptr) InvalidateRect(iconPanel_, nullptr, FALSE);
+  if (iconPanel_ != nullptr) InvalidateRect(iconPanel_->Handle(), nullptr, FALSE);
 }
 
 void TForm_setup::RepaintLists() {
-  if (syncExtRows_) syncExtRows_();
-  for (HWND list : lists_) InvalidateRect(list, nullptr, TRUE);
+  for (const TPlacedView& placed : views_) {
+    if (auto* list = dynamic_cast<TListView*>(placed.View.get())) list->Repaint();
+  }
 }
 
 // ---- input -------------------------------------------------------------------
@@ -203,208 +201,80 @@ void TForm_setup::DrawTrayTitle(const DRAWITEMSTRUCT& item) {
   TextOutA(item.hDC, at.X, at.Y, kTrayTitleText, static_cast<int>(sizeof kTrayTitleText - 1));
 }
 
-void TForm_setup::Command(int id, int code, HWND control) {
+bool TForm_setup::MenuCommand(int id) {
   switch (id) {
     case kTraySetupId:
       Run([this] { form_.PMenu_ttray_setupClick(); });
-      return;
+      return true;
     case kTrayExitId:
       Run([this] { form_.PMenu_ttray_exitClick(); });
-      return;
+      return true;
     case kTrayTitleId:
     case kTrayCancelId:
-      return;
+      return true;
     case kExtSortId:
       Run([this] { form_.ExtPage.PMenu_extextra_sortClick(); });
-      return;
+      return true;
     case kExtAllRId:
       Run([this] { form_.ExtPage.PMenu_extextra_allRClick(); });
-      return;
+      return true;
     case kExtAllMId:
       Run([this] { form_.ExtPage.PMenu_extextra_allMClick(); });
-      return;
+      return true;
     case kExtDeallRId:
       Run([this] { form_.ExtPage.PMenu_extextra_deallRClick(); });
-      return;
+      return true;
     case kExtDeallMId:
       Run([this] { form_.ExtPage.PMenu_extextra_deallMClick(); });
-      return;
+      return true;
     case kExtGetBeforeRegId:
       Run([this] { form_.ExtPage.PMenu_extextra_getbeforeregClick(); });
-      return;
+      return true;
     default:
-      break;
-  }
-  if (mirroring_) return;
-  for (auto& [commandId, handler] : commands_) {
-    if (commandId == id) {
-      handler(code, control);
-      return;
-    }
+      return false;
   }
 }
 
-LRESULT TForm_setup::Notify(const NMHDR& header) {
-  if (header.hwndFrom != tree_) return 0;
-  const auto& change = reinterpret_cast<const NMTREEVIEWA&>(header);
-  switch (header.code) {
-    case TVN_SELCHANGEDA:
-    case TVN_SELCHANGEDW: {
-      if (mirroring_) return 0;
-      const auto index = static_cast<int>(change.itemNew.lParam);
-      Run([this, index] { form_.TV_select.Select(index); });
-      return 0;
-    }
-    case TVN_ITEMEXPANDINGA:
-    case TVN_ITEMEXPANDINGW:
-      // Nonzero refuses the change.
-      return (change.action & TVE_COLLAPSE) && !form_.TV_selectCollapsing() ? TRUE : FALSE;
-    case TVN_ITEMEXPANDEDA:
-    case TVN_ITEMEXPANDEDW:
-      // Some trees collapse whatever the answer above was: open the node again.
-      if ((change.action & TVE_COLLAPSE) && !form_.TV_selectCollapsing()) {
-        SendMessageA(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(change.itemNew.hItem));
-      }
-      return 0;
-    default:
-      return 0;
-  }
-}
-
-LRESULT TForm_setup::ColorStatic(HDC dc, HWND control) {
-  if (control == panel_) {
-    SetTextColor(dc, RGB(255, 255, 255));
-    SetBkColor(dc, kPanelColor);
-    return reinterpret_cast<LRESULT>(panelBrush_.Get());
-  }
-  return DefaultHandler(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                        reinterpret_cast<LPARAM>(control));
-}
-
-// Every press over the extension list selects the item under it; the double
-// clicks toggle the marks. The list's own handling comes first.
-LRESULT TForm_setup::ExtListMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = CallPrevious(control, message, wParam, lParam);
-  switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK: {
-      const auto hit = static_cast<DWORD>(SendMessageA(control, LB_ITEMFROMPOINT, 0, lParam));
-      const int item = HIWORD(hit) != 0 ? -1 : static_cast<int>(LOWORD(hit));
-      TExtPage& page = form_.ExtPage;
-      Run([&page, item] { page.ListBoxEx_extMouseDown(item); });
-      if (message == WM_LBUTTONDBLCLK) Run([&page] { page.ListBoxEx_extDblClick(); });
-      if (message == WM_RBUTTONDBLCLK)
-        Run([&page, item] { page.ListBoxEx_extRightDblClick(item); });
-      break;
-    }
-    default:
-      break;
-  }
-  return result;
-}
-
-LRESULT TForm_setup::IconPanelMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+// The icon panel is pressed on its image or beside it, and released.
+bool TForm_setup::IconPanelMouse(UINT message, POINT at) {
   TExtPage& page = form_.ExtPage;
+  HWND control = iconPanel_->Handle();
   switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-      const POINT at = PointOf(lParam);
       const RECT image{kIconOffset, kIconOffset, kIconOffset + kIconSize, kIconOffset + kIconSize};
       iconPressedOnImage_ = extIcon_ && PtInRect(&image, at);
       SetCapture(control);
       Run([&page, onImage = iconPressedOnImage_] { page.Panel_iconMouseDown(onImage); });
       RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-      return 0;
+      return true;
     }
     case WM_LBUTTONUP: {
-      if (!page.IconPanelLowered()) return 0;
+      if (!page.IconPanelLowered()) return true;
       if (GetCapture() == control) ReleaseCapture();
       // Measured from what was pressed: the image or the panel.
-      const POINT at = PointOf(lParam);
       const int offset = iconPressedOnImage_ ? kIconOffset : 0;
       const TPoint from{at.x - offset, at.y - offset};
       Run([&page, from] { page.Panel_iconMouseUp(from); });
       RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-      return 0;
+      return true;
     }
     default:
-      return CallPrevious(control, message, wParam, lParam);
+      return false;
   }
-}
-
-LRESULT TForm_setup::ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (control == extList_) return ExtListMessage(control, message, wParam, lParam);
-  if (control == iconPanel_) return IconPanelMessage(control, message, wParam, lParam);
-  if (TLinkLabel* link = LinkOf(control))
-    return LinkMessage(*link, control, message, wParam, lParam);
-  for (const auto& [box, editor] : shortcutBoxes_) {
-    if (box == control) return ShortcutBoxMessage(*editor, control, message, wParam, lParam);
-  }
-  // The auto-run switch: every button press turns it, the second of a quick
-  // pair of clicks too.
-  switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      Run([this] { form_.Panel_aet_noclickMouseDown(TSwitchButton::Left); });
-      return 0;
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-      Run([this] { form_.Panel_aet_noclickMouseDown(TSwitchButton::Right); });
-      return 0;
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK:
-      Run([this] { form_.Panel_aet_noclickMouseDown(TSwitchButton::Other); });
-      return 0;
-    default:
-      break;
-  }
-  return CallPrevious(control, message, wParam, lParam);
-}
-
-void TForm_setup::Subclass(HWND control) {
-  SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  subclassed_.emplace_back(
-      control, reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-                   control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TForm_setup::ControlProc))));
-}
-
-LRESULT TForm_setup::CallPrevious(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  for (const auto& [subclassed, previous] : subclassed_) {
-    if (subclassed == control) return CallWindowProcA(previous, control, message, wParam, lParam);
-  }
-  return DefWindowProcA(control, message, wParam, lParam);
-}
-
-LRESULT CALLBACK TForm_setup::ControlProc(HWND control, UINT message, WPARAM wParam,
-                                          LPARAM lParam) {
-  auto* self = reinterpret_cast<TForm_setup*>(GetWindowLongPtrA(control, GWLP_USERDATA));
-  return self->ControlMessage(control, message, wParam, lParam);
 }
 
 LRESULT TForm_setup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (LRESULT result = 0; HintAndLinkMessage(message, wParam, lParam, result)) return result;
+  if (LRESULT result = 0; HintMessage(message, wParam, lParam, result)) return result;
   if (message != 0 && message == taskBarCreated_) {
     Run([this] { form_.TaskBarCreated(); });
     return TForm::HandleMessage(message, wParam, lParam);
   }
   switch (message) {
     case WM_COMMAND:
-      Command(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-      return 0;
-    case WM_NOTIFY:
-      return Notify(*reinterpret_cast<const NMHDR*>(lParam));
-    case WM_HSCROLL:
-      for (auto& [bar, model] : trackModels_) {
-        if (bar == reinterpret_cast<HWND>(lParam)) {
-          const auto position = static_cast<int>(SendMessageA(bar, TBM_GETPOS, 0, 0));
-          Run([model = model, position] { model->SetPosition(position); });
-        }
-      }
-      return 0;
+      // The menus' commands; the controls' go to their views.
+      if (lParam == 0 && MenuCommand(LOWORD(wParam))) return 0;
+      break;
     case WM_ACTIVATE:
       // The control that had the keyboard gets it back when the window is active again.
       if (LOWORD(wParam) == WA_INACTIVE) {
@@ -413,7 +283,7 @@ LRESULT TForm_setup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_SETFOCUS:
-      SetFocus(focus_ != nullptr && IsWindowVisible(focus_) ? focus_ : tree_);
+      SetFocus(focus_ != nullptr && IsWindowVisible(focus_) ? focus_ : tree_->Handle());
       return 0;
     case WM_CLOSE:
       Run([this] { form_.FormClose(); });
@@ -453,38 +323,12 @@ LRESULT TForm_setup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (item->hwndItem != nullptr && item->hwndItem == extList_) {
-        DrawExtRow(*item);
-        return TRUE;
-      }
-      if (item->hwndItem != nullptr && item->hwndItem == iconPanel_) {
-        DrawIconPanel(*item);
-        return TRUE;
-      }
-      if (item->CtlType == ODT_LISTBOX && DrawEntryRow(*item)) return TRUE;
       if (item->CtlType == ODT_MENU && item->itemID == kTrayTitleId) {
         DrawTrayTitle(*item);
         return TRUE;
       }
       break;
     }
-    case WM_CTLCOLORSTATIC:
-      return ColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_CTLCOLORLISTBOX:
-      if (reinterpret_cast<HWND>(lParam) == sampleList_) {
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, sampleText_);
-        SetBkColor(dc, ToColorRef(form_.ListBox_fontandcolor.Color()));
-        return reinterpret_cast<LRESULT>(sampleBrush_.Get());
-      }
-      break;
-    case WM_SETCURSOR:
-      if (reinterpret_cast<HWND>(wParam) == panel_ ||
-          reinterpret_cast<HWND>(wParam) == iconPanel_) {
-        SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32649)));  // IDC_HAND
-        return TRUE;
-      }
-      break;
     default:
       break;
   }

@@ -5,11 +5,16 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "controls/win/button_views.h"
+#include "controls/win/edit_views.h"
+#include "controls/win/list_views.h"
+#include "controls/win/text_views.h"
+#include "controls/win/track_bar_view.h"
+#include "controls/win/tree_view.h"
 #include "platform/win/form.h"
 #include "platform/win/gdi_owners.h"
 #include "platform/win/pointer_hint.h"
@@ -39,9 +44,9 @@ class TForm_setup : public TForm, private ISetupView {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  // A child control and the page it sits on (-1: on every page).
-  struct TChild {
-    HWND Handle;
+  // A control's view and the page it sits on (-1: on every page).
+  struct TPlacedView {
+    std::unique_ptr<TModelView> View;
     int Page;
   };
 
@@ -58,10 +63,14 @@ class TForm_setup : public TForm, private ISetupView {
   void ShowExtIcon(const std::string& iconFile, std::int32_t iconIndex) override;
   void RepaintLists() override;
 
-  // Building the pages.
-  HWND AddChild(const char* className, const std::string& text, DWORD style, int page, int x, int y,
-                int width, int height, int id = 0, HFONT font = nullptr);
+  // Building the pages: each control by its view, placed on its page.
+  TPlacement At(int x, int y, int width, int height, HFONT font = nullptr);
+  TModelRunner Runner();
+  TModelView& Place(int page, std::unique_ptr<TModelView> view);
+  HWND AddStatic(const std::string& text, DWORD style, int page, int x, int y, int width,
+                 int height, HFONT font = nullptr);
   HWND AddLabel(const std::string& text, int page, int x, int y, int width, int height = 14);
+  void AddGroupBox(const std::string& caption, int page, int x, int y, int width, int height);
   HWND AddButton(nuvopick::TButton& model, int page, int x, int y, int width, int height);
   int CheckBoxLines(const std::string& caption, int width);
   HWND AddCheckBox(nuvopick::TCheckBox& model, const std::string& caption, int page, int x, int y,
@@ -73,13 +82,14 @@ class TForm_setup : public TForm, private ISetupView {
                     int y, int width);
   // OnExit, when given, runs when the box loses the keyboard.
   HWND AddEdit(nuvopick::TEdit& model, int page, int x, int y, int width,
-               std::function<void()> onExit = {});
+               std::function<void()> onExit = {}, HFONT font = nullptr);
   HWND AddComboBox(nuvopick::TComboBox& model, int page, int x, int y, int width);
-  HWND AddCaption(nuvopick::TCaption& model, int page, int x, int y, int width);
+  HWND AddCaption(nuvopick::TCaption& model, int page, int x, int y, int width,
+                  HFONT font = nullptr);
   void AddTrackRow(nuvopick::TTrackBar& model, nuvopick::TCaption& value, const std::string& name,
                    const std::string& unit, int page, int y, int frequency);
-  HWND AddList(nuvopick::TListBoxEx& model, int page, int x, int y, int width, int height,
-               DWORD style = 0, std::function<std::vector<std::string>()> rows = {});
+  TListView& AddList(nuvopick::TListBoxEx& model, int page, int x, int y, int width, int height,
+                     DWORD style, TListView::THandlers handlers = {}, HFONT font = nullptr);
   void AddHeading(int page, const std::string& text);
   void BuildFrame();
   void BuildTree();
@@ -98,42 +108,26 @@ class TForm_setup : public TForm, private ISetupView {
 
   // The about panel of the root page and its links.
   void BuildAboutPanel();
-  HWND AddLink(TLinkLabel& model, int x, int y, std::function<void()> click);
-  TLinkLabel* LinkOf(HWND control);
-  LRESULT LinkMessage(TLinkLabel& link, HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+  void AddLink(TLinkLabel& model, int x, int y, std::function<void()> click);
 
-  // Hints: the model behind each control names it for the form's hint table.
-  void RecordModel(HWND control, const nuvopick::TControlModel& model) {
-    hintModels_[control] = &model;
-  }
+  // Hints: the control under the pointer is named after the model behind its
+  // view, or by the view's own name.
   void BuildHints();
   std::string HintControlName(HWND control) const;
-  // The hints' and the links' share of the window's messages, before the rest;
-  // true when the message was answered with Result.
-  bool HintAndLinkMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-  void MirrorSampleList();
+  // The hints' share of the window's messages, before the rest; true when the
+  // message was answered with Result.
+  bool HintMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   // Runs a handler of the form with its error display; the window's own
   // copying of the models onto the controls is not input.
   void Run(const std::function<void()>& command);
-  void Command(int id, int code, HWND control);
-  LRESULT Notify(const NMHDR& header);
+  // A menu's command; false for a number of no menu.
+  bool MenuCommand(int id);
   void DrawExtRow(const DRAWITEMSTRUCT& item);
   void DrawIconPanel(const DRAWITEMSTRUCT& item);
-  // Returns false when the item is not of an entry list.
-  bool DrawEntryRow(const DRAWITEMSTRUCT& item);
-  LRESULT ShortcutBoxMessage(TEntryEditor& editor, HWND control, UINT message, WPARAM wParam,
-                             LPARAM lParam);
-  LRESULT ExtListMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT IconPanelMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+  bool IconPanelMouse(UINT message, POINT at);
   void MeasureTrayTitle(MEASUREITEMSTRUCT& item);
   void DrawTrayTitle(const DRAWITEMSTRUCT& item);
-  LRESULT ColorStatic(HDC dc, HWND control);
-  LRESULT ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
-  // Routes a control's messages through ControlMessage.
-  void Subclass(HWND control);
-  LRESULT CallPrevious(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 
   TWinFileSystem files_;
   TWinFileDialogs dialogs_;
@@ -151,9 +145,6 @@ class TForm_setup : public TForm, private ISetupView {
 
   TFont font_;
   TFont boldFont_;
-  TFont sampleFont_;
-  TBrush sampleBrush_;
-  COLORREF sampleText_ = 0;
   TBrush panelBrush_;
   TFont extFont_;
   TIcon extIcon_;
@@ -162,35 +153,17 @@ class TForm_setup : public TForm, private ISetupView {
   HMENU extExtraMenu_ = nullptr;
   UINT taskBarCreated_ = 0;
   bool minimized_ = false;
-  bool mirroring_ = false;
   int nextId_ = 1000;
 
-  std::vector<TChild> children_;
-  std::vector<std::pair<int, std::function<void(int code, HWND control)>>> commands_;
-  HWND tree_ = nullptr;
+  std::vector<TPlacedView> views_;
+  TTreeViewView* tree_ = nullptr;
   HWND focus_ = nullptr;
-  std::vector<void*> treeItems_;
-  HWND panel_ = nullptr;
-  HWND sampleList_ = nullptr;
-  std::vector<std::pair<HWND, nuvopick::TTrackBar*>> trackModels_;
-  std::vector<HWND> lists_;
-  // The entry lists and the shortcut boxes, each with its editor.
-  std::vector<std::pair<HWND, TEntryEditor*>> entryLists_;
-  std::vector<std::pair<HWND, TEntryEditor*>> shortcutBoxes_;
-  // The controls whose messages pass ControlMessage, with their own procedures.
-  std::vector<std::pair<HWND, WNDPROC>> subclassed_;
-  HWND extList_ = nullptr;
-  // Puts the rows' texts into the extension list where they changed.
-  std::function<void()> syncExtRows_;
-  HWND iconPanel_ = nullptr;
+  TPanelView* iconPanel_ = nullptr;
   bool iconPressedOnImage_ = false;
 
+  // The window's own models: its caption, its enabled state, the pages.
+  std::vector<TMirrorSubscription> mirrors_;
   TPointerHint hint_;
-  std::map<HWND, const nuvopick::TControlModel*> hintModels_;
-  // Controls without a model of their own, by component name.
-  std::map<HWND, std::string> hintNames_;
-  std::vector<std::pair<HWND, TLinkLabel*>> links_;
-  HWND hoveredLink_ = nullptr;
   TFont titleFont_;
   TFont linkFont_;
   TIcon aboutIcon_;

@@ -2,6 +2,7 @@
 // version, its author, and the three links that turn red under the pointer.
 #include <windows.h>
 
+#include <memory>
 #include <utility>
 
 #include "setup/win/form_setup.h"
@@ -19,18 +20,17 @@ void TForm_setup::BuildAboutPanel() {
 
   const int top = kContentTop + 30;
   // The panel lies under its contents and leaves them out when it paints itself.
-  HWND panel = AddChild("STATIC", "", SS_LEFT | SS_SUNKEN | WS_CLIPSIBLINGS, page, kPageLeft, top,
-                        kPageWidth, 150);
+  HWND panel =
+      AddStatic("", SS_LEFT | SS_SUNKEN | WS_CLIPSIBLINGS, page, kPageLeft, top, kPageWidth, 150);
   SetWindowPos(panel, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  HWND image = AddChild("STATIC", "", SS_ICON, page, kPageLeft + 20, top + 20, 32, 32);
+  HWND image = AddStatic("", SS_ICON, page, kPageLeft + 20, top + 20, 32, 32);
   aboutIcon_.Reset(static_cast<HICON>(
       LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, 32, 32, 0)));
   SendMessageA(image, STM_SETICON, reinterpret_cast<WPARAM>(aboutIcon_.Get()), 0);
 
   const int left = kPageLeft + 72;
   const int width = kPageLeft + kPageWidth - 12 - left;
-  HWND title = AddCaption(about.Label_AppTitle, page, left, top + 18, width);
-  SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_.Get()), FALSE);
+  HWND title = AddCaption(about.Label_AppTitle, page, left, top + 18, width, titleFont_.Get());
   MoveWindow(title, left, top + 16, width, 20, FALSE);
   AddCaption(about.Label_Release, page, left, top + 42, width);
   const int authorWidth = MeasureText(font_.Get(), about.Label_author.Text()).cx;
@@ -42,49 +42,15 @@ void TForm_setup::BuildAboutPanel() {
   AddLink(about.Label_showreadme, left, top + 128, [&about] { about.Label_showreadmeClick(); });
 }
 
-HWND TForm_setup::AddLink(TLinkLabel& model, int x, int y, std::function<void()> click) {
-  const int id = nextId_++;
-  // As wide as its text, so that the pointer is on the link only over the text.
-  const auto widthOf = [this](const std::string& text) {
-    return static_cast<int>(MeasureText(linkFont_.Get(), text).cx) + 2;
-  };
-  HWND link = AddChild("STATIC", model.Text(), SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0, x, y,
-                       widthOf(model.Text()), 14, id, linkFont_.Get());
-  model.OnMirror = [link, &model, widthOf] {
-    SetWindowTextA(link, model.Text().c_str());
-    SetWindowPos(link, nullptr, 0, 0, widthOf(model.Text()), 14,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(link, nullptr, TRUE);
-  };
-  commands_.emplace_back(id, [this, click = std::move(click)](int code, HWND) {
-    if (code == STN_CLICKED) Run(click);
-  });
-  links_.emplace_back(link, &model);
-  RecordModel(link, model);
-  Subclass(link);
-  return link;
-}
-
-TLinkLabel* TForm_setup::LinkOf(HWND control) {
-  for (const auto& [link, model] : links_) {
-    if (link == control) return model;
-  }
-  return nullptr;
-}
-
-LRESULT TForm_setup::LinkMessage(TLinkLabel& link, HWND control, UINT message, WPARAM wParam,
-                                 LPARAM lParam) {
+void TForm_setup::AddLink(TLinkLabel& model, int x, int y, std::function<void()> click) {
   TAboutPanel& about = form_.About;
-  if (message == WM_MOUSEMOVE && hoveredLink_ != control) {
-    hoveredLink_ = control;
-    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, control, 0};
-    TrackMouseEvent(&track);
-    Run([&about, &link] { about.Label_myurlMouseEnter(link); });
-  } else if (message == WM_MOUSELEAVE) {
-    if (hoveredLink_ == control) hoveredLink_ = nullptr;
-    Run([&about, &link] { about.Label_myurlMouseLeave(link); });
-  }
-  return CallPrevious(control, message, wParam, lParam);
+  TLinkView::THandlers handlers;
+  handlers.Enter = [&about, &model] { about.Label_myurlMouseEnter(model); };
+  handlers.Leave = [&about, &model] { about.Label_myurlMouseLeave(model); };
+  handlers.Click = std::move(click);
+  handlers.Colour = [&model] { return ToColorRef(model.FontColor()); };
+  Place(0, std::make_unique<TLinkView>(model, At(x, y, 0, 14, linkFont_.Get()), std::move(handlers),
+                                       Runner()));
 }
 
 }  // namespace nuvopick::win

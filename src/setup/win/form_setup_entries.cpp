@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <memory>
+#include <utility>
 
 #include "setup/win/form_setup.h"
 #include "setup/win/setup_window_metrics.h"
@@ -33,10 +35,16 @@ void TForm_setup::BuildEntryList(TEntryEditor& editor, const std::string& captio
                                  int y, int width) {
   AddLabel(caption, page, x, y, width);
   const int listWidth = width - kSmallButtonWidth - 4;
-  HWND list = AddList(editor.ListBoxEx_app, page, x, y + 16, listWidth, 7 * kEntryRowHeight + 4,
-                      LBS_OWNERDRAWFIXED | LBS_HASSTRINGS);
-  SendMessageA(list, LB_SETITEMHEIGHT, 0, kEntryRowHeight);
-  entryLists_.emplace_back(list, &editor);
+  TListView::THandlers rows;
+  rows.Draw = [this, &editor](const DRAWITEMSTRUCT& item) {
+    const auto index = static_cast<int>(item.itemID);
+    if (index < 0 || index >= editor.ListBoxEx_app.Count()) return;
+    DrawListRow(item, editor.DrawItem(index), font_.Get());
+  };
+  TListView& list =
+      AddList(editor.ListBoxEx_app, page, x, y + 16, listWidth, 7 * kEntryRowHeight + 4,
+              LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, std::move(rows));
+  SendMessageA(list.Handle(), LB_SETITEMHEIGHT, 0, kEntryRowHeight);
   AddButton(editor.AppUpButton, page, x + listWidth + 4, y + 16, kSmallButtonWidth, 22);
   AddButton(editor.AppDownButton, page, x + listWidth + 4, y + 40, kSmallButtonWidth, 22);
 }
@@ -83,10 +91,11 @@ void TForm_setup::BuildEntryForm(TEntryEditor& editor, int page, int x, int y, i
   AddComboBox(editor.ComboBox_sw, page, boxLeft, y, 90);
   y += kFormRowPitch;
   label(kShortcutLabel, y);
-  HWND shortcut = AddEdit(editor.Edit_shortcut, page, boxLeft, y, 130);
-  SendMessageA(shortcut, EM_SETREADONLY, TRUE, 0);
-  shortcutBoxes_.emplace_back(shortcut, &editor);
-  Subclass(shortcut);
+  TShortcutBoxView::THandlers keys;
+  keys.Capture = [&editor](unsigned key) { editor.CaptureShortcut(key, ShiftStateNow()); };
+  keys.Finish = [&editor] { editor.FinishShortcut(); };
+  Place(page, std::make_unique<TShortcutBoxView>(editor.Edit_shortcut, At(boxLeft, y, 130, 21),
+                                                 std::move(keys), Runner()));
   y += kFormRowPitch + 2;
 
   constexpr int kButtonWidth = 52;
@@ -96,47 +105,6 @@ void TForm_setup::BuildEntryForm(TEntryEditor& editor, int page, int x, int y, i
     AddButton(*button, page, buttonLeft, y, kButtonWidth, 23);
     buttonLeft += kButtonWidth + 4;
   }
-}
-
-bool TForm_setup::DrawEntryRow(const DRAWITEMSTRUCT& item) {
-  const auto editor =
-      std::find_if(entryLists_.begin(), entryLists_.end(),
-                   [&item](const auto& list) { return list.first == item.hwndItem; });
-  if (editor == entryLists_.end()) return false;
-  const auto index = static_cast<int>(item.itemID);
-  if (index < 0 || index >= editor->second->ListBoxEx_app.Count()) return true;
-  DrawListRow(item, editor->second->DrawItem(index), font_.Get());
-  return true;
-}
-
-// Every key but Tab, which still leaves the box, is a shortcut to capture;
-// leaving the box settles a press of modifiers alone.
-LRESULT TForm_setup::ShortcutBoxMessage(TEntryEditor& editor, HWND control, UINT message,
-                                        WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_GETDLGCODE: {
-      const auto* pending = reinterpret_cast<const MSG*>(lParam);
-      if (pending != nullptr && pending->message == WM_KEYDOWN && pending->wParam == VK_TAB) break;
-      return DLGC_WANTALLKEYS;
-    }
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: {
-      const auto key = static_cast<unsigned>(wParam);
-      Run([&editor, key] { editor.CaptureShortcut(key, ShiftStateNow()); });
-      // Alt+F4 and the system menu still reach the window.
-      if (message == WM_SYSKEYDOWN) break;
-      return 0;
-    }
-    case WM_CHAR:
-    case WM_SYSCHAR:
-      return 0;
-    case WM_KILLFOCUS:
-      Run([&editor] { editor.FinishShortcut(); });
-      break;
-    default:
-      break;
-  }
-  return CallPrevious(control, message, wParam, lParam);
 }
 
 }  // namespace nuvopick::win

@@ -1,6 +1,6 @@
 // The setup window's hints: the control under the pointer is named after the
-// model behind it (or by hand, for the few controls without one), and the form's
-// show-hint event gives its text.
+// model behind its view (or by the view's name, for the few controls without
+// one), and the form's show-hint event gives its text.
 #include <windows.h>
 
 #include "setup/win/form_setup.h"
@@ -11,11 +11,6 @@ namespace nuvopick::win {
 using namespace setup_window;
 
 void TForm_setup::BuildHints() {
-  if (iconPanel_ != nullptr) hintNames_[iconPanel_] = "Image_icon";
-  if (panel_ != nullptr) RecordModel(panel_, form_.Panel_aet_noclick);
-  if (sampleList_ != nullptr) RecordModel(sampleList_, form_.ListBox_fontandcolor);
-  if (tree_ != nullptr) RecordModel(tree_, form_.TV_select);
-
   hint_.Create(Handle(), [this](HWND control) {
     THintInfo info;
     info.HintControl = HintControlName(control);
@@ -37,22 +32,16 @@ std::string TForm_setup::HintControlName(HWND control) const {
         pointer.x >= kPageLeft - kMargin && pointer.y < kClientHeight - kStripHeight;
     return onPages ? "PageControl_base" : "Form_setup";
   }
-  if (const auto named = hintNames_.find(control); named != hintNames_.end()) return named->second;
-  if (const auto model = hintModels_.find(control); model != hintModels_.end()) {
-    return form_.ComponentName(model->second);
-  }
-  return {};
+  const auto* view = dynamic_cast<const TModelView*>(TControlView::Of(control));
+  if (view == nullptr) return {};
+  if (!view->Name().empty()) return view->Name();
+  return view->Model() != nullptr ? form_.ComponentName(view->Model()) : std::string();
 }
 
-bool TForm_setup::HintAndLinkMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool TForm_setup::HintMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
   switch (message) {
     case WM_SETCURSOR:
       hint_.PointerSeen();
-      if (LinkOf(reinterpret_cast<HWND>(wParam)) != nullptr) {
-        SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32649)));  // IDC_HAND
-        result = TRUE;
-        return true;
-      }
       return false;
     case WM_TIMER:
       result = 0;
@@ -76,13 +65,6 @@ bool TForm_setup::HintAndLinkMessage(UINT message, WPARAM wParam, LPARAM lParam,
       return false;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) hint_.Cancel();
-      return false;
-    case WM_CTLCOLORSTATIC:
-      if (const TLinkLabel* link = LinkOf(reinterpret_cast<HWND>(lParam))) {
-        result = DefaultHandler(message, wParam, lParam);
-        SetTextColor(reinterpret_cast<HDC>(wParam), ToColorRef(link->FontColor()));
-        return true;
-      }
       return false;
     default:
       return false;

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include <memory>
 #include <utility>
 
 #include "iconpick/win/form_icondlg.h"
@@ -16,7 +17,7 @@ using namespace setup_window;
 
 void TForm_setup::BuildFrame() {
   const int stripTop = kClientHeight - kStripHeight;
-  AddChild("STATIC", "", SS_ETCHEDHORZ, kAlwaysShown, 0, stripTop, kClientWidth, 2);
+  AddStatic("", SS_ETCHEDHORZ, kAlwaysShown, 0, stripTop, kClientWidth, 2);
   const int buttonTop = stripTop + (kStripHeight - 25) / 2 + 1;
   constexpr int kButtonWidth = 80;
   AddButton(form_.Button_reload, kAlwaysShown, kMargin, buttonTop, kButtonWidth, 25);
@@ -29,36 +30,12 @@ void TForm_setup::BuildFrame() {
 }
 
 void TForm_setup::BuildTree() {
-  tree_ = AddChild(WC_TREEVIEWA, "", TVS_SHOWSELALWAYS | TVS_NOHSCROLL | WS_BORDER | WS_TABSTOP,
-                   kAlwaysShown, kMargin, kMargin, kTreeWidth,
-                   kClientHeight - kStripHeight - 2 * kMargin);
-  // A narrow indent leaves the long captions of the second level room.
-  SendMessageA(tree_, TVM_SETINDENT, 10, 0);
-  const auto& nodes = form_.TV_select.Nodes();
-  for (std::size_t i = 0; i < nodes.size(); ++i) {
-    TVINSERTSTRUCTA insert{};
-    insert.hParent =
-        nodes[i].Parent < 0
-            ? TVI_ROOT
-            : static_cast<HTREEITEM>(treeItems_[static_cast<std::size_t>(nodes[i].Parent)]);
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_PARAM;
-    insert.item.pszText = const_cast<char*>(nodes[i].Caption.c_str());
-    insert.item.lParam = static_cast<LPARAM>(i);
-    treeItems_.push_back(reinterpret_cast<void*>(
-        SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert))));
-  }
-  for (void* item : treeItems_) {
-    SendMessageA(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
-  }
-  form_.TV_select.OnMirror = [this] {
-    const int selected = form_.TV_select.Selected();
-    if (selected < 0) return;
-    const bool was = std::exchange(mirroring_, true);
-    SendMessageA(tree_, TVM_SELECTITEM, TVGN_CARET,
-                 reinterpret_cast<LPARAM>(treeItems_[static_cast<std::size_t>(selected)]));
-    mirroring_ = was;
-  };
+  tree_ = &static_cast<TTreeViewView&>(
+      Place(kAlwaysShown,
+            std::make_unique<TTreeViewView>(
+                form_.TV_select,
+                At(kMargin, kMargin, kTreeWidth, kClientHeight - kStripHeight - 2 * kMargin),
+                [this] { return form_.TV_selectCollapsing(); }, Runner())));
 }
 
 void TForm_setup::BuildPages() {
@@ -101,37 +78,38 @@ void TForm_setup::BuildExtensionPage() {
   constexpr int kListWidth = 2 * kButtonWidth + 4;
   int y = kContentTop + 2;
 
-  HWND label = AddLabel(ext.Label_ext.Text(), page, kPageLeft, y + 4, 38);
-  ext.Label_ext.OnMirror = [label, &ext] { SetWindowTextA(label, ext.Label_ext.Text().c_str()); };
-  HWND edit = AddEdit(ext.Edit_ext, page, kPageLeft + 40, y, kListWidth - 40 - 16);
-  SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(extFont_.Get()), FALSE);
-  HWND after = AddLabel(ext.Label_extafter.Text(), page, kPageLeft + kListWidth - 13, y + 4, 14);
-  ext.Label_extafter.OnMirror = [after, &ext] {
-    SetWindowTextA(after, ext.Label_extafter.Text().c_str());
-  };
+  AddCaption(ext.Label_ext, page, kPageLeft, y + 4, 38);
+  AddEdit(ext.Edit_ext, page, kPageLeft + 40, y, kListWidth - 40 - 16, {}, extFont_.Get());
+  AddCaption(ext.Label_extafter, page, kPageLeft + kListWidth - 13, y + 4, 14);
   y += 27;
   AddButton(ext.Button_extnew, page, kPageLeft, y, kButtonWidth, kButtonHeight);
   AddButton(ext.Button_extcpy, page, kPageLeft + kButtonWidth + 4, y, kButtonWidth, kButtonHeight);
   y += kButtonHeight + 6;
 
   const int listHeight = bottom - y - kButtonHeight - 6;
-  extList_ =
-      AddList(ext.ListBoxEx_ext, page, kPageLeft, y, kListWidth, listHeight,
-              LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, [this] {
-                // The list holds each row as it is drawn, marks included; while a new
-                // record is still on its way, its row is its bare name.
-                const TExtPage& extPage = form_.ExtPage;
-                std::vector<std::string> rows;
-                for (int i = 0; i < extPage.ListBoxEx_ext.Count(); ++i) {
-                  rows.push_back(i < form_.ExtList().Count() ? extPage.ListBoxEx_extDrawItem(i).Text
-                                                             : extPage.ListBoxEx_ext.Item(i));
-                }
-                return rows;
-              });
-  SendMessageA(extList_, WM_SETFONT, reinterpret_cast<WPARAM>(extFont_.Get()), FALSE);
-  SendMessageA(extList_, LB_SETITEMHEIGHT, 0, kExtRowHeight);
-  syncExtRows_ = ext.ListBoxEx_ext.OnMirror;
-  Subclass(extList_);
+  TListView::THandlers rows;
+  rows.Rows = [this] {
+    // The list holds each row as it is drawn, marks included; while a new
+    // record is still on its way, its row is its bare name.
+    const TExtPage& extPage = form_.ExtPage;
+    std::vector<std::string> texts;
+    for (int i = 0; i < extPage.ListBoxEx_ext.Count(); ++i) {
+      texts.push_back(i < form_.ExtList().Count() ? extPage.ListBoxEx_extDrawItem(i).Text
+                                                  : extPage.ListBoxEx_ext.Item(i));
+    }
+    return texts;
+  };
+  rows.Draw = [this](const DRAWITEMSTRUCT& item) { DrawExtRow(item); };
+  // Every press over the list selects the item under it; the double clicks
+  // toggle the marks.
+  rows.Mouse = [this, &ext](UINT message, int item) {
+    Run([&ext, item] { ext.ListBoxEx_extMouseDown(item); });
+    if (message == WM_LBUTTONDBLCLK) Run([&ext] { ext.ListBoxEx_extDblClick(); });
+    if (message == WM_RBUTTONDBLCLK) Run([&ext, item] { ext.ListBoxEx_extRightDblClick(item); });
+  };
+  TListView& list = AddList(ext.ListBoxEx_ext, page, kPageLeft, y, kListWidth, listHeight,
+                            LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, std::move(rows), extFont_.Get());
+  SendMessageA(list.Handle(), LB_SETITEMHEIGHT, 0, kExtRowHeight);
   AddButton(ext.ExtUpButton, page, kPageLeft + kListWidth + 4, y, 22, 22);
   AddButton(ext.ExtDownButton, page, kPageLeft + kListWidth + 4, y + 24, 22, 22);
   y += listHeight + 6;
@@ -142,11 +120,15 @@ void TForm_setup::BuildExtensionPage() {
   const int right = kPageLeft + kListWidth + 4 + 22 + 14;
   const int rightWidth = kPageLeft + kPageWidth - right;
   y = kContentTop + 2;
-  iconPanel_ = AddChild("STATIC", "", SS_OWNERDRAW | SS_NOTIFY, page, right, y, kIconPanelSize,
-                        kIconPanelSize);
-  Subclass(iconPanel_);
-  AddChild("STATIC", "アイコン", SS_CENTER | SS_NOPREFIX, page, right - 4, y + kIconPanelSize + 4,
-           kIconPanelSize + 8, 14);
+  TPanelView::THandlers icon;
+  icon.Mouse = [this](UINT message, POINT at) { return IconPanelMouse(message, at); };
+  icon.Draw = [this](const DRAWITEMSTRUCT& item) { DrawIconPanel(item); };
+  iconPanel_ = &static_cast<TPanelView&>(
+      Place(page, std::make_unique<TPanelView>(nullptr, SS_OWNERDRAW | SS_NOTIFY,
+                                               At(right, y, kIconPanelSize, kIconPanelSize),
+                                               std::move(icon), "Image_icon")));
+  AddStatic("アイコン", SS_CENTER | SS_NOPREFIX, page, right - 4, y + kIconPanelSize + 4,
+            kIconPanelSize + 8, 14);
   const int listLeft = right + kIconPanelSize + 8;
   BuildEntryList(form_.AppEditor, "登録されているアプリケーション", page, listLeft, y,
                  kPageLeft + kPageWidth - listLeft);
@@ -181,11 +163,39 @@ void TForm_setup::BuildGeneralPage() {
   const int glyph = GetSystemMetrics(SM_CXMENUCHECK) + 4;
   const int gapLeft = kPageLeft + glyph + MeasureText(font_.Get(), kNoClickPrefix).cx;
   const int gapWidth = MeasureText(font_.Get(), kNoClickGap).cx;
-  panel_ = AddChild("STATIC", form_.Panel_aet_noclick.Text(),
-                    SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY | SS_NOPREFIX, page, gapLeft + 2, y + 1,
-                    gapWidth - 4, kRowHeight - 2);
-  SetWindowPos(panel_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  Subclass(panel_);
+  TPanelView::THandlers autoRun;
+  // The auto-run switch: every button press turns it, the second of a quick
+  // pair of clicks too.
+  autoRun.Mouse = [this](UINT message, POINT) {
+    switch (message) {
+      case WM_LBUTTONDOWN:
+      case WM_LBUTTONDBLCLK:
+        Run([this] { form_.Panel_aet_noclickMouseDown(TSwitchButton::Left); });
+        return true;
+      case WM_RBUTTONDOWN:
+      case WM_RBUTTONDBLCLK:
+        Run([this] { form_.Panel_aet_noclickMouseDown(TSwitchButton::Right); });
+        return true;
+      case WM_MBUTTONDOWN:
+      case WM_MBUTTONDBLCLK:
+        Run([this] { form_.Panel_aet_noclickMouseDown(TSwitchButton::Other); });
+        return true;
+      default:
+        return false;
+    }
+  };
+  autoRun.Colour = [this](HDC dc) {
+    SetTextColor(dc, RGB(255, 255, 255));
+    SetBkColor(dc, kPanelColor);
+    return panelBrush_.Get();
+  };
+  HWND panel =
+      Place(page, std::make_unique<TPanelView>(&form_.Panel_aet_noclick,
+                                               SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY | SS_NOPREFIX,
+                                               At(gapLeft + 2, y + 1, gapWidth - 4, kRowHeight - 2),
+                                               std::move(autoRun)))
+          .Handle();
+  SetWindowPos(panel, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   y += kRowHeight + 2;
   AddTrackRow(form_.TrackBar_noclickwait, form_.Label_noclickwait, "待ち時間", "ミリ秒", page, y,
               500);
@@ -219,7 +229,7 @@ void TForm_setup::BuildAppearancePage() {
   // Left: the skin file; right: what is drawn without a skin.
   const int boxHeight = 128;
   const int leftWidth = 212;
-  AddChild("BUTTON", "スキン使用", BS_GROUPBOX, page, kPageLeft, y, leftWidth, boxHeight);
+  AddGroupBox("スキン使用", page, kPageLeft, y, leftWidth, boxHeight);
   AddLabel("スキンのパス", page, kPageLeft + 10, y + 22, 150);
   AddEdit(form_.Edit_skinpath, page, kPageLeft + 10, y + 40, leftWidth - 50);
   AddButton(form_.Button_skinpath, page, kPageLeft + leftWidth - 36, y + 40, 26, 21);
@@ -228,24 +238,22 @@ void TForm_setup::BuildAppearancePage() {
 
   const int rightLeft = kPageLeft + leftWidth + 8;
   const int rightWidth = kPageWidth - leftWidth - 8;
-  AddChild("BUTTON", "スキン未使用", BS_GROUPBOX, page, rightLeft, y, rightWidth, boxHeight);
+  AddGroupBox("スキン未使用", page, rightLeft, y, rightWidth, boxHeight);
   int bx = rightLeft + 10;
   for (nuvopick::TButton* button :
        {&form_.Button_font, &form_.Button_fontcolor, &form_.Button_color}) {
     AddButton(*button, page, bx, y + 20, 64, 23);
     bx += 68;
   }
-  sampleList_ = AddChild("LISTBOX", "", LBS_NOINTEGRALHEIGHT | LBS_NOSEL | WS_BORDER, page,
-                         rightLeft + 10, y + 50, rightWidth - 20, boxHeight - 60);
-  for (const std::string& line : form_.ListBox_fontandcolor.Lines()) {
-    SendMessageA(sampleList_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
-  }
+  Place(page, std::make_unique<TSampleListView>(
+                  form_.ListBox_fontandcolor,
+                  At(rightLeft + 10, y + 50, rightWidth - 20, boxHeight - 60), &ToColorRef));
   y += boxHeight + 8;
 
   AddCheckBox(form_.CheckBox_isusesound, "サウンドを使用する", page, kPageLeft, y, 200);
   y += kRowHeight + 4;
   const int soundHeight = kClientHeight - kStripHeight - kMargin - y;
-  AddChild("BUTTON", "サウンド", BS_GROUPBOX, page, kPageLeft, y, kPageWidth, soundHeight);
+  AddGroupBox("サウンド", page, kPageLeft, y, kPageWidth, soundHeight);
   AddRadioButton(form_.RadioButton_sound_user, "ユーザーサウンド", page, kPageLeft + 10, y + 20,
                  120);
   AddEdit(form_.Edit_soundpath, page, kPageLeft + 132, y + 18, kPageWidth - 132 - 90);
@@ -293,31 +301,19 @@ void TForm_setup::BuildSetupModePage() {
 }
 
 void TForm_setup::BindWindowModels() {
-  form_.Caption.OnMirror = [this] { SetWindowTextA(Handle(), form_.Caption.Text().c_str()); };
-  form_.Window.OnMirror = [this] { EnableWindow(Handle(), form_.Window.Enabled()); };
-  form_.PageControl_base.OnMirror = [this] { ShowPage(form_.PageControl_base.ActivePageIndex()); };
-  form_.Panel_aet_noclick.OnMirror = [this] {
-    SetWindowTextA(panel_, form_.Panel_aet_noclick.Text().c_str());
-  };
-  form_.ListBox_fontandcolor.OnMirror = [this] { MirrorSampleList(); };
-  MirrorSampleList();
+  mirrors_.push_back(form_.Caption.SubscribeMirror(
+      [this] { SetWindowTextA(Handle(), form_.Caption.Text().c_str()); }));
+  mirrors_.push_back(
+      form_.Window.SubscribeMirror([this] { EnableWindow(Handle(), form_.Window.Enabled()); }));
+  mirrors_.push_back(form_.PageControl_base.SubscribeMirror(
+      [this] { ShowPage(form_.PageControl_base.ActivePageIndex()); }));
   ShowPage(form_.PageControl_base.ActivePageIndex());
 }
 
-void TForm_setup::MirrorSampleList() {
-  const nuvopick::TFont& font = form_.ListBox_fontandcolor.Font();
-  sampleFont_ = CreatePointFont(font.Name, font.Size, font.Bold, font.Italic, font.UnderLine,
-                                font.StrikeOut, font.CharSet);
-  sampleBrush_.Reset(CreateSolidBrush(ToColorRef(form_.ListBox_fontandcolor.Color())));
-  sampleText_ = ToColorRef(font.Color);
-  SendMessageA(sampleList_, WM_SETFONT, reinterpret_cast<WPARAM>(sampleFont_.Get()), TRUE);
-  InvalidateRect(sampleList_, nullptr, TRUE);
-}
-
 void TForm_setup::ShowPage(int page) {
-  for (const TChild& child : children_) {
-    if (child.Page == kAlwaysShown) continue;
-    ShowWindow(child.Handle, child.Page == page ? SW_SHOWNA : SW_HIDE);
+  for (const TPlacedView& placed : views_) {
+    if (placed.Page == kAlwaysShown) continue;
+    ShowWindow(placed.View->Handle(), placed.Page == page ? SW_SHOWNA : SW_HIDE);
   }
 }
 }  // namespace nuvopick::win

@@ -20,17 +20,6 @@ TFont CreateFixedFont() {
                            FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック"));
 }
 
-POINT PointOf(LPARAM lParam) {
-  return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-}
-
-std::string WindowTextOf(HWND window) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 void DrawListRow(const DRAWITEMSTRUCT& item, const TExtRowLook& look, HFONT font) {
   TBrush back(CreateSolidBrush(static_cast<COLORREF>(look.BackColor)));
   FillRect(item.hDC, &item.rcItem, back.Get());

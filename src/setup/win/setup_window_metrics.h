@@ -63,9 +63,6 @@ COLORREF ToColorRef(std::int32_t color);
 // The window's face, "ＭＳ Ｐゴシック", at Height (in the font's logical units).
 TFont CreateWindowFont(bool bold, int height = -12, bool underline = false);
 TFont CreateFixedFont();
-// A mouse position in a window's client area.
-POINT PointOf(LPARAM lParam);
-std::string WindowTextOf(HWND window);
 // A row of an owner-drawn list: its colours filled, its text at left + 2.
 void DrawListRow(const DRAWITEMSTRUCT& item, const TExtRowLook& look, HFONT font);
 

@@ -1,6 +1,8 @@
 // The event rules of the small control models: a change raises the control's
 // event, the same value raises nothing, and the view hears of every change first.
 #include <gtest/gtest.h>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,11 +31,50 @@ TEST(CheckBoxTest, ClickEventOnlyForANewState) {
 TEST(CheckBoxTest, ViewIsToldBeforeTheHandlerRuns) {
   TCheckBox box;
   std::vector<std::string> log;
-  box.OnMirror = [&] { log.push_back(box.Checked() ? "mirror on" : "mirror off"); };
+  const TMirrorSubscription view =
+      box.SubscribeMirror([&] { log.push_back(box.Checked() ? "mirror on" : "mirror off"); });
   box.OnClick = [&] { log.push_back("click"); };
   box.SetChecked(true);
   box.SetEnabled(false);
   EXPECT_EQ(log, (std::vector<std::string>{"mirror on", "click", "mirror on"}));
+}
+
+TEST(ControlModelTest, EveryLiveWatcherIsToldInTurnAndADroppedOneNoMore) {
+  auto box = std::make_unique<TCheckBox>();
+  std::vector<std::string> log;
+  std::optional<TMirrorSubscription> first = box->SubscribeMirror([&] { log.push_back("first"); });
+  const TMirrorSubscription second = box->SubscribeMirror([&] { log.push_back("second"); });
+  box->SetChecked(true);
+  EXPECT_EQ(log, (std::vector<std::string>{"first", "second"}));
+
+  first.reset();
+  box->SetChecked(false);
+  EXPECT_EQ(log, (std::vector<std::string>{"first", "second", "second"}));
+
+  // A copy of the model is watched by nobody.
+  TCheckBox copy = *box;
+  copy.SetChecked(true);
+  EXPECT_EQ(log.size(), 3U);
+
+  // The model goes first: the token that outlives it has nothing left to end.
+  TMirrorSubscription outliving = box->SubscribeMirror([&] { log.push_back("late"); });
+  box.reset();
+  outliving.Cancel();
+  EXPECT_EQ(log.size(), 3U);
+}
+
+TEST(ControlModelTest, WatcherDroppedByAnotherWhileTheModelMirrorsIsNotCalled) {
+  TCheckBox box;
+  std::vector<std::string> log;
+  TMirrorSubscription second;
+  const TMirrorSubscription first = box.SubscribeMirror([&] {
+    log.push_back("first");
+    second.Cancel();
+  });
+  second = box.SubscribeMirror([&] { log.push_back("second"); });
+  box.SetChecked(true);
+  box.SetChecked(false);
+  EXPECT_EQ(log, (std::vector<std::string>{"first", "first"}));
 }
 
 TEST(RadioButtonTest, CheckingOneUnchecksItsGroupAndRaisesOnlyItsOwnEvent) {

@@ -24,7 +24,7 @@ TEST_F(SetupTest, LinksTurnRedUnderThePointer) {
   for (TLinkLabel* link :
        {&f.About.Label_myurl, &f.About.Label_mymail, &f.About.Label_showreadme}) {
     int mirrored = 0;
-    link->OnMirror = [&mirrored] { ++mirrored; };
+    const TMirrorSubscription view = link->SubscribeMirror([&mirrored] { ++mirrored; });
     f.About.Label_myurlMouseEnter(*link);
     EXPECT_EQ(link->FontColor(), 0x3030FF);
     f.About.Label_myurlMouseLeave(*link);
