@@ -8,6 +8,7 @@
 #include "platform/win/application.h"
 #include "platform/win/lazy_library.h"
 #include "platform/win/module_path.h"
+#include "platform/win/window_text.h"
 
 namespace nuvopick::win {
 
@@ -17,13 +18,6 @@ enum : int { kIdEdit = 100, kIdBrowse, kIdLabel1, kIdLabel, kIdGrid };
 
 // A cell and the grid line right and below it.
 constexpr int kPitch = kIconCellSize + 1;
-
-std::string WindowText(HWND hwnd) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
 
 }  // namespace
 
@@ -224,7 +218,7 @@ void TForm_icondlg::FormCreate() {
              IDCANCEL, {right - 76, buttons, right, buttons + 25});
 
   picker_.Edit_icon.OnMirror = [this] {
-    if (WindowText(edit_) != picker_.Edit_icon.Text()) {
+    if (WindowTextOf(edit_) != picker_.Edit_icon.Text()) {
       SetWindowTextA(edit_, picker_.Edit_icon.Text().c_str());
     }
   };
@@ -274,7 +268,7 @@ int TForm_icondlg::EnterButton() const {
 void TForm_icondlg::OnCommand(int id, int code) {
   switch (id) {
     case kIdEdit:
-      if (code == EN_CHANGE) picker_.Edit_icon.SetText(WindowText(edit_));
+      if (code == EN_CHANGE) picker_.Edit_icon.SetText(WindowTextOf(edit_));
       break;
     case kIdBrowse:
       if (code == BN_CLICKED) picker_.Button_fdlg.Click();

@@ -4,11 +4,11 @@
 
 #include <windows.h>
 
-#include <cstdint>
-#include <string>
-
+#include "model/icon_dialog_close_record.h"
+#include "platform/win/color_ref.h"
 #include "platform/win/gdi_owners.h"
 #include "platform/win/win_setup_services.h"
+#include "platform/win/window_text.h"
 #include "setup/ext_page.h"
 
 namespace nuvopick::win::setup_window {
@@ -27,7 +27,6 @@ constexpr int kAlwaysShown = -1;
 
 // The window's private messages.
 constexpr UINT kWmTrayNotify = TWinTrayIcon::kCallbackMessage;
-constexpr UINT kWmIconDialogClosed = 0x806A;
 constexpr UINT kWmEntryModified = 0x806B;
 
 // The tray menu's items.
@@ -58,14 +57,11 @@ constexpr int kIconOffset = (kIconPanelSize - kIconSize) / 2;
 constexpr char kNoClickPrefix[] = "一定時間クリックされない場合、";
 constexpr char kNoClickGap[] = "　　　　　　　　";
 
-// A colour of the settings: the high bit names a system colour by its index.
-COLORREF ToColorRef(std::int32_t color);
 // The window's face, "ＭＳ Ｐゴシック", at Height (in the font's logical units).
 TFont CreateWindowFont(bool bold, int height = -12, bool underline = false);
 TFont CreateFixedFont();
 // A mouse position in a window's client area.
 POINT PointOf(LPARAM lParam);
-std::string WindowTextOf(HWND window);
 // A row of an owner-drawn list: its colours filled, its text at left + 2.
 void DrawListRow(const DRAWITEMSTRUCT& item, const TExtRowLook& look, HFONT font);
 

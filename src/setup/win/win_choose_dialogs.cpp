@@ -2,12 +2,10 @@
 
 #include <commdlg.h>
 
+#include "platform/win/color_ref.h"
 #include "platform/win/lazy_library.h"
-#include "setup/win/setup_window_metrics.h"
 
 namespace nuvopick::win {
-
-using setup_window::ToColorRef;
 
 std::optional<std::int32_t> TWinChooseDialogs::PickColor(std::int32_t color) {
   auto* choose = LazyFunction<decltype(ChooseColorA)>("comdlg32.dll", "ChooseColorA");
