@@ -162,10 +162,14 @@ bool TForm_setup::Dispatch(const std::function<void()>& command) {
     command();
     return true;
   } catch (const std::exception& error) {
-    services_.Messages.Show(
-        {error.what(), kErrorCaption, TMessageButtons::Ok, TMessageIcon::Error, true});
+    ShowError(error);
     return false;
   }
+}
+
+void TForm_setup::ShowError(const std::exception& error) {
+  services_.Messages.Show(
+      {error.what(), kErrorCaption, TMessageButtons::Ok, TMessageIcon::Error, true});
 }
 
 void TForm_setup::FormCreate() {

@@ -134,6 +134,8 @@ class TForm_setup : public IEntryOwner {
   // file ends the command and is shown in a message box with its own text.
   // Returns false when the command ended that way.
   bool Dispatch(const std::function<void()>& command);
+  // The default error display: Error's own text in a message box.
+  void ShowError(const std::exception& error);
 
   // The window.
   void FormCreate();

@@ -37,6 +37,8 @@ class TForm_setup : public TForm, private ISetupView {
  protected:
   void FormCreate() override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Whatever a message's handling let out is shown as a failed command is.
+  void MessageFailed(const std::exception& error) override { form_.ShowError(error); }
 
  private:
   // A child control and the page it sits on (-1: on every page).
