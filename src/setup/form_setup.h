@@ -16,6 +16,7 @@
 
 #include "controls/edit_ex.h"
 #include "controls/list_box_ex.h"
+#include "controls/popup_menu.h"
 #include "controls/static_controls.h"
 #include "controls/toggles.h"
 #include "controls/track_bar.h"
@@ -200,6 +201,8 @@ class TForm_setup : public IEntryOwner {
   TButton Button_ok{"OK"};
   TButton Button_cancel{"Cancel"};
   TTreeView TV_select;
+  // The tray icon's menu, under its title.
+  TPopupMenu PMenu_ttray;
   TPageControl PageControl_base{static_cast<int>(kSetupPages.size())};
 
   // "拡張子別": the extension list.

@@ -17,7 +17,9 @@ using namespace setup_window;
 TForm_setup::TForm_setup(std::string exePath)
     : form_(
           {files_, dialogs_, hives_, messages_, instance_, tray_, notice_, shell_, sound_, choose_},
-          *this, std::move(exePath)) {}
+          *this, std::move(exePath)),
+      trayMenu_(form_.PMenu_ttray, kTrayMenuFirstId),
+      extExtraMenu_(form_.ExtPage.PMenu_extextra, kExtExtraMenuFirstId) {}
 
 TForm_setup::~TForm_setup() {
   if (Handle() != nullptr) {
@@ -27,8 +29,6 @@ TForm_setup::~TForm_setup() {
       SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
     }
   }
-  if (trayMenu_ != nullptr) DestroyMenu(trayMenu_);
-  if (extExtraMenu_ != nullptr) DestroyMenu(extExtraMenu_);
 }
 
 bool TForm_setup::Create() {
@@ -104,39 +104,11 @@ void TForm_setup::BringToForeground() {
 }
 
 void TForm_setup::PopupTrayMenu() {
-  if (trayMenu_ == nullptr) {
-    trayMenu_ = CreatePopupMenu();
-    AppendMenuA(trayMenu_, MF_OWNERDRAW, kTrayTitleId, nullptr);
-    AppendMenuA(trayMenu_, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(trayMenu_, MF_STRING, kTraySetupId, "設定");
-    AppendMenuA(trayMenu_, MF_STRING, kTrayExitId, "終了");
-    AppendMenuA(trayMenu_, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(trayMenu_, MF_STRING, kTrayCancelId, "キャンセル");
-  }
-  POINT at{};
-  GetCursorPos(&at);
-  TrackPopupMenu(trayMenu_, TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
-  // Lets the menu close when the user clicks elsewhere next time.
-  PostMessageA(Handle(), WM_NULL, 0, 0);
+  trayMenu_.PopupAtPointer(Handle());
 }
 
 void TForm_setup::PopupExtExtraMenu() {
-  if (extExtraMenu_ == nullptr) {
-    extExtraMenu_ = CreatePopupMenu();
-    UINT id = kExtExtraFirstId;
-    for (const char* item : kExtExtraMenuItems) {
-      if (*item == '\0') {
-        AppendMenuA(extExtraMenu_, MF_SEPARATOR, 0, nullptr);
-      } else {
-        AppendMenuA(extExtraMenu_, MF_STRING, id, item);
-      }
-      ++id;
-    }
-  }
-  POINT at{};
-  GetCursorPos(&at);
-  TrackPopupMenu(extExtraMenu_, TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
-  PostMessageA(Handle(), WM_NULL, 0, 0);
+  extExtraMenu_.PopupAtPointer(Handle());
 }
 
 void TForm_setup::ShowExtIcon(const std::string& iconFile, std::int32_t iconIndex) {
@@ -204,36 +176,11 @@ void TForm_setup::DrawTrayTitle(const DRAWITEMSTRUCT& item) {
 }
 
 void TForm_setup::Command(int id, int code, HWND control) {
-  switch (id) {
-    case kTraySetupId:
-      Run([this] { form_.PMenu_ttray_setupClick(); });
+  for (const TPopupMenuView* menu : {&trayMenu_, &extExtraMenu_}) {
+    if (const TMenuItem* item = menu->ItemOf(static_cast<UINT>(id))) {
+      if (item->OnClick) Run(item->OnClick);
       return;
-    case kTrayExitId:
-      Run([this] { form_.PMenu_ttray_exitClick(); });
-      return;
-    case kTrayTitleId:
-    case kTrayCancelId:
-      return;
-    case kExtSortId:
-      Run([this] { form_.ExtPage.PMenu_extextra_sortClick(); });
-      return;
-    case kExtAllRId:
-      Run([this] { form_.ExtPage.PMenu_extextra_allRClick(); });
-      return;
-    case kExtAllMId:
-      Run([this] { form_.ExtPage.PMenu_extextra_allMClick(); });
-      return;
-    case kExtDeallRId:
-      Run([this] { form_.ExtPage.PMenu_extextra_deallRClick(); });
-      return;
-    case kExtDeallMId:
-      Run([this] { form_.ExtPage.PMenu_extextra_deallMClick(); });
-      return;
-    case kExtGetBeforeRegId:
-      Run([this] { form_.ExtPage.PMenu_extextra_getbeforeregClick(); });
-      return;
-    default:
-      break;
+    }
   }
   if (mirroring_) return;
   for (auto& [commandId, handler] : commands_) {
@@ -445,7 +392,7 @@ LRESULT TForm_setup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_MEASUREITEM: {
       auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-      if (item->CtlType == ODT_MENU && item->itemID == kTrayTitleId) {
+      if (item->CtlType == ODT_MENU && trayMenu_.IsTitle(item->itemID)) {
         MeasureTrayTitle(*item);
         return TRUE;
       }
@@ -462,7 +409,7 @@ LRESULT TForm_setup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
       }
       if (item->CtlType == ODT_LISTBOX && DrawEntryRow(*item)) return TRUE;
-      if (item->CtlType == ODT_MENU && item->itemID == kTrayTitleId) {
+      if (item->CtlType == ODT_MENU && trayMenu_.IsTitle(item->itemID)) {
         DrawTrayTitle(*item);
         return TRUE;
       }

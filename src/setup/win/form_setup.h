@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/win/popup_menu_view.h"
 #include "platform/win/form.h"
 #include "platform/win/gdi_owners.h"
 #include "platform/win/pointer_hint.h"
@@ -160,8 +161,8 @@ class TForm_setup : public TForm, private ISetupView {
   TFont extFont_;
   TIcon extIcon_;
   TForm_icondlg* iconPicker_ = nullptr;
-  HMENU trayMenu_ = nullptr;
-  HMENU extExtraMenu_ = nullptr;
+  TPopupMenuView trayMenu_;
+  TPopupMenuView extExtraMenu_;
   UINT taskBarCreated_ = 0;
   bool minimized_ = false;
   bool mirroring_ = false;

@@ -29,19 +29,9 @@ constexpr int kAlwaysShown = -1;
 constexpr UINT kWmTrayNotify = TWinTrayIcon::kCallbackMessage;
 constexpr UINT kWmEntryModified = 0x806B;
 
-// The tray menu's items.
-constexpr UINT kTrayTitleId = 101;
-constexpr UINT kTraySetupId = 102;
-constexpr UINT kTrayExitId = 103;
-constexpr UINT kTrayCancelId = 104;
-// The extension page's extra menu: one number per item, separators counted.
-constexpr UINT kExtExtraFirstId = 201;
-constexpr UINT kExtSortId = kExtExtraFirstId;
-constexpr UINT kExtAllRId = kExtExtraFirstId + 2;
-constexpr UINT kExtAllMId = kExtExtraFirstId + 3;
-constexpr UINT kExtDeallRId = kExtExtraFirstId + 5;
-constexpr UINT kExtDeallMId = kExtExtraFirstId + 6;
-constexpr UINT kExtGetBeforeRegId = kExtExtraFirstId + 8;
+// The command numbers of the menus' first items; the others follow by position.
+constexpr UINT kTrayMenuFirstId = 101;
+constexpr UINT kExtExtraMenuFirstId = 201;
 
 constexpr COLORREF kPanelColor = RGB(0x33, 0x33, 0x33);
 // The extension list's rows and the icon in its panel.
