@@ -19,8 +19,6 @@ inline constexpr char kIconPickerCaption[] = "アイコン設定";
 inline constexpr char kInitialIconFile[] = "C:\\winnt\\system32\\shell32.dll";
 // The label of a cell that holds no icon.
 inline constexpr char kNoIconLabel[] = "-";
-// The answer's message to the setup window: WPARAM is the record's address.
-inline constexpr std::uint32_t kWmIconDialogClosed = 0x806A;
 
 inline constexpr int kIconColumns = 6;
 inline constexpr int kIconCellSize = 48;

@@ -1,10 +1,14 @@
-// The icon picker's answer to the setup window when it closes.
+// The icon picker's answer to the setup window when it closes, and the message
+// that carries it.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 namespace nuvopick {
+
+// The answer's message to the setup window: WPARAM is the record's address.
+inline constexpr std::uint32_t kWmIconDialogClosed = 0x806A;
 
 struct TIconDialogCloseRecord {
   // Position of the extension in the setup window's working list.

@@ -38,6 +38,21 @@ TExtPage::TExtPage(TExtPageContext context) : context_(std::move(context)) {
   Button_extExtra.OnClick = [this] { context_.View.PopupExtExtraMenu(); };
   ExtUpButton.OnClick = [this] { ExtUpButtonClick(); };
   ExtDownButton.OnClick = [this] { ExtDownButtonClick(); };
+  PMenu_extextra = {
+      {TMenuItemKind::Command, "拡張子名順に並び替え", [this] { PMenu_extextra_sortClick(); }},
+      MenuSeparator(),
+      {TMenuItemKind::Command, "全ての拡張子を関連付け", [this] { PMenu_extextra_allRClick(); }},
+      {TMenuItemKind::Command, "全ての拡張子の右クリックメニューに登録",
+       [this] { PMenu_extextra_allMClick(); }},
+      MenuSeparator(),
+      {TMenuItemKind::Command, "全ての拡張子の関連付けを外す",
+       [this] { PMenu_extextra_deallRClick(); }},
+      {TMenuItemKind::Command, "全ての拡張子の右クリックメニューから外す",
+       [this] { PMenu_extextra_deallMClick(); }},
+      MenuSeparator(),
+      {TMenuItemKind::Command, "元の関連付け先のアクションを登録",
+       [this] { PMenu_extextra_getbeforeregClick(); }},
+  };
 }
 
 void TExtPage::FillList() {

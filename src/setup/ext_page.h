@@ -12,6 +12,7 @@
 
 #include "controls/edit_ex.h"
 #include "controls/list_box_ex.h"
+#include "controls/popup_menu.h"
 #include "controls/static_controls.h"
 #include "model/ext_list.h"
 #include "platform/file_system.h"
@@ -29,17 +30,6 @@ inline constexpr char kExtForbiddenText[] = "その拡張子に関連付ける�
 inline constexpr char kExtDuplicateText[] = "既に登録されています";
 // Follows the extension's name in the question before deleting it.
 inline constexpr char kExtDeleteQuestionText[] = "の設定を削除してよろしいですか?";
-// The extra menu's items in order; an empty text stands for a separator.
-inline constexpr std::array<const char*, 9> kExtExtraMenuItems = {
-    "拡張子名順に並び替え",
-    "",
-    "全ての拡張子を関連付け",
-    "全ての拡張子の右クリックメニューに登録",
-    "",
-    "全ての拡張子の関連付けを外す",
-    "全ての拡張子の右クリックメニューから外す",
-    "",
-    "元の関連付け先のアクションを登録"};
 inline constexpr char kExtSortQuestionText[] = "拡張子の並べ替えをしてよろしいですか?";
 inline constexpr char kConfirmCaption[] = "確認";
 inline constexpr char kExtDeleteCaption[] = "警告";
@@ -164,6 +154,8 @@ class TExtPage {
   TButton ExtDownButton{"▼"};
   TButton Button_extdel{"削除"};
   TButton Button_extExtra{"他"};
+  // The menu that Button_extExtra opens.
+  TPopupMenu PMenu_extextra;
   // The selected extension's own entries, by name.
   TListBoxEx ListBoxEx_app;
 

@@ -10,6 +10,7 @@
 #include "settings/section_names.h"
 #include "settings/settings_file.h"
 #include "settings/settings_path.h"
+#include "setup/setup_layout.h"
 #include "setup/setup_settings.h"
 #include "shell/registry_association.h"
 #include "shell/user_choice.h"
@@ -100,6 +101,14 @@ void TForm_setup::BindHandlers() {
   Button_cancel.OnClick = [this] { Button_cancelClick(); };
   Button_reload.OnClick = [this] { Button_reloadClick(); };
   TV_select.OnChange = [this](const std::string& caption) { TV_selectChange(caption); };
+  PMenu_ttray = {
+      {TMenuItemKind::Title, kTrayTitleText, {}},
+      MenuSeparator(),
+      {TMenuItemKind::Command, "設定", [this] { PMenu_ttray_setupClick(); }},
+      {TMenuItemKind::Command, "終了", [this] { PMenu_ttray_exitClick(); }},
+      MenuSeparator(),
+      {TMenuItemKind::Command, "キャンセル", {}},
+  };
 
   // Every option whose change is an unsaved change and nothing more.
   const auto enableApply = [this] { CheckBox_iswaitClick(); };
@@ -162,10 +171,14 @@ bool TForm_setup::Dispatch(const std::function<void()>& command) {
     command();
     return true;
   } catch (const std::exception& error) {
-    services_.Messages.Show(
-        {error.what(), kErrorCaption, TMessageButtons::Ok, TMessageIcon::Error, true});
+    ShowError(error);
     return false;
   }
+}
+
+void TForm_setup::ShowError(const std::exception& error) {
+  services_.Messages.Show(
+      {error.what(), kErrorCaption, TMessageButtons::Ok, TMessageIcon::Error, true});
 }
 
 void TForm_setup::FormCreate() {

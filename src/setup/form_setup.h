@@ -16,6 +16,7 @@
 
 #include "controls/edit_ex.h"
 #include "controls/list_box_ex.h"
+#include "controls/popup_menu.h"
 #include "controls/static_controls.h"
 #include "controls/toggles.h"
 #include "controls/track_bar.h"
@@ -134,6 +135,8 @@ class TForm_setup : public IEntryOwner {
   // file ends the command and is shown in a message box with its own text.
   // Returns false when the command ended that way.
   bool Dispatch(const std::function<void()>& command);
+  // The default error display: Error's own text in a message box.
+  void ShowError(const std::exception& error);
 
   // The window.
   void FormCreate();
@@ -198,6 +201,8 @@ class TForm_setup : public IEntryOwner {
   TButton Button_ok{"OK"};
   TButton Button_cancel{"Cancel"};
   TTreeView TV_select;
+  // The tray icon's menu, under its title.
+  TPopupMenu PMenu_ttray;
   TPageControl PageControl_base{static_cast<int>(kSetupPages.size())};
 
   // "拡張子別": the extension list.

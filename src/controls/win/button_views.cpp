@@ -14,13 +14,6 @@ void ShowCheck(HWND button, bool checked, bool enabled) {
 
 }  // namespace
 
-std::string WindowTextOf(HWND window) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 TButtonView::TButtonView(TButton& model, const TPlacement& place, TModelRunner run, DWORD style)
     : TModelView(&model, std::move(run)), button_(model) {
   CreateControl("BUTTON", model.Caption(), style | WS_TABSTOP, 0, place);

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/win/window_text.h"
+
 namespace nuvopick::win {
 
 TEditView::TEditView(TEdit& model, const TPlacement& place, TModelRunner run,

@@ -48,7 +48,4 @@ class TModelView : public TControlView {
   TMirrorSubscription watch_;
 };
 
-// The text of a window of this process.
-std::string WindowTextOf(HWND window);
-
 }  // namespace nuvopick::win

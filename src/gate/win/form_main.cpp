@@ -1,19 +1,13 @@
 #include "gate/win/form_main.h"
 
 #include "platform/win/application.h"
+#include "platform/win/color_ref.h"
 
 namespace nuvopick::win {
 namespace {
 
 constexpr int kListId = 100;
 constexpr UINT_PTR kNoClickTimer = 1;
-
-// A colour of the settings: the high bit names a system colour by its index.
-COLORREF ToColorRef(std::int32_t color) {
-  const auto value = static_cast<std::uint32_t>(color);
-  if (value & 0x80000000u) return GetSysColor(static_cast<int>(value & 0xFF));
-  return static_cast<COLORREF>(value & 0xFFFFFF);
-}
 
 bool KeyHeld(int key) {
   return (GetKeyState(key) & 0x8000) != 0;

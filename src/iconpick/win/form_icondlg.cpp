@@ -8,6 +8,7 @@
 #include "platform/win/application.h"
 #include "platform/win/lazy_library.h"
 #include "platform/win/module_path.h"
+#include "platform/win/window_text.h"
 
 namespace nuvopick::win {
 

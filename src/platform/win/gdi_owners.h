@@ -64,6 +64,63 @@ using TBitmap = TGdiObject<HBITMAP>;
 using TBrush = TGdiObject<HBRUSH>;
 using TPen = TGdiObject<HPEN>;
 
+// A menu with its items, destroyed with DestroyMenu.
+class TMenu {
+ public:
+  TMenu() = default;
+  explicit TMenu(HMENU menu) : menu_(menu) {}
+  TMenu(TMenu&& other) noexcept : menu_(std::exchange(other.menu_, nullptr)) {}
+  TMenu& operator=(TMenu&& other) noexcept {
+    if (this != &other) Reset(std::exchange(other.menu_, nullptr));
+    return *this;
+  }
+  TMenu(const TMenu&) = delete;
+  TMenu& operator=(const TMenu&) = delete;
+  ~TMenu() { Reset(nullptr); }
+
+  HMENU Get() const { return menu_; }
+  explicit operator bool() const { return menu_ != nullptr; }
+  void Reset(HMENU menu) {
+    if (menu_ != nullptr) DestroyMenu(menu_);
+    menu_ = menu;
+  }
+
+ private:
+  HMENU menu_ = nullptr;
+};
+
+// The screen's device context for one scope.
+class TScreenDc {
+ public:
+  TScreenDc() : dc_(GetDC(nullptr)) {}
+  TScreenDc(const TScreenDc&) = delete;
+  TScreenDc& operator=(const TScreenDc&) = delete;
+  ~TScreenDc() {
+    if (dc_ != nullptr) ReleaseDC(nullptr, dc_);
+  }
+
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// A memory device context like another one, for one scope.
+class TMemoryDc {
+ public:
+  explicit TMemoryDc(HDC like) : dc_(CreateCompatibleDC(like)) {}
+  TMemoryDc(const TMemoryDc&) = delete;
+  TMemoryDc& operator=(const TMemoryDc&) = delete;
+  ~TMemoryDc() {
+    if (dc_ != nullptr) DeleteDC(dc_);
+  }
+
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
 // Selects an object into a device context for one scope, and the previous one back.
 class TSelected {
  public:
@@ -76,6 +133,9 @@ class TSelected {
   HDC dc_;
   HGDIOBJ previous_;
 };
+
+// The screen's pixels per logical inch, upwards: what turns points into pixels.
+int ScreenPixelsPerInch();
 
 // A font of Points in the given face, styles and character set, as the screen shows it.
 TFont CreatePointFont(const std::string& face, int points, bool bold, bool italic, bool underline,

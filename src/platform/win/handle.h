@@ -3,14 +3,27 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace nuvopick::win {
 
-class TFileHandle {
+// A file, a mutex or another kernel object; closed with CloseHandle.
+class TKernelHandle {
  public:
-  explicit TFileHandle(HANDLE handle) : handle_(handle) {}
-  TFileHandle(const TFileHandle&) = delete;
-  TFileHandle& operator=(const TFileHandle&) = delete;
-  ~TFileHandle() { Close(); }
+  TKernelHandle() = default;
+  explicit TKernelHandle(HANDLE handle) : handle_(handle) {}
+  TKernelHandle(TKernelHandle&& other) noexcept
+      : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
+  TKernelHandle& operator=(TKernelHandle&& other) noexcept {
+    if (this != &other) {
+      Close();
+      handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
+    }
+    return *this;
+  }
+  TKernelHandle(const TKernelHandle&) = delete;
+  TKernelHandle& operator=(const TKernelHandle&) = delete;
+  ~TKernelHandle() { Close(); }
 
   bool Valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
   HANDLE Get() const { return handle_; }
@@ -20,7 +33,7 @@ class TFileHandle {
   }
 
  private:
-  HANDLE handle_;
+  HANDLE handle_ = INVALID_HANDLE_VALUE;
 };
 
 class TRegKey {

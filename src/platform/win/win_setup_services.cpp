@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <cstring>
+#include <utility>
 
 #include "platform/win/lazy_library.h"
 
@@ -23,28 +24,20 @@ using TChangeNotify = void WINAPI(LONG, UINT, const void*, const void*);
 
 }  // namespace
 
-TWinSingleInstanceLock::~TWinSingleInstanceLock() {
-  if (mutex_ != nullptr) CloseHandle(mutex_);
-}
-
 bool TWinSingleInstanceLock::Acquire() {
   // Made and tested in one step, so that of two setup modes started at the same
   // moment only one finds the name free. A mutex made by a process with other
   // rights refuses us access (ERROR_ACCESS_DENIED), and another kind of object
   // of that name refuses the call: either way someone holds the name.
-  HANDLE mutex = CreateMutexA(nullptr, FALSE, name_);
-  if (mutex == nullptr) return false;
-  if (GetLastError() == ERROR_ALREADY_EXISTS) {
-    CloseHandle(mutex);
-    return false;
-  }
-  mutex_ = mutex;
+  TKernelHandle mutex(CreateMutexA(nullptr, FALSE, name_));
+  if (!mutex.Valid() || GetLastError() == ERROR_ALREADY_EXISTS) return false;
+  mutex_ = std::move(mutex);
   return true;
 }
 
 void TWinSingleInstanceLock::Release() {
   // The handle stays open, and the name taken, until the process ends.
-  if (mutex_ != nullptr) ReleaseMutex(mutex_);
+  if (mutex_.Valid()) ReleaseMutex(mutex_.Get());
 }
 
 TMessageResult TWinMessageBox::Show(const TMessageRequest& request) {
@@ -95,10 +88,14 @@ void TWinTrayIcon::Add() {
   data.uCallbackMessage = kCallbackMessage;
   data.hIcon = icon_;
   std::strncpy(data.szTip, kTrayTip, 63);
-  notify(NIM_ADD, &data);
+  // Also after the shell restarted its taskbar, which then holds no icons; a
+  // refusal then leaves the icon counted as up, so that Remove still tries.
+  if (notify(NIM_ADD, &data) != FALSE) added_ = true;
 }
 
 void TWinTrayIcon::Remove() {
+  if (!added_) return;
+  added_ = false;
   auto* notify = LazyFunction<TShellNotifyIcon>("shell32.dll", "Shell_NotifyIconA");
   if (notify == nullptr) return;
   NOTIFYICONDATAA data = Record();

@@ -11,6 +11,7 @@
 #include "platform/shell_notice.h"
 #include "platform/single_instance.h"
 #include "platform/tray_icon.h"
+#include "platform/win/handle.h"
 
 namespace nuvopick::win {
 
@@ -18,16 +19,13 @@ namespace nuvopick::win {
 class TWinSingleInstanceLock : public ISingleInstanceLock {
  public:
   explicit TWinSingleInstanceLock(const char* name = kSetupModeInstanceName) : name_(name) {}
-  TWinSingleInstanceLock(const TWinSingleInstanceLock&) = delete;
-  TWinSingleInstanceLock& operator=(const TWinSingleInstanceLock&) = delete;
-  ~TWinSingleInstanceLock() override;
 
   bool Acquire() override;
   void Release() override;
 
  private:
   const char* name_;
-  HANDLE mutex_ = nullptr;
+  TKernelHandle mutex_;
 };
 
 class TWinMessageBox : public IMessageBox {
@@ -41,10 +39,16 @@ class TWinMessageBox : public IMessageBox {
 };
 
 // Icon 1 of the window in the notification area; its mouse messages come to the
-// window as CallbackMessage with the icon's number in WParam.
+// window as CallbackMessage with the icon's number in WParam. An icon that the
+// shell took is taken away again at the latest when its owner ends.
 class TWinTrayIcon : public ITrayIcon {
  public:
   static constexpr UINT kCallbackMessage = 0x8069;
+
+  TWinTrayIcon() = default;
+  TWinTrayIcon(const TWinTrayIcon&) = delete;
+  TWinTrayIcon& operator=(const TWinTrayIcon&) = delete;
+  ~TWinTrayIcon() override { Remove(); }
 
   void SetWindow(HWND window, HICON icon) {
     window_ = window;
@@ -52,12 +56,15 @@ class TWinTrayIcon : public ITrayIcon {
   }
   void Add() override;
   void Remove() override;
+  // The shell took the icon at an Add, and it has not been removed since.
+  bool Added() const { return added_; }
 
  private:
   NOTIFYICONDATAA Record() const;
 
   HWND window_ = nullptr;
   HICON icon_ = nullptr;
+  bool added_ = false;
 };
 
 class TWinShellNotice : public IShellNotice {

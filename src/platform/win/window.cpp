@@ -1,6 +1,7 @@
 #include "platform/win/window.h"
 
 #include "platform/win/control_view.h"
+#include "platform/win/message_barrier.h"
 
 namespace nuvopick::win {
 
@@ -51,7 +52,9 @@ LRESULT CALLBACK TWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
   }
   auto* self = reinterpret_cast<TWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
-  LRESULT result = self->HandleMessage(message, wParam, lParam);
+  const LRESULT result =
+      HandleGuarded([&] { return self->HandleMessage(message, wParam, lParam); },
+                    [self](const std::exception& error) { self->MessageFailed(error); });
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     self->handle_ = nullptr;

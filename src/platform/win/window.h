@@ -1,8 +1,11 @@
 // The base of every window of the program: registers its class, keeps `this` with
-// the window from WM_NCCREATE on, and routes messages to a member function.
+// the window from WM_NCCREATE on, and routes messages to a member function, which
+// no exception leaves.
 #pragma once
 
 #include <windows.h>
+
+#include <exception>
 
 namespace nuvopick::win {
 
@@ -31,6 +34,9 @@ class TWindow {
 
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
+  // The window's answer to an exception that HandleMessage let out; the message
+  // is then answered with 0. By default the exception passes unseen.
+  virtual void MessageFailed(const std::exception& /*error*/) {}
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -17,15 +17,15 @@ using namespace setup_window;
 TForm_setup::TForm_setup(std::string exePath)
     : form_(
           {files_, dialogs_, hives_, messages_, instance_, tray_, notice_, shell_, sound_, choose_},
-          *this, std::move(exePath)) {}
+          *this, std::move(exePath)),
+      trayMenu_(form_.PMenu_ttray, kTrayMenuFirstId),
+      extExtraMenu_(form_.ExtPage.PMenu_extextra, kExtExtraMenuFirstId) {}
 
 TForm_setup::~TForm_setup() {
   if (Handle() != nullptr) {
     // The end of setup mode, while the window and its tray icon still exist.
     Run([this] { form_.FormDestroy(); });
   }
-  if (trayMenu_ != nullptr) DestroyMenu(trayMenu_);
-  if (extExtraMenu_ != nullptr) DestroyMenu(extExtraMenu_);
 }
 
 bool TForm_setup::Create() {
@@ -101,39 +101,11 @@ void TForm_setup::BringToForeground() {
 }
 
 void TForm_setup::PopupTrayMenu() {
-  if (trayMenu_ == nullptr) {
-    trayMenu_ = CreatePopupMenu();
-    AppendMenuA(trayMenu_, MF_OWNERDRAW, kTrayTitleId, nullptr);
-    AppendMenuA(trayMenu_, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(trayMenu_, MF_STRING, kTraySetupId, "設定");
-    AppendMenuA(trayMenu_, MF_STRING, kTrayExitId, "終了");
-    AppendMenuA(trayMenu_, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(trayMenu_, MF_STRING, kTrayCancelId, "キャンセル");
-  }
-  POINT at{};
-  GetCursorPos(&at);
-  TrackPopupMenu(trayMenu_, TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
-  // Lets the menu close when the user clicks elsewhere next time.
-  PostMessageA(Handle(), WM_NULL, 0, 0);
+  trayMenu_.PopupAtPointer(Handle());
 }
 
 void TForm_setup::PopupExtExtraMenu() {
-  if (extExtraMenu_ == nullptr) {
-    extExtraMenu_ = CreatePopupMenu();
-    UINT id = kExtExtraFirstId;
-    for (const char* item : kExtExtraMenuItems) {
-      if (*item == '\0') {
-        AppendMenuA(extExtraMenu_, MF_SEPARATOR, 0, nullptr);
-      } else {
-        AppendMenuA(extExtraMenu_, MF_STRING, id, item);
-      }
-      ++id;
-    }
-  }
-  POINT at{};
-  GetCursorPos(&at);
-  TrackPopupMenu(extExtraMenu_, TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
-  PostMessageA(Handle(), WM_NULL, 0, 0);
+  extExtraMenu_.PopupAtPointer(Handle());
 }
 
 void TForm_setup::ShowExtIcon(const std::string& iconFile, std::int32_t iconIndex) {
@@ -202,37 +174,13 @@ void TForm_setup::DrawTrayTitle(const DRAWITEMSTRUCT& item) {
 }
 
 bool TForm_setup::MenuCommand(int id) {
-  switch (id) {
-    case kTraySetupId:
-      Run([this] { form_.PMenu_ttray_setupClick(); });
+  for (const TPopupMenuView* menu : {&trayMenu_, &extExtraMenu_}) {
+    if (const TMenuItem* item = menu->ItemOf(static_cast<UINT>(id))) {
+      if (item->OnClick) Run(item->OnClick);
       return true;
-    case kTrayExitId:
-      Run([this] { form_.PMenu_ttray_exitClick(); });
-      return true;
-    case kTrayTitleId:
-    case kTrayCancelId:
-      return true;
-    case kExtSortId:
-      Run([this] { form_.ExtPage.PMenu_extextra_sortClick(); });
-      return true;
-    case kExtAllRId:
-      Run([this] { form_.ExtPage.PMenu_extextra_allRClick(); });
-      return true;
-    case kExtAllMId:
-      Run([this] { form_.ExtPage.PMenu_extextra_allMClick(); });
-      return true;
-    case kExtDeallRId:
-      Run([this] { form_.ExtPage.PMenu_extextra_deallRClick(); });
-      return true;
-    case kExtDeallMId:
-      Run([this] { form_.ExtPage.PMenu_extextra_deallMClick(); });
-      return true;
-    case kExtGetBeforeRegId:
-      Run([this] { form_.ExtPage.PMenu_extextra_getbeforeregClick(); });
-      return true;
-    default:
-      return false;
+    }
   }
+  return false;
 }
 
 // The icon panel is pressed on its image or beside it, and released.
@@ -315,7 +263,7 @@ LRESULT TForm_setup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_MEASUREITEM: {
       auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-      if (item->CtlType == ODT_MENU && item->itemID == kTrayTitleId) {
+      if (item->CtlType == ODT_MENU && trayMenu_.IsTitle(item->itemID)) {
         MeasureTrayTitle(*item);
         return TRUE;
       }
@@ -323,7 +271,7 @@ LRESULT TForm_setup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (item->CtlType == ODT_MENU && item->itemID == kTrayTitleId) {
+      if (item->CtlType == ODT_MENU && trayMenu_.IsTitle(item->itemID)) {
         DrawTrayTitle(*item);
         return TRUE;
       }

@@ -12,6 +12,7 @@
 #include "controls/win/button_views.h"
 #include "controls/win/edit_views.h"
 #include "controls/win/list_views.h"
+#include "controls/win/popup_menu_view.h"
 #include "controls/win/text_views.h"
 #include "controls/win/track_bar_view.h"
 #include "controls/win/tree_view.h"
@@ -42,6 +43,8 @@ class TForm_setup : public TForm, private ISetupView {
  protected:
   void FormCreate() override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Whatever a message's handling let out is shown as a failed command is.
+  void MessageFailed(const std::exception& error) override { form_.ShowError(error); }
 
  private:
   // A control's view and the page it sits on (-1: on every page).
@@ -149,8 +152,8 @@ class TForm_setup : public TForm, private ISetupView {
   TFont extFont_;
   TIcon extIcon_;
   TForm_icondlg* iconPicker_ = nullptr;
-  HMENU trayMenu_ = nullptr;
-  HMENU extExtraMenu_ = nullptr;
+  TPopupMenuView trayMenu_;
+  TPopupMenuView extExtraMenu_;
   UINT taskBarCreated_ = 0;
   bool minimized_ = false;
   int nextId_ = 1000;

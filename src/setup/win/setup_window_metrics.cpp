@@ -2,12 +2,6 @@
 
 namespace nuvopick::win::setup_window {
 
-COLORREF ToColorRef(std::int32_t color) {
-  const auto value = static_cast<std::uint32_t>(color);
-  if (value & 0x80000000u) return GetSysColor(static_cast<int>(value & 0xFF));
-  return static_cast<COLORREF>(value & 0xFFFFFF);
-}
-
 TFont CreateWindowFont(bool bold, int height, bool underline) {
   return TFont(CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE,
                            SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,

@@ -4,11 +4,11 @@
 
 #include <windows.h>
 
-#include <cstdint>
-#include <string>
-
+#include "model/icon_dialog_close_record.h"
+#include "platform/win/color_ref.h"
 #include "platform/win/gdi_owners.h"
 #include "platform/win/win_setup_services.h"
+#include "platform/win/window_text.h"
 #include "setup/ext_page.h"
 
 namespace nuvopick::win::setup_window {
@@ -27,22 +27,11 @@ constexpr int kAlwaysShown = -1;
 
 // The window's private messages.
 constexpr UINT kWmTrayNotify = TWinTrayIcon::kCallbackMessage;
-constexpr UINT kWmIconDialogClosed = 0x806A;
 constexpr UINT kWmEntryModified = 0x806B;
 
-// The tray menu's items.
-constexpr UINT kTrayTitleId = 101;
-constexpr UINT kTraySetupId = 102;
-constexpr UINT kTrayExitId = 103;
-constexpr UINT kTrayCancelId = 104;
-// The extension page's extra menu: one number per item, separators counted.
-constexpr UINT kExtExtraFirstId = 201;
-constexpr UINT kExtSortId = kExtExtraFirstId;
-constexpr UINT kExtAllRId = kExtExtraFirstId + 2;
-constexpr UINT kExtAllMId = kExtExtraFirstId + 3;
-constexpr UINT kExtDeallRId = kExtExtraFirstId + 5;
-constexpr UINT kExtDeallMId = kExtExtraFirstId + 6;
-constexpr UINT kExtGetBeforeRegId = kExtExtraFirstId + 8;
+// The command numbers of the menus' first items; the others follow by position.
+constexpr UINT kTrayMenuFirstId = 101;
+constexpr UINT kExtExtraMenuFirstId = 201;
 
 constexpr COLORREF kPanelColor = RGB(0x33, 0x33, 0x33);
 // The extension list's rows and the icon in its panel.
@@ -58,8 +47,6 @@ constexpr int kIconOffset = (kIconPanelSize - kIconSize) / 2;
 constexpr char kNoClickPrefix[] = "一定時間クリックされない場合、";
 constexpr char kNoClickGap[] = "　　　　　　　　";
 
-// A colour of the settings: the high bit names a system colour by its index.
-COLORREF ToColorRef(std::int32_t color);
 // The window's face, "ＭＳ Ｐゴシック", at Height (in the font's logical units).
 TFont CreateWindowFont(bool bold, int height = -12, bool underline = false);
 TFont CreateFixedFont();

@@ -2,12 +2,11 @@
 
 #include <commdlg.h>
 
+#include "platform/win/color_ref.h"
+#include "platform/win/gdi_owners.h"
 #include "platform/win/lazy_library.h"
-#include "setup/win/setup_window_metrics.h"
 
 namespace nuvopick::win {
-
-using setup_window::ToColorRef;
 
 std::optional<std::int32_t> TWinChooseDialogs::PickColor(std::int32_t color) {
   auto* choose = LazyFunction<decltype(ChooseColorA)>("comdlg32.dll", "ChooseColorA");
@@ -25,9 +24,7 @@ std::optional<std::int32_t> TWinChooseDialogs::PickColor(std::int32_t color) {
 std::optional<TFontChoice> TWinChooseDialogs::PickFont(const TFontChoice& font) {
   auto* choose = LazyFunction<decltype(ChooseFontA)>("comdlg32.dll", "ChooseFontA");
   if (choose == nullptr) return std::nullopt;
-  HDC screen = GetDC(nullptr);
-  const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+  const int pixelsPerInch = ScreenPixelsPerInch();
 
   LOGFONTA logFont{};
   logFont.lfHeight = -MulDiv(font.Size, pixelsPerInch, 72);

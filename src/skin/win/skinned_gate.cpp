@@ -25,22 +25,17 @@ TBitmap BitmapOf(const TPixelImage& image) {
   info.bmiHeader.biBitCount = 24;
   info.bmiHeader.biCompression = BI_RGB;
   const std::vector<std::uint8_t> rows = image.TopDownBgrRows();
-  HDC screen = GetDC(nullptr);
-  HBITMAP bitmap =
-      CreateDIBitmap(screen, &info.bmiHeader, CBM_INIT, rows.data(), &info, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
-  return TBitmap(bitmap);
+  const TScreenDc screen;
+  return TBitmap(
+      CreateDIBitmap(screen.Get(), &info.bmiHeader, CBM_INIT, rows.data(), &info, DIB_RGB_COLORS));
 }
 
 // Draws Bitmap's part at (x, y) of Width × Height onto Dc at the same place.
 void CopyBand(HDC dc, HBITMAP bitmap, int x, int y, int width, int height) {
   if (width <= 0 || height <= 0) return;
-  HDC memory = CreateCompatibleDC(dc);
-  {
-    TSelected selected(memory, bitmap);
-    BitBlt(dc, x, y, width, height, memory, x, y, SRCCOPY);
-  }
-  DeleteDC(memory);
+  const TMemoryDc memory(dc);
+  const TSelected selected(memory.Get(), bitmap);
+  BitBlt(dc, x, y, width, height, memory.Get(), x, y, SRCCOPY);
 }
 
 LOGBRUSH BrushOf(TBrushStyle style, TRgb color) {

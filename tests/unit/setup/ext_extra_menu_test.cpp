@@ -178,6 +178,49 @@ TEST_F(ExtExtraMenuTest, BulkCommandWithNothingToDoMarksNothingButRepaints) {
   EXPECT_EQ(log, testing::EventLog{"repaint"});
 }
 
+// Each item runs the command its caption names: seen in the question it asks
+// (answered No), or for the import, which asks nothing, in the entries it adds.
+TEST_F(ExtExtraMenuTest, EachItemOfTheMenuRunsTheCommandOfItsCaption) {
+  ArrangeTxtFile();
+  const struct {
+    const char* caption;
+    const char* question;
+  } items[] = {
+      {"拡張子名順に並び替え", "拡張子の並べ替えをしてよろしいですか?"},
+      {"", nullptr},
+      {"全ての拡張子を関連付け", "全ての拡張子に関連付けしてよろしいですか?"},
+      {"全ての拡張子の右クリックメニューに登録",
+       "全ての拡張子のコンテキストメニューに表示してよろしいですか?"},
+      {"", nullptr},
+      {"全ての拡張子の関連付けを外す", "全ての拡張子の関連付けを外してよろしいですか?"},
+      {"全ての拡張子の右クリックメニューから外す",
+       "全ての拡張子のコンテキストメニューから外してよろしいですか?"},
+      {"", nullptr},
+      {"元の関連付け先のアクションを登録", nullptr},
+  };
+  TForm_setup& f = Start(kThree);
+  const TPopupMenu& menu = f.ExtPage.PMenu_extextra;
+  ASSERT_EQ(menu.size(), std::size(items));
+  for (std::size_t i = 0; i < std::size(items); ++i) {
+    SCOPED_TRACE(i);
+    const bool separator = *items[i].caption == '\0';
+    EXPECT_EQ(menu[i].Kind, separator ? TMenuItemKind::Separator : TMenuItemKind::Command);
+    EXPECT_EQ(menu[i].Caption, items[i].caption);
+    if (separator) continue;
+    messages.shown.clear();
+    messages.answers = {TMessageResult::No};
+    ASSERT_TRUE(menu[i].OnClick);
+    menu[i].OnClick();
+    if (items[i].question != nullptr) {
+      ASSERT_EQ(messages.shown.size(), 1u);
+      EXPECT_EQ(messages.shown[0].Text, items[i].question);
+    } else {
+      EXPECT_TRUE(messages.shown.empty());
+      EXPECT_EQ(EntryNames(TxtApps()), (Names{"Mine", "NOTEPAD_open", "NOTEPAD_print"}));
+    }
+  }
+}
+
 TEST_F(ExtExtraMenuTest, ImportAppendsAnEntryForEveryVerbOfThePresentType) {
   ArrangeTxtFile();
   TForm_setup& f = Start(kThree);

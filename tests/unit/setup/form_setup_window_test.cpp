@@ -137,6 +137,32 @@ TEST_F(SetupTest, TrayClicksAreIgnoredWhileTheWindowIsDisabled) {
   EXPECT_EQ(log, (testing::EventLog{"restore", "foreground", "foreground", "popup"}));
 }
 
+TEST_F(SetupTest, TheTrayMenuUnderItsTitleRestoresEndsOrCloses) {
+  TForm_setup& f = Start("[]\r\nIsState=1\r\n");
+  const struct {
+    TMenuItemKind kind;
+    const char* caption;
+    testing::EventLog ran;
+  } items[] = {
+      {TMenuItemKind::Title, "NuvoPick", {}},
+      {TMenuItemKind::Separator, "", {}},
+      {TMenuItemKind::Command, "設定", {"restore"}},
+      {TMenuItemKind::Command, "終了", {"end"}},
+      {TMenuItemKind::Separator, "", {}},
+      {TMenuItemKind::Command, "キャンセル", {}},
+  };
+  ASSERT_EQ(f.PMenu_ttray.size(), std::size(items));
+  for (std::size_t i = 0; i < std::size(items); ++i) {
+    SCOPED_TRACE(items[i].caption);
+    const TMenuItem& item = f.PMenu_ttray[i];
+    EXPECT_EQ(item.Kind, items[i].kind);
+    EXPECT_EQ(item.Caption, items[i].caption);
+    log.clear();
+    if (item.OnClick) item.OnClick();
+    EXPECT_EQ(log, items[i].ran);
+  }
+}
+
 TEST_F(SetupTest, TrayExitAsksOnlyWhenThereAreUnsavedChanges) {
   struct Case {
     bool changed;
