@@ -66,8 +66,9 @@ TGeneralSettings DefaultGeneralSettings(TSettingsReader reader);
 // as stored, out-of-range ones included.
 TGeneralSettings ReadGeneralSettings(const TIniFile& ini, TSettingsReader reader);
 
-// Writes every general key in its fixed order, then AppPath (the running
+// Writes every general key in the order of an apply, then AppPath (the running
 // executable's path, kept for people reading the file; the program never reads it).
+// The setup window's apply is the only caller.
 void WriteGeneralSettings(TIniFile& ini, const TGeneralSettings& settings,
                           const std::string& appPath);
 

@@ -10,7 +10,6 @@
 #include "settings/section_names.h"
 #include "settings/settings_file.h"
 #include "settings/settings_path.h"
-#include "setup/setup_settings.h"
 #include "shell/registry_association.h"
 #include "shell/user_choice.h"
 #include "text/text_helpers.h"
@@ -423,7 +422,7 @@ void TForm_setup::Button_applyClick() {
     common.Apps.Items(position).Assign(commonList_.Items(i));
   }
   common.Save(ini);
-  WriteSetupGeneralSettings(ini, SettingsFromControls(), exePath_);
+  WriteGeneralSettings(ini, SettingsFromControls(), exePath_);
   // The old file stays as it was when the new one cannot be written; the
   // registry must then not run ahead of the file either.
   if (!SaveSettingsFile(services_.Files, SettingsPath(), ini)) {
