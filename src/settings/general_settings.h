@@ -94,19 +94,4 @@ inline constexpr std::array<std::string_view, 2> kAutoExeTypeCaptions = {
     "選択中",
 };
 
-// The system sounds the gate window can play. Names are stored and compared
-// byte-exact; an unknown name acts as the first, "OK".
-struct TSoundMBType {
-  std::string_view Name;
-  std::string_view Caption;
-};
-inline constexpr std::array<TSoundMBType, 6> kSoundMBTypes = {{
-    {"OK", "一般の警告"},
-    {"HAND", "システムエラー"},
-    {"QUESTION", "メッセージ（問合わせ）"},
-    {"EXCLAMATION", "メッセージ（警告）"},
-    {"ASTERISK", "メッセージ（情報）"},
-    {"BEEP", "ビープ"},
-}};
-
 }  // namespace nuvopick

@@ -182,7 +182,7 @@ void TForm_setup::FormCreate() {
   // Loading went through the controls' change handlers, which marked changes.
   SetApplyEnabled(AnyExtModified());
   TV_select.Select(0);
-  PageControl_base.SetActivePageIndex(0);
+  PageControl_base.SetActivePageIndex(kRootPage);
   About.ShowVersion(NUVOPICK_VERSION_TEXT, NUVOPICK_RELEASE_DATE);
 }
 
@@ -211,13 +211,7 @@ void TForm_setup::SettingsToControls(const TGeneralSettings& s) {
     RadioButton_sound_mb.SetChecked(true);
   }
   Edit_soundpath.SetText(s.UserSoundPath);
-  TRadioButton* sound = &RadioButton_sound_mb_ok;
-  if (s.SoundMBType == "HAND") sound = &RadioButton_sound_mb_ih;
-  if (s.SoundMBType == "QUESTION") sound = &RadioButton_sound_mb_iq;
-  if (s.SoundMBType == "EXCLAMATION") sound = &RadioButton_sound_mb_ie;
-  if (s.SoundMBType == "ASTERISK") sound = &RadioButton_sound_mb_ia;
-  if (s.SoundMBType == "BEEP") sound = &RadioButton_sound_mb_beep;
-  sound->SetChecked(true);
+  SoundMBButtons()[IndexOf(SoundWordOf(s.SoundMBType))]->SetChecked(true);
   // The gate keeps only the low byte of DeactAction; the page offers 0 to 3.
   const int deact = s.DeactAction & 0xFF;
   RadioGroup_deact.SetItemIndex(deact <= 3 ? deact : 0);
@@ -225,6 +219,23 @@ void TForm_setup::SettingsToControls(const TGeneralSettings& s) {
   RadioGroup_caip.SetItemIndex(caip == 0 || caip == 1 ? caip : 0);
   RadioGroup_regscope.SetItemIndex(s.RegScope == 1 ? 1 : 0);
   ListBox_fontandcolor.SetFont(FontOf(s));
+}
+
+namespace {
+template <class Form>
+auto SoundMBButtonsOf(Form& form) {
+  return std::array{&form.RadioButton_sound_mb_ok, &form.RadioButton_sound_mb_ih,
+                    &form.RadioButton_sound_mb_iq, &form.RadioButton_sound_mb_ie,
+                    &form.RadioButton_sound_mb_ia, &form.RadioButton_sound_mb_beep};
+}
+}  // namespace
+
+std::array<TRadioButton*, 6> TForm_setup::SoundMBButtons() {
+  return SoundMBButtonsOf(*this);
+}
+
+std::array<const TRadioButton*, 6> TForm_setup::SoundMBButtons() const {
+  return SoundMBButtonsOf(*this);
 }
 
 TGeneralSettings TForm_setup::SettingsFromControls() const {
@@ -250,16 +261,11 @@ TGeneralSettings TForm_setup::SettingsFromControls() const {
   s.IsUseSound = CheckBox_isusesound.Checked();
   s.IsUsersSound = RadioButton_sound_user.Checked();
   s.UserSoundPath = Edit_soundpath.Text();
-  s.SoundMBType = "OK";
-  const std::pair<const TRadioButton*, const char*> sounds[] = {
-      {&RadioButton_sound_mb_ih, "HAND"},
-      {&RadioButton_sound_mb_iq, "QUESTION"},
-      {&RadioButton_sound_mb_ie, "EXCLAMATION"},
-      {&RadioButton_sound_mb_ia, "ASTERISK"},
-      {&RadioButton_sound_mb_beep, "BEEP"}};
-  for (const auto& [button, word] : sounds) {
-    if (button->Checked()) {
-      s.SoundMBType = word;
+  s.SoundMBType = kSoundMBTypes[0].Name;
+  const auto buttons = SoundMBButtons();
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    if (buttons[i]->Checked()) {
+      s.SoundMBType = kSoundMBTypes[i].Name;
       break;
     }
   }
@@ -478,7 +484,7 @@ void TForm_setup::SetApplyEnabled(bool enabled) {
 }
 
 void TForm_setup::TV_selectChange(const std::string& caption) {
-  int page = 0;
+  int page = kRootPage;
   for (const TSetupPage& node : kSetupPages) {
     if (node.Caption == caption) page = node.PageIndex;
   }

@@ -34,9 +34,11 @@
 #include "platform/sound.h"
 #include "platform/tray_icon.h"
 #include "settings/general_settings.h"
+#include "settings/sound_word.h"
 #include "setup/about_panel.h"
 #include "setup/entry_editor.h"
 #include "setup/ext_page.h"
+#include "setup/setup_pages.h"
 #include "setup/setup_view.h"
 #include "shell/registry_association.h"
 
@@ -71,24 +73,6 @@ inline constexpr char kRecordErrorsText[] = "次の拡張子の関連付けを�
 // The mouse messages the tray icon reports.
 inline constexpr std::uint32_t kTrayLeftButtonDown = 0x201;
 inline constexpr std::uint32_t kTrayRightButtonDown = 0x204;
-
-// The pages of the tree: caption, parent node, page shown.
-struct TSetupPage {
-  std::string_view Caption;
-  int Parent;
-  int PageIndex;
-};
-inline constexpr std::array<TSetupPage, 9> kSetupPages = {{
-    {"Root", -1, 0},
-    {"アプリケーション設定", 0, 1},
-    {"拡張子別", 1, 2},
-    {"全拡張子共通", 1, 3},
-    {"関連付け実行モード", 0, 4},
-    {"一般", 4, 5},
-    {"外観・サウンド", 4, 6},
-    {"コンテキストメニュー", 0, 7},
-    {"設定モード", 0, 8},
-}};
 
 // The settings file could not be written; the message names it.
 class TSettingsWriteError : public std::runtime_error {
@@ -248,6 +232,9 @@ class TForm_setup : public IEntryOwner {
   TRadioButton RadioButton_sound_mb_ie;
   TRadioButton RadioButton_sound_mb_ia;
   TRadioButton RadioButton_sound_mb_beep;
+  // The six system-sound buttons in the order of kSoundMBTypes.
+  std::array<TRadioButton*, 6> SoundMBButtons();
+  std::array<const TRadioButton*, 6> SoundMBButtons() const;
 
   // "コンテキストメニュー".
   TCheckBox CheckBox_context_isdecorate;
