@@ -50,16 +50,13 @@ std::string RecordErrorsText(const std::vector<TRecordError>& errors) {
   return text;
 }
 
-void MarkModified(TExtInfo& ext) {
-  ext.SetModified(true);
-}
-
 }  // namespace
 
 TForm_setup::TForm_setup(const TSetupServices& services, ISetupView& view, std::string exePath)
-    : TV_select(TreeNodes()),
-      ExtPage({extList_, services.Hives, services.Files, services.Messages, services.Notice, view,
-               Window, exePath, [this] { EnableApply(); },
+    : session_(*this, services.Hives, services.Files, exePath, [this] { return RegScope(); }),
+      TV_select(TreeNodes()),
+      ExtPage({session_, services.Messages, services.Notice, view, Window,
+               [this] { EnableApply(); },
                [this](const TPreviousVerbEntry& entry) { AppendImportedEntry(entry); }}),
       AppEditor(ExtPage.ListBoxEx_app, {[this]() -> TExeList* {
                                           TExtInfo* ext = SelectedExt();
@@ -72,10 +69,10 @@ TForm_setup::TForm_setup(const TSetupServices& services, ISetupView& view, std::
                                           view_.RepaintLists();
                                         },
                                         [this] { EnableApply(); }}),
-      All_AppEditor(
-          All_ListBoxEx_app,
-          {[this]() -> TExeList* { return &commonList_; }, services.Files, services.Dialogs,
-           services.Messages, view, nullptr, [this] { EnableApply(); }, [this] { EnableApply(); }}),
+      All_AppEditor(All_ListBoxEx_app,
+                    {[this]() -> TExeList* { return &session_.CommonList(); }, services.Files,
+                     services.Dialogs, services.Messages, view, nullptr, [this] { EnableApply(); },
+                     [this] { EnableApply(); }}),
       RadioGroup_deact(Texts(kDeactActionCaptions)),
       RadioGroup_caip(Texts(kCommonAppInsertPosCaptions)),
       RadioGroup_regscope(Texts(kRegScopeCaptions)),
@@ -153,7 +150,8 @@ void TForm_setup::AppendImportedEntry(const TPreviousVerbEntry& entry) {
 
 TExtInfo* TForm_setup::SelectedExt() {
   const int index = ExtPage.ListBoxEx_ext.ItemIndex();
-  return index >= 0 && index < extList_.Count() ? &extList_.Items(index) : nullptr;
+  TExtList& exts = session_.ExtList();
+  return index >= 0 && index < exts.Count() ? &exts.Items(index) : nullptr;
 }
 
 bool TForm_setup::Dispatch(const std::function<void()>& command) {
@@ -180,7 +178,7 @@ void TForm_setup::FormCreate() {
   const TSize window = view_.WindowSize();
   Position = {(screen.Width - window.Width) / 2, (screen.Height - window.Height) / 2};
   // Loading went through the controls' change handlers, which marked changes.
-  SetApplyEnabled(AnyExtModified());
+  SetApplyEnabled(session_.AnyExtModified());
   TV_select.Select(0);
   PageControl_base.SetActivePageIndex(kRootPage);
   About.ShowVersion(NUVOPICK_VERSION_TEXT, NUVOPICK_RELEASE_DATE);
@@ -288,49 +286,16 @@ std::string TForm_setup::DecorationText() const {
   return CheckBox_context_isdecorate.Checked() ? Edit_context_decorate.Text() : std::string();
 }
 
-TAssociationContext TForm_setup::AssociationContext() const {
+TRegScope TForm_setup::RegScope() const {
   // The scope the settings file holds: the controls show it after a load, and
   // an apply saves them before it writes the registry.
-  const TRegScope scope =
-      RadioGroup_regscope.ItemIndex() == 1 ? TRegScope::AllUsers : TRegScope::CurrentUser;
-  return {services_.Hives, services_.Files, exePath_, scope};
-}
-
-void TForm_setup::ShowHiddenMachineAssociations() {
-  const TRegistryAssociation association(AssociationContext());
-  for (int i = 0; i < extList_.Count(); ++i) {
-    TExtInfo& ext = extList_.Items(i);
-    if (!ext.RegFlags.Empty()) continue;
-    try {
-      ext.RegFlags = association.StateInHive(ext);
-    } catch (const TRegistryError&) {
-      // The load has reported the value that cannot be read.
-    }
-  }
+  return RadioGroup_regscope.ItemIndex() == 1 ? TRegScope::AllUsers : TRegScope::CurrentUser;
 }
 
 std::vector<std::string> TForm_setup::MarkWindowsChoices() {
-  const TRegistryAssociation association(AssociationContext());
-  std::vector<std::string> overridden;
-  bool marksChanged = false;
-  for (int i = 0; i < extList_.Count(); ++i) {
-    TExtInfo& ext = extList_.Items(i);
-    const TExtRegNames names = ExtRegNamesFor(ext.Name);
-    // Only what is associated now: a refused association is an error, not this.
-    bool associated = false;
-    try {
-      associated = !names.E.empty() && ext.RegFlags.Contains(rlmdExe) &&
-                   association.StateInHive(ext).Contains(rlmdExe);
-    } catch (const TRegistryError&) {
-      // Reported where it was read first.
-    }
-    const bool wins = associated && ShellOpensOtherType(services_.Hives, names);
-    marksChanged = marksChanged || wins != ext.WindowsChoiceWins;
-    ext.WindowsChoiceWins = wins;
-    if (wins) overridden.push_back(names.D);
-  }
-  if (marksChanged) view_.RepaintLists();
-  return overridden;
+  TSetupSession::TWindowsChoices choices = session_.MarkWindowsChoices();
+  if (choices.MarksChanged) view_.RepaintLists();
+  return std::move(choices.Overridden);
 }
 
 void TForm_setup::OfferWindowsChoiceSettings() {
@@ -342,8 +307,7 @@ void TForm_setup::OfferWindowsChoiceSettings() {
       services_.Messages.Show({Format(kWindowsChoiceText, names), kConfirmCaption,
                                TMessageButtons::YesNo, TMessageIcon::Question, true});
   if (answer != TMessageResult::Yes) return;
-  services_.Shell.Open(
-      {"", DefaultAppsSettingsUri(AssociationContext().Scope), "", "", kShowNormal}, true);
+  services_.Shell.Open({"", DefaultAppsSettingsUri(RegScope()), "", "", kShowNormal}, true);
 }
 
 std::string TForm_setup::SettingsPath() const {
@@ -361,31 +325,10 @@ void TForm_setup::LoadSettings() {
   SettingsToControls(ReadGeneralSettings(ini, TSettingsReader::Setup));
   savedRelOnExe_ = CheckBox_isrelonexe.Checked();
 
-  extList_ = TExtList(this);
-  std::vector<TRecordError> errors = extList_.Load(ini, ShownClasses(services_.Hives));
-  if (AssociationContext().Scope == TRegScope::AllUsers) ShowHiddenMachineAssociations();
-
-  TExtInfo common;
-  common.Name = kCommonSectionName;
-  common.LoadSection(ini);
-  commonList_ = TExeList(this);
-  for (int i = 0; i < common.Apps.Count(); ++i) {
-    const int position = commonList_.Add("", "", "", "", false, 0);
-    commonList_.Items(position).Assign(common.Apps.Items(i));
-  }
-
+  std::vector<TRecordError> errors = session_.Load(ini);
   if (savedRelOnExe_) {
-    // Associations exist only while setup mode runs: put back the saved ones. The
-    // flags come from the file here, so the state read above does not matter, nor
-    // does its error; one that persists fails again below.
-    TRegistryAssociation association(AssociationContext());
-    const std::string decoration = DecorationText();
-    errors = extList_.ForEach(
-        [&](TExtInfo& ext) {
-          ext.RegFlags = ext.SavedRegFlags(ini);
-          association.ApplyRegistration(ext, decoration);
-        },
-        MarkModified);
+    // Associations exist only while setup mode runs: put back the saved ones.
+    errors = session_.AssociateSaved(ini, DecorationText());
     services_.Notice.AssociationsChanged();
   }
 
@@ -396,7 +339,8 @@ void TForm_setup::LoadSettings() {
     MarkWindowsChoices();
   }
   All_ListBoxEx_app.Clear();
-  for (int i = 0; i < commonList_.Count(); ++i) All_ListBoxEx_app.Add(commonList_.Items(i).Name);
+  const TExeList& common = session_.CommonList();
+  for (int i = 0; i < common.Count(); ++i) All_ListBoxEx_app.Add(common.Items(i).Name);
   if (ExtPage.ListBoxEx_ext.Count() > 0) ExtPage.ListBoxEx_ext.SetItemIndex(0);
   if (All_ListBoxEx_app.Count() > 0) All_ListBoxEx_app.SetItemIndex(0);
   if (!errors.empty()) ShowRecordErrors(errors);
@@ -407,27 +351,13 @@ void TForm_setup::ShowRecordErrors(const std::vector<TRecordError>& errors) {
       {RecordErrorsText(errors), kErrorCaption, TMessageButtons::Ok, TMessageIcon::Error, true});
 }
 
-bool TForm_setup::AnyExtModified() const {
-  for (int i = 0; i < extList_.Count(); ++i) {
-    if (extList_.Items(i).Modified) return true;
-  }
-  return false;
-}
-
 void TForm_setup::Button_applyClick() {
   // Settings that were never read must not be replaced by what the window shows
   // instead of them.
   if (!settingsRead_) throw TSettingsWriteError(Format(kSettingsUnreadText, SettingsPath()));
   // A new file from scratch: keys and sections the program does not know are dropped.
   TIniFile ini;
-  extList_.Save(ini);
-  TExtInfo common;
-  common.Name = kCommonSectionName;
-  for (int i = 0; i < commonList_.Count(); ++i) {
-    const int position = common.Apps.Add("", "", "", "", false, 0);
-    common.Apps.Items(position).Assign(commonList_.Items(i));
-  }
-  common.Save(ini);
+  session_.Save(ini);
   WriteGeneralSettings(ini, SettingsFromControls(), exePath_);
   // The old file stays as it was when the new one cannot be written; the
   // registry must then not run ahead of the file either.
@@ -436,18 +366,8 @@ void TForm_setup::Button_applyClick() {
   }
   savedRelOnExe_ = CheckBox_isrelonexe.Checked();
 
-  // One extension the registry refuses does not hold the others back; it keeps
-  // its mark, so apply stays due, and all failures are told at the end.
-  TRegistryAssociation association(AssociationContext());
-  const std::string decoration = DecorationText();
-  const std::vector<TRecordError> errors = extList_.ForEach(
-      [&](TExtInfo& ext) {
-        association.ApplyRegistration(ext, decoration);
-        ext.SetModified(false);
-        for (int n = 0; n < ext.Apps.Count(); ++n) ext.Apps.Items(n).SetModified(false);
-      },
-      MarkModified);
-  for (int i = 0; i < commonList_.Count(); ++i) commonList_.Items(i).SetModified(false);
+  // All failures are told at the end.
+  const std::vector<TRecordError> errors = session_.Apply(DecorationText());
   // Clearing the marks above reported changes; now everything is saved.
   SetApplyEnabled(!errors.empty());
   view_.RepaintLists();
@@ -471,7 +391,7 @@ void TForm_setup::Button_cancelClick() {
 
 void TForm_setup::Button_reloadClick() {
   LoadSettings();
-  SetApplyEnabled(AnyExtModified());
+  SetApplyEnabled(session_.AnyExtModified());
 }
 
 void TForm_setup::EnableApply() {
@@ -501,8 +421,9 @@ void TForm_setup::Panel_aet_noclickMouseDown(TSwitchButton button) {
 }
 
 void TForm_setup::IconDialogClosed(const TIconDialogCloseRecord& result) {
-  if (result.Accepted && result.ExtIndex >= 0 && result.ExtIndex < extList_.Count()) {
-    TExtInfo& ext = extList_.Items(result.ExtIndex);
+  TExtList& exts = session_.ExtList();
+  if (result.Accepted && result.ExtIndex >= 0 && result.ExtIndex < exts.Count()) {
+    TExtInfo& ext = exts.Items(result.ExtIndex);
     const bool changed = result.IconFile != ext.IconPath || result.IconIndex != ext.IconIndex;
     ext.IconPath = result.IconFile;
     ext.IconIndex = result.IconIndex;
@@ -602,15 +523,11 @@ void TForm_setup::ReleaseSetupMode() {
   // back, the mark, the tray icon and the lists are given up all the same, and
   // the errors are reported at the end.
   std::vector<TRecordError> errors;
-  if (associateWhileRunning) {
-    TRegistryAssociation association(AssociationContext());
-    errors = extList_.ForEach([&](TExtInfo& ext) { association.Release(ext); });
-  }
+  if (associateWhileRunning) errors = session_.GiveBack();
   if (instanceHeld_) services_.Instance.Release();
   instanceHeld_ = false;
   if (trayShown_) RemoveTrayIcon();
-  extList_.Clear();
-  commonList_.Clear();
+  session_.Clear();
   if (associateWhileRunning) services_.Notice.AssociationsChanged();
   if (!errors.empty()) throw TRegistryError(RecordErrorsText(errors));
 }

@@ -39,6 +39,7 @@
 #include "setup/entry_editor.h"
 #include "setup/ext_page.h"
 #include "setup/setup_pages.h"
+#include "setup/setup_session.h"
 #include "setup/setup_view.h"
 #include "shell/registry_association.h"
 
@@ -106,6 +107,9 @@ struct THintInfo {
 inline constexpr std::uint32_t kHintHideTimeout = 1000000;
 
 class TForm_setup : public IEntryOwner {
+  // Made before the pages, which work on its lists.
+  TSetupSession session_;
+
  public:
   // ExePath is the running executable's full path: the settings file and
   // "regbackup.ini" lie beside it, and the open commands name it.
@@ -168,8 +172,8 @@ class TForm_setup : public IEntryOwner {
   // The component name of the control that Model holds ("Button_ok"), or empty.
   std::string ComponentName(const TControlModel* model) const;
 
-  TExtList& ExtList() { return extList_; }
-  TExeList& CommonList() { return commonList_; }
+  TExtList& ExtList() { return session_.ExtList(); }
+  TExeList& CommonList() { return session_.CommonList(); }
 
   // The window itself: its title and whether it takes input (it is disabled
   // while the icon picker is open). Position is set by FormCreate.
@@ -260,8 +264,6 @@ class TForm_setup : public IEntryOwner {
   void BindAppearanceHandlers();
   // Reload stays enabled while the settings file is unread, so it can be read again.
   void SetApplyEnabled(bool enabled);
-  // After a load: apply is due when a record came out marked (its registry failed).
-  bool AnyExtModified() const;
   // The registry errors of a load, shown once in one message.
   void ShowRecordErrors(const std::vector<TRecordError>& errors);
   void CheckBox_iswaitClick() { EnableApply(); }
@@ -281,15 +283,10 @@ class TForm_setup : public IEntryOwner {
   TGeneralSettings SettingsFromControls() const;
   // The text put before the context-menu verbs: empty when decoration is off.
   std::string DecorationText() const;
-  // The registry association in the scope chosen on the page "設定モード".
-  TAssociationContext AssociationContext() const;
-  // The machine's associations that a class key of the user's own hides from
-  // the shell: the list shows them all the same (and marks them), so that an
-  // apply follows them and gives them back.
-  void ShowHiddenMachineAssociations();
+  // The scope chosen on the page "設定モード".
+  TRegScope RegScope() const;
   // Marks the associated extensions that the shell opens with another program
-  // (the user's default-app choice in Windows, or a class key of the user's
-  // own); returns their class keys (".txt").
+  // and repaints the lists when a mark changed; returns their class keys (".txt").
   std::vector<std::string> MarkWindowsChoices();
   // After associating: names the extensions of MarkWindowsChoices, if any, and
   // offers to open Windows' default-app settings.
@@ -303,8 +300,6 @@ class TForm_setup : public IEntryOwner {
   TSetupServices services_;
   ISetupView& view_;
   std::string exePath_;
-  TExtList extList_{this};
-  TExeList commonList_{this};
   // The settings file was read at the last load: only then may anything save over it.
   bool settingsRead_ = false;
   // IsRelOnExe as the settings file holds it, read at the last load or written at the
