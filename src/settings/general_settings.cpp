@@ -5,8 +5,12 @@
 namespace nuvopick {
 namespace {
 
-// Every general key with its field, in the order in which a save writes them. One
-// list for reading and writing, so the two can never disagree on a name.
+// Every general key with its field, in the order in which an apply writes them:
+// the order of the setup window's pages (the behaviour switches, the setup-mode
+// options right after IsShowHintRel, the skin, colour and decoration, the
+// automatic-run target, the sound, the two radio groups, the font). One list for
+// reading and writing, so the two can never disagree on a name. Readers do not
+// care about the order; people comparing files written by the program do.
 template <class Settings, class Visitor>
 void VisitKeys(Settings& s, Visitor&& visit) {
   visit("IsWait", s.IsWait);
@@ -14,9 +18,6 @@ void VisitKeys(Settings& s, Visitor&& visit) {
   visit("WaitTime", s.WaitTime);
   visit("IsNoClickExe", s.IsNoClickExe);
   visit("NoClickWait", s.NoClickWait);
-  visit("AutoExeType_NoClick", s.AutoExeType_NoClick);
-  visit("DeactAction", s.DeactAction);
-  visit("CommonAppInsertPos", s.CommonAppInsertPos);
   visit("IsExeBySingleClick", s.IsExeBySingleClick);
   visit("IsOnly1Exe", s.IsOnly1Exe);
   visit("IsShowHintRel", s.IsShowHintRel);
@@ -29,10 +30,13 @@ void VisitKeys(Settings& s, Visitor&& visit) {
   visit("BackColor", s.BackColor);
   visit("Context_IsDecorate", s.Context_IsDecorate);
   visit("Context_DecorateText", s.Context_DecorateText);
+  visit("AutoExeType_NoClick", s.AutoExeType_NoClick);
   visit("IsUseSound", s.IsUseSound);
   visit("IsUsersSound", s.IsUsersSound);
   visit("UserSoundPath", s.UserSoundPath);
   visit("SoundMBType", s.SoundMBType);
+  visit("DeactAction", s.DeactAction);
+  visit("CommonAppInsertPos", s.CommonAppInsertPos);
   visit("Font_Name", s.Font_Name);
   visit("Font_Size", s.Font_Size);
   visit("Font_Color", s.Font_Color);

@@ -66,8 +66,9 @@ TGeneralSettings DefaultGeneralSettings(TSettingsReader reader);
 // as stored, out-of-range ones included.
 TGeneralSettings ReadGeneralSettings(const TIniFile& ini, TSettingsReader reader);
 
-// Writes every general key in its fixed order, then AppPath (the running
+// Writes every general key in the order of an apply, then AppPath (the running
 // executable's path, kept for people reading the file; the program never reads it).
+// The setup window's apply is the only caller.
 void WriteGeneralSettings(TIniFile& ini, const TGeneralSettings& settings,
                           const std::string& appPath);
 
@@ -92,20 +93,5 @@ inline constexpr std::array<std::string_view, 2> kAutoExeTypeCaptions = {
     "一番上",
     "選択中",
 };
-
-// The system sounds the gate window can play. Names are stored and compared
-// byte-exact; an unknown name acts as the first, "OK".
-struct TSoundMBType {
-  std::string_view Name;
-  std::string_view Caption;
-};
-inline constexpr std::array<TSoundMBType, 6> kSoundMBTypes = {{
-    {"OK", "一般の警告"},
-    {"HAND", "システムエラー"},
-    {"QUESTION", "メッセージ（問合わせ）"},
-    {"EXCLAMATION", "メッセージ（警告）"},
-    {"ASTERISK", "メッセージ（情報）"},
-    {"BEEP", "ビープ"},
-}};
 
 }  // namespace nuvopick

@@ -57,19 +57,19 @@ TExtPage::TExtPage(TExtPageContext context) : context_(std::move(context)) {
 
 void TExtPage::FillList() {
   ListBoxEx_ext.Clear();
-  for (int i = 0; i < context_.Exts.Count(); ++i) ListBoxEx_ext.Add(context_.Exts.Items(i).Name);
+  for (int i = 0; i < context_.Session.ExtList().Count(); ++i)
+    ListBoxEx_ext.Add(context_.Session.ExtList().Items(i).Name);
 }
 
 void TExtPage::ListBoxEx_extSelChange() {
   const int index = ListBoxEx_ext.ItemIndex();
   if (index < 0) return;
-  TExtInfo& ext = context_.Exts.Items(index);
+  TExtInfo& ext = context_.Session.ExtList().Items(index);
   ListBoxEx_app.Clear();
   for (int n = 0; n < ext.Apps.Count(); ++n) ListBoxEx_app.Add(ext.Apps.Items(n).Name);
   if (ext.IconPath.empty()) {
     // Shows what the file type has now; not a change of the record.
-    TRegistryAssociation({context_.Hives, context_.Files, context_.ExePath})
-        .ReadIconFromRegistry(ext);
+    TRegistryAssociation(context_.Session.AssociationContext()).ReadIconFromRegistry(ext);
   }
   context_.View.ShowExtIcon(ext.IconPath, ext.IconIndex);
   // An extension without entries selects none, and the entry form keeps what it
@@ -102,15 +102,16 @@ void TExtPage::Button_extcpyClick() {
   if (Listed(name)) return Refuse(kExtDuplicateText);
   if (name.empty()) return;
   const int copy = AddExtension(name);
-  TExtInfo& record = context_.Exts.Items(copy);
-  record.Assign(context_.Exts.Items(source));
+  TExtInfo& record = context_.Session.ExtList().Items(copy);
+  record.Assign(context_.Session.ExtList().Items(source));
   record.Name = name;
 }
 
 int TExtPage::AddExtension(const std::string& name) {
   ListBoxEx_ext.Add(name);
-  const int index = context_.Exts.Add(name, TRegFlags(), TExeList(context_.Exts.Owner()), "", 0);
-  context_.Exts.Items(index).SetModified(true);
+  const int index = context_.Session.ExtList().Add(
+      name, TRegFlags(), TExeList(context_.Session.ExtList().Owner()), "", 0);
+  context_.Session.ExtList().Items(index).SetModified(true);
   context_.View.RepaintLists();
   return index;
 }
@@ -124,12 +125,12 @@ void TExtPage::Button_extdelClick() {
   if (answer == TMessageResult::No) return;
   // The association goes with the record at once: after this nothing would
   // remember to give the previous file type back.
-  const TExtInfo& ext = context_.Exts.Items(index);
-  if (TRegistryAssociation({context_.Hives, context_.Files, context_.ExePath}).Release(ext)) {
+  const TExtInfo& ext = context_.Session.ExtList().Items(index);
+  if (TRegistryAssociation(context_.Session.AssociationContext()).Release(ext)) {
     context_.Notice.AssociationsChanged();
   }
   ListBoxEx_ext.Delete(index);
-  context_.Exts.Delete(index);
+  context_.Session.ExtList().Delete(index);
   if (ListBoxEx_ext.Count() > 0) {
     ListBoxEx_ext.SetItemIndex(0);
   } else {
@@ -141,8 +142,8 @@ void TExtPage::Button_extdelClick() {
 void TExtPage::MoveExtension(int index, int delta) {
   const int other = index + delta;
   if (index < 0 || other < 0 || other >= ListBoxEx_ext.Count()) return;
-  TExtInfo& a = context_.Exts.Items(index);
-  TExtInfo& b = context_.Exts.Items(other);
+  TExtInfo& a = context_.Session.ExtList().Items(index);
+  TExtInfo& b = context_.Session.ExtList().Items(other);
   SwapContents(a, b);
   ListBoxEx_ext.SetItem(index, a.Name);
   ListBoxEx_ext.SetItem(other, b.Name);
@@ -159,9 +160,10 @@ void TExtPage::PMenu_extextra_sortClick() {
 }
 
 void TExtPage::SortExtensions() {
-  context_.Exts.Sort(LessIgnoringCase);
+  context_.Session.ExtList().Sort(LessIgnoringCase);
   FillList();
-  for (int i = 0; i < context_.Exts.Count(); ++i) context_.Exts.Items(i).SetModified(true);
+  for (int i = 0; i < context_.Session.ExtList().Count(); ++i)
+    context_.Session.ExtList().Items(i).SetModified(true);
   ListBoxEx_ext.SetItemIndex(0);
   context_.View.RepaintLists();
 }
@@ -172,7 +174,7 @@ void TExtPage::RunBulkCommand(const TBulkCommand& command) {
   if (answer != TMessageResult::Yes) return;
   // Each marked record has told the window already; this covers the window
   // whatever its marks did.
-  if (ApplyBulkCommand(context_.Exts, command)) context_.EnableApply();
+  if (ApplyBulkCommand(context_.Session.ExtList(), command)) context_.EnableApply();
   // The marks show the new flags, changed or not.
   context_.View.RepaintLists();
 }
@@ -180,7 +182,7 @@ void TExtPage::RunBulkCommand(const TBulkCommand& command) {
 void TExtPage::PMenu_extextra_getbeforeregClick() {
   const int index = ListBoxEx_ext.ItemIndex();
   if (index < 0) return;
-  ImportPreviousVerbs({context_.Hives, context_.Files, context_.ExePath}, ListBoxEx_ext.Item(index),
+  ImportPreviousVerbs(context_.Session.AssociationContext(), ListBoxEx_ext.Item(index),
                       [this](const TPreviousVerbEntry& entry) {
                         if (context_.AppendAppEntry) context_.AppendAppEntry(entry);
                       });
@@ -189,7 +191,7 @@ void TExtPage::PMenu_extextra_getbeforeregClick() {
 void TExtPage::ToggleFlag(TRegMode mode) {
   const int index = ListBoxEx_ext.ItemIndex();
   if (index < 0) return;
-  TExtInfo& ext = context_.Exts.Items(index);
+  TExtInfo& ext = context_.Session.ExtList().Items(index);
   if (ext.RegFlags.Contains(mode)) {
     ext.RegFlags.Exclude(mode);
   } else {
@@ -217,7 +219,7 @@ void TExtPage::ListBoxEx_extRightDblClick(int item) {
 }
 
 TExtRowLook TExtPage::ListBoxEx_extDrawItem(int index) const {
-  const TExtInfo& ext = context_.Exts.Items(index);
+  const TExtInfo& ext = context_.Session.ExtList().Items(index);
   TExtRowLook look;
   look.Text = std::string(1, ext.RegFlags.Contains(rlmdExe) ? 'R' : ' ') +
               (ext.RegFlags.Contains(rlmdContextMenu) ? 'M' : ' ') + "|" +
@@ -249,7 +251,7 @@ void TExtPage::Panel_iconMouseUp(TPoint at) {
 void TExtPage::OpenIconPicker() {
   const int index = ListBoxEx_ext.ItemIndex();
   if (index < 0) return;
-  const TExtInfo& ext = context_.Exts.Items(index);
+  const TExtInfo& ext = context_.Session.ExtList().Items(index);
   context_.Window.SetEnabled(false);
   if (OnOpenIconPicker) OnOpenIconPicker({index, ext.IconPath, ext.IconIndex});
 }

@@ -15,11 +15,10 @@
 #include "controls/popup_menu.h"
 #include "controls/static_controls.h"
 #include "model/ext_list.h"
-#include "platform/file_system.h"
 #include "platform/geometry.h"
 #include "platform/message_box.h"
-#include "platform/registry_hive.h"
 #include "platform/shell_notice.h"
+#include "setup/setup_session.h"
 #include "setup/setup_view.h"
 #include "shell/bulk_association.h"
 #include "shell/previous_verbs.h"
@@ -69,16 +68,13 @@ struct TIconPickerRequest {
 
 // What the page works with besides its own controls.
 struct TExtPageContext {
-  TExtList& Exts;
-  TRegistryHives Hives;
-  IFileSystem& Files;
+  // The working extension list and the registry association.
+  TSetupSession& Session;
   IMessageBox& Messages;
   IShellNotice& Notice;
   ISetupView& View;
   // The setup window, disabled while the icon picker is open.
   TControlModel& Window;
-  // The running executable's full path (the program's own icon and type).
-  std::string ExePath;
   // There are unsaved changes.
   std::function<void()> EnableApply;
   // Appends an entry with these values to the selected extension through the

@@ -11,7 +11,6 @@
 #include "settings/settings_file.h"
 #include "settings/settings_path.h"
 #include "setup/setup_layout.h"
-#include "setup/setup_settings.h"
 #include "shell/registry_association.h"
 #include "shell/user_choice.h"
 #include "text/text_helpers.h"
@@ -52,16 +51,13 @@ std::string RecordErrorsText(const std::vector<TRecordError>& errors) {
   return text;
 }
 
-void MarkModified(TExtInfo& ext) {
-  ext.SetModified(true);
-}
-
 }  // namespace
 
 TForm_setup::TForm_setup(const TSetupServices& services, ISetupView& view, std::string exePath)
-    : TV_select(TreeNodes()),
-      ExtPage({extList_, services.Hives, services.Files, services.Messages, services.Notice, view,
-               Window, exePath, [this] { EnableApply(); },
+    : session_(*this, services.Hives, services.Files, exePath, [this] { return RegScope(); }),
+      TV_select(TreeNodes()),
+      ExtPage({session_, services.Messages, services.Notice, view, Window,
+               [this] { EnableApply(); },
                [this](const TPreviousVerbEntry& entry) { AppendImportedEntry(entry); }}),
       AppEditor(ExtPage.ListBoxEx_app, {[this]() -> TExeList* {
                                           TExtInfo* ext = SelectedExt();
@@ -74,10 +70,10 @@ TForm_setup::TForm_setup(const TSetupServices& services, ISetupView& view, std::
                                           view_.RepaintLists();
                                         },
                                         [this] { EnableApply(); }}),
-      All_AppEditor(
-          All_ListBoxEx_app,
-          {[this]() -> TExeList* { return &commonList_; }, services.Files, services.Dialogs,
-           services.Messages, view, nullptr, [this] { EnableApply(); }, [this] { EnableApply(); }}),
+      All_AppEditor(All_ListBoxEx_app,
+                    {[this]() -> TExeList* { return &session_.CommonList(); }, services.Files,
+                     services.Dialogs, services.Messages, view, nullptr, [this] { EnableApply(); },
+                     [this] { EnableApply(); }}),
       RadioGroup_deact(Texts(kDeactActionCaptions)),
       RadioGroup_caip(Texts(kCommonAppInsertPosCaptions)),
       RadioGroup_regscope(Texts(kRegScopeCaptions)),
@@ -163,7 +159,8 @@ void TForm_setup::AppendImportedEntry(const TPreviousVerbEntry& entry) {
 
 TExtInfo* TForm_setup::SelectedExt() {
   const int index = ExtPage.ListBoxEx_ext.ItemIndex();
-  return index >= 0 && index < extList_.Count() ? &extList_.Items(index) : nullptr;
+  TExtList& exts = session_.ExtList();
+  return index >= 0 && index < exts.Count() ? &exts.Items(index) : nullptr;
 }
 
 bool TForm_setup::Dispatch(const std::function<void()>& command) {
@@ -194,9 +191,9 @@ void TForm_setup::FormCreate() {
   const TSize window = view_.WindowSize();
   Position = {(screen.Width - window.Width) / 2, (screen.Height - window.Height) / 2};
   // Loading went through the controls' change handlers, which marked changes.
-  SetApplyEnabled(AnyExtModified());
+  SetApplyEnabled(session_.AnyExtModified());
   TV_select.Select(0);
-  PageControl_base.SetActivePageIndex(0);
+  PageControl_base.SetActivePageIndex(kRootPage);
   About.ShowVersion(NUVOPICK_VERSION_TEXT, NUVOPICK_RELEASE_DATE);
 }
 
@@ -225,13 +222,7 @@ void TForm_setup::SettingsToControls(const TGeneralSettings& s) {
     RadioButton_sound_mb.SetChecked(true);
   }
   Edit_soundpath.SetText(s.UserSoundPath);
-  TRadioButton* sound = &RadioButton_sound_mb_ok;
-  if (s.SoundMBType == "HAND") sound = &RadioButton_sound_mb_ih;
-  if (s.SoundMBType == "QUESTION") sound = &RadioButton_sound_mb_iq;
-  if (s.SoundMBType == "EXCLAMATION") sound = &RadioButton_sound_mb_ie;
-  if (s.SoundMBType == "ASTERISK") sound = &RadioButton_sound_mb_ia;
-  if (s.SoundMBType == "BEEP") sound = &RadioButton_sound_mb_beep;
-  sound->SetChecked(true);
+  SoundMBButtons()[IndexOf(SoundWordOf(s.SoundMBType))]->SetChecked(true);
   // The gate keeps only the low byte of DeactAction; the page offers 0 to 3.
   const int deact = s.DeactAction & 0xFF;
   RadioGroup_deact.SetItemIndex(deact <= 3 ? deact : 0);
@@ -239,6 +230,23 @@ void TForm_setup::SettingsToControls(const TGeneralSettings& s) {
   RadioGroup_caip.SetItemIndex(caip == 0 || caip == 1 ? caip : 0);
   RadioGroup_regscope.SetItemIndex(s.RegScope == 1 ? 1 : 0);
   ListBox_fontandcolor.SetFont(FontOf(s));
+}
+
+namespace {
+template <class Form>
+auto SoundMBButtonsOf(Form& form) {
+  return std::array{&form.RadioButton_sound_mb_ok, &form.RadioButton_sound_mb_ih,
+                    &form.RadioButton_sound_mb_iq, &form.RadioButton_sound_mb_ie,
+                    &form.RadioButton_sound_mb_ia, &form.RadioButton_sound_mb_beep};
+}
+}  // namespace
+
+std::array<TRadioButton*, 6> TForm_setup::SoundMBButtons() {
+  return SoundMBButtonsOf(*this);
+}
+
+std::array<const TRadioButton*, 6> TForm_setup::SoundMBButtons() const {
+  return SoundMBButtonsOf(*this);
 }
 
 TGeneralSettings TForm_setup::SettingsFromControls() const {
@@ -264,16 +272,11 @@ TGeneralSettings TForm_setup::SettingsFromControls() const {
   s.IsUseSound = CheckBox_isusesound.Checked();
   s.IsUsersSound = RadioButton_sound_user.Checked();
   s.UserSoundPath = Edit_soundpath.Text();
-  s.SoundMBType = "OK";
-  const std::pair<const TRadioButton*, const char*> sounds[] = {
-      {&RadioButton_sound_mb_ih, "HAND"},
-      {&RadioButton_sound_mb_iq, "QUESTION"},
-      {&RadioButton_sound_mb_ie, "EXCLAMATION"},
-      {&RadioButton_sound_mb_ia, "ASTERISK"},
-      {&RadioButton_sound_mb_beep, "BEEP"}};
-  for (const auto& [button, word] : sounds) {
-    if (button->Checked()) {
-      s.SoundMBType = word;
+  s.SoundMBType = kSoundMBTypes[0].Name;
+  const auto buttons = SoundMBButtons();
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    if (buttons[i]->Checked()) {
+      s.SoundMBType = kSoundMBTypes[i].Name;
       break;
     }
   }
@@ -296,49 +299,16 @@ std::string TForm_setup::DecorationText() const {
   return CheckBox_context_isdecorate.Checked() ? Edit_context_decorate.Text() : std::string();
 }
 
-TAssociationContext TForm_setup::AssociationContext() const {
+TRegScope TForm_setup::RegScope() const {
   // The scope the settings file holds: the controls show it after a load, and
   // an apply saves them before it writes the registry.
-  const TRegScope scope =
-      RadioGroup_regscope.ItemIndex() == 1 ? TRegScope::AllUsers : TRegScope::CurrentUser;
-  return {services_.Hives, services_.Files, exePath_, scope};
-}
-
-void TForm_setup::ShowHiddenMachineAssociations() {
-  const TRegistryAssociation association(AssociationContext());
-  for (int i = 0; i < extList_.Count(); ++i) {
-    TExtInfo& ext = extList_.Items(i);
-    if (!ext.RegFlags.Empty()) continue;
-    try {
-      ext.RegFlags = association.StateInHive(ext);
-    } catch (const TRegistryError&) {
-      // The load has reported the value that cannot be read.
-    }
-  }
+  return RadioGroup_regscope.ItemIndex() == 1 ? TRegScope::AllUsers : TRegScope::CurrentUser;
 }
 
 std::vector<std::string> TForm_setup::MarkWindowsChoices() {
-  const TRegistryAssociation association(AssociationContext());
-  std::vector<std::string> overridden;
-  bool marksChanged = false;
-  for (int i = 0; i < extList_.Count(); ++i) {
-    TExtInfo& ext = extList_.Items(i);
-    const TExtRegNames names = ExtRegNamesFor(ext.Name);
-    // Only what is associated now: a refused association is an error, not this.
-    bool associated = false;
-    try {
-      associated = !names.E.empty() && ext.RegFlags.Contains(rlmdExe) &&
-                   association.StateInHive(ext).Contains(rlmdExe);
-    } catch (const TRegistryError&) {
-      // Reported where it was read first.
-    }
-    const bool wins = associated && ShellOpensOtherType(services_.Hives, names);
-    marksChanged = marksChanged || wins != ext.WindowsChoiceWins;
-    ext.WindowsChoiceWins = wins;
-    if (wins) overridden.push_back(names.D);
-  }
-  if (marksChanged) view_.RepaintLists();
-  return overridden;
+  TSetupSession::TWindowsChoices choices = session_.MarkWindowsChoices();
+  if (choices.MarksChanged) view_.RepaintLists();
+  return std::move(choices.Overridden);
 }
 
 void TForm_setup::OfferWindowsChoiceSettings() {
@@ -350,8 +320,7 @@ void TForm_setup::OfferWindowsChoiceSettings() {
       services_.Messages.Show({Format(kWindowsChoiceText, names), kConfirmCaption,
                                TMessageButtons::YesNo, TMessageIcon::Question, true});
   if (answer != TMessageResult::Yes) return;
-  services_.Shell.Open(
-      {"", DefaultAppsSettingsUri(AssociationContext().Scope), "", "", kShowNormal}, true);
+  services_.Shell.Open({"", DefaultAppsSettingsUri(RegScope()), "", "", kShowNormal}, true);
 }
 
 std::string TForm_setup::SettingsPath() const {
@@ -369,31 +338,10 @@ void TForm_setup::LoadSettings() {
   SettingsToControls(ReadGeneralSettings(ini, TSettingsReader::Setup));
   savedRelOnExe_ = CheckBox_isrelonexe.Checked();
 
-  extList_ = TExtList(this);
-  std::vector<TRecordError> errors = extList_.Load(ini, ShownClasses(services_.Hives));
-  if (AssociationContext().Scope == TRegScope::AllUsers) ShowHiddenMachineAssociations();
-
-  TExtInfo common;
-  common.Name = kCommonSectionName;
-  common.LoadSection(ini);
-  commonList_ = TExeList(this);
-  for (int i = 0; i < common.Apps.Count(); ++i) {
-    const int position = commonList_.Add("", "", "", "", false, 0);
-    commonList_.Items(position).Assign(common.Apps.Items(i));
-  }
-
+  std::vector<TRecordError> errors = session_.Load(ini);
   if (savedRelOnExe_) {
-    // Associations exist only while setup mode runs: put back the saved ones. The
-    // flags come from the file here, so the state read above does not matter, nor
-    // does its error; one that persists fails again below.
-    TRegistryAssociation association(AssociationContext());
-    const std::string decoration = DecorationText();
-    errors = extList_.ForEach(
-        [&](TExtInfo& ext) {
-          ext.RegFlags = ext.SavedRegFlags(ini);
-          association.ApplyRegistration(ext, decoration);
-        },
-        MarkModified);
+    // Associations exist only while setup mode runs: put back the saved ones.
+    errors = session_.AssociateSaved(ini, DecorationText());
     services_.Notice.AssociationsChanged();
   }
 
@@ -404,7 +352,8 @@ void TForm_setup::LoadSettings() {
     MarkWindowsChoices();
   }
   All_ListBoxEx_app.Clear();
-  for (int i = 0; i < commonList_.Count(); ++i) All_ListBoxEx_app.Add(commonList_.Items(i).Name);
+  const TExeList& common = session_.CommonList();
+  for (int i = 0; i < common.Count(); ++i) All_ListBoxEx_app.Add(common.Items(i).Name);
   if (ExtPage.ListBoxEx_ext.Count() > 0) ExtPage.ListBoxEx_ext.SetItemIndex(0);
   if (All_ListBoxEx_app.Count() > 0) All_ListBoxEx_app.SetItemIndex(0);
   if (!errors.empty()) ShowRecordErrors(errors);
@@ -415,28 +364,14 @@ void TForm_setup::ShowRecordErrors(const std::vector<TRecordError>& errors) {
       {RecordErrorsText(errors), kErrorCaption, TMessageButtons::Ok, TMessageIcon::Error, true});
 }
 
-bool TForm_setup::AnyExtModified() const {
-  for (int i = 0; i < extList_.Count(); ++i) {
-    if (extList_.Items(i).Modified) return true;
-  }
-  return false;
-}
-
 void TForm_setup::Button_applyClick() {
   // Settings that were never read must not be replaced by what the window shows
   // instead of them.
   if (!settingsRead_) throw TSettingsWriteError(Format(kSettingsUnreadText, SettingsPath()));
   // A new file from scratch: keys and sections the program does not know are dropped.
   TIniFile ini;
-  extList_.Save(ini);
-  TExtInfo common;
-  common.Name = kCommonSectionName;
-  for (int i = 0; i < commonList_.Count(); ++i) {
-    const int position = common.Apps.Add("", "", "", "", false, 0);
-    common.Apps.Items(position).Assign(commonList_.Items(i));
-  }
-  common.Save(ini);
-  WriteSetupGeneralSettings(ini, SettingsFromControls(), exePath_);
+  session_.Save(ini);
+  WriteGeneralSettings(ini, SettingsFromControls(), exePath_);
   // The old file stays as it was when the new one cannot be written; the
   // registry must then not run ahead of the file either.
   if (!SaveSettingsFile(services_.Files, SettingsPath(), ini)) {
@@ -444,18 +379,8 @@ void TForm_setup::Button_applyClick() {
   }
   savedRelOnExe_ = CheckBox_isrelonexe.Checked();
 
-  // One extension the registry refuses does not hold the others back; it keeps
-  // its mark, so apply stays due, and all failures are told at the end.
-  TRegistryAssociation association(AssociationContext());
-  const std::string decoration = DecorationText();
-  const std::vector<TRecordError> errors = extList_.ForEach(
-      [&](TExtInfo& ext) {
-        association.ApplyRegistration(ext, decoration);
-        ext.SetModified(false);
-        for (int n = 0; n < ext.Apps.Count(); ++n) ext.Apps.Items(n).SetModified(false);
-      },
-      MarkModified);
-  for (int i = 0; i < commonList_.Count(); ++i) commonList_.Items(i).SetModified(false);
+  // All failures are told at the end.
+  const std::vector<TRecordError> errors = session_.Apply(DecorationText());
   // Clearing the marks above reported changes; now everything is saved.
   SetApplyEnabled(!errors.empty());
   view_.RepaintLists();
@@ -479,7 +404,7 @@ void TForm_setup::Button_cancelClick() {
 
 void TForm_setup::Button_reloadClick() {
   LoadSettings();
-  SetApplyEnabled(AnyExtModified());
+  SetApplyEnabled(session_.AnyExtModified());
 }
 
 void TForm_setup::EnableApply() {
@@ -492,7 +417,7 @@ void TForm_setup::SetApplyEnabled(bool enabled) {
 }
 
 void TForm_setup::TV_selectChange(const std::string& caption) {
-  int page = 0;
+  int page = kRootPage;
   for (const TSetupPage& node : kSetupPages) {
     if (node.Caption == caption) page = node.PageIndex;
   }
@@ -509,8 +434,9 @@ void TForm_setup::Panel_aet_noclickMouseDown(TSwitchButton button) {
 }
 
 void TForm_setup::IconDialogClosed(const TIconDialogCloseRecord& result) {
-  if (result.Accepted && result.ExtIndex >= 0 && result.ExtIndex < extList_.Count()) {
-    TExtInfo& ext = extList_.Items(result.ExtIndex);
+  TExtList& exts = session_.ExtList();
+  if (result.Accepted && result.ExtIndex >= 0 && result.ExtIndex < exts.Count()) {
+    TExtInfo& ext = exts.Items(result.ExtIndex);
     const bool changed = result.IconFile != ext.IconPath || result.IconIndex != ext.IconIndex;
     ext.IconPath = result.IconFile;
     ext.IconIndex = result.IconIndex;
@@ -610,15 +536,11 @@ void TForm_setup::ReleaseSetupMode() {
   // back, the mark, the tray icon and the lists are given up all the same, and
   // the errors are reported at the end.
   std::vector<TRecordError> errors;
-  if (associateWhileRunning) {
-    TRegistryAssociation association(AssociationContext());
-    errors = extList_.ForEach([&](TExtInfo& ext) { association.Release(ext); });
-  }
+  if (associateWhileRunning) errors = session_.GiveBack();
   if (instanceHeld_) services_.Instance.Release();
   instanceHeld_ = false;
   if (trayShown_) RemoveTrayIcon();
-  extList_.Clear();
-  commonList_.Clear();
+  session_.Clear();
   if (associateWhileRunning) services_.Notice.AssociationsChanged();
   if (!errors.empty()) throw TRegistryError(RecordErrorsText(errors));
 }

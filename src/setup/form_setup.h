@@ -35,9 +35,12 @@
 #include "platform/sound.h"
 #include "platform/tray_icon.h"
 #include "settings/general_settings.h"
+#include "settings/sound_word.h"
 #include "setup/about_panel.h"
 #include "setup/entry_editor.h"
 #include "setup/ext_page.h"
+#include "setup/setup_pages.h"
+#include "setup/setup_session.h"
 #include "setup/setup_view.h"
 #include "shell/registry_association.h"
 
@@ -73,24 +76,6 @@ inline constexpr char kRecordErrorsText[] = "次の拡張子の関連付けを�
 inline constexpr std::uint32_t kTrayLeftButtonDown = 0x201;
 inline constexpr std::uint32_t kTrayRightButtonDown = 0x204;
 
-// The pages of the tree: caption, parent node, page shown.
-struct TSetupPage {
-  std::string_view Caption;
-  int Parent;
-  int PageIndex;
-};
-inline constexpr std::array<TSetupPage, 9> kSetupPages = {{
-    {"Root", -1, 0},
-    {"アプリケーション設定", 0, 1},
-    {"拡張子別", 1, 2},
-    {"全拡張子共通", 1, 3},
-    {"関連付け実行モード", 0, 4},
-    {"一般", 4, 5},
-    {"外観・サウンド", 4, 6},
-    {"コンテキストメニュー", 0, 7},
-    {"設定モード", 0, 8},
-}};
-
 // The settings file could not be written; the message names it.
 class TSettingsWriteError : public std::runtime_error {
  public:
@@ -123,6 +108,9 @@ struct THintInfo {
 inline constexpr std::uint32_t kHintHideTimeout = 1000000;
 
 class TForm_setup : public IEntryOwner {
+  // Made before the pages, which work on its lists.
+  TSetupSession session_;
+
  public:
   // ExePath is the running executable's full path: the settings file and
   // "regbackup.ini" lie beside it, and the open commands name it.
@@ -187,8 +175,8 @@ class TForm_setup : public IEntryOwner {
   // The component name of the control that Model holds ("Button_ok"), or empty.
   std::string ComponentName(const TControlModel* model) const;
 
-  TExtList& ExtList() { return extList_; }
-  TExeList& CommonList() { return commonList_; }
+  TExtList& ExtList() { return session_.ExtList(); }
+  TExeList& CommonList() { return session_.CommonList(); }
 
   // The window itself: its title and whether it takes input (it is disabled
   // while the icon picker is open). Position is set by FormCreate.
@@ -253,6 +241,9 @@ class TForm_setup : public IEntryOwner {
   TRadioButton RadioButton_sound_mb_ie;
   TRadioButton RadioButton_sound_mb_ia;
   TRadioButton RadioButton_sound_mb_beep;
+  // The six system-sound buttons in the order of kSoundMBTypes.
+  std::array<TRadioButton*, 6> SoundMBButtons();
+  std::array<const TRadioButton*, 6> SoundMBButtons() const;
 
   // "コンテキストメニュー".
   TCheckBox CheckBox_context_isdecorate;
@@ -278,8 +269,6 @@ class TForm_setup : public IEntryOwner {
   void BindAppearanceHandlers();
   // Reload stays enabled while the settings file is unread, so it can be read again.
   void SetApplyEnabled(bool enabled);
-  // After a load: apply is due when a record came out marked (its registry failed).
-  bool AnyExtModified() const;
   // The registry errors of a load, shown once in one message.
   void ShowRecordErrors(const std::vector<TRecordError>& errors);
   void CheckBox_iswaitClick() { EnableApply(); }
@@ -299,15 +288,10 @@ class TForm_setup : public IEntryOwner {
   TGeneralSettings SettingsFromControls() const;
   // The text put before the context-menu verbs: empty when decoration is off.
   std::string DecorationText() const;
-  // The registry association in the scope chosen on the page "設定モード".
-  TAssociationContext AssociationContext() const;
-  // The machine's associations that a class key of the user's own hides from
-  // the shell: the list shows them all the same (and marks them), so that an
-  // apply follows them and gives them back.
-  void ShowHiddenMachineAssociations();
+  // The scope chosen on the page "設定モード".
+  TRegScope RegScope() const;
   // Marks the associated extensions that the shell opens with another program
-  // (the user's default-app choice in Windows, or a class key of the user's
-  // own); returns their class keys (".txt").
+  // and repaints the lists when a mark changed; returns their class keys (".txt").
   std::vector<std::string> MarkWindowsChoices();
   // After associating: names the extensions of MarkWindowsChoices, if any, and
   // offers to open Windows' default-app settings.
@@ -321,8 +305,6 @@ class TForm_setup : public IEntryOwner {
   TSetupServices services_;
   ISetupView& view_;
   std::string exePath_;
-  TExtList extList_{this};
-  TExeList commonList_{this};
   // The settings file was read at the last load: only then may anything save over it.
   bool settingsRead_ = false;
   // IsRelOnExe as the settings file holds it, read at the last load or written at the

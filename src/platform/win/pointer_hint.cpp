@@ -14,8 +14,6 @@ namespace {
 constexpr UINT_PTR kWatchTimer = 0x4E52;
 constexpr UINT_PTR kHideTimer = 0x4E53;
 constexpr UINT kWatchIntervalMs = 100;
-// How long the pointer rests on a control before its hint shows.
-constexpr DWORD kRestTimeMs = 500;
 
 bool IsGroupBox(HWND window) {
   char className[16] = {};
@@ -64,9 +62,7 @@ void TPointerHint::PointerSeen() {
 }
 
 void TPointerHint::Cancel() {
-  Hide();
-  done_ = true;
-  quick_ = false;
+  if (tracker_.Cancel()) Hide();
 }
 
 bool TPointerHint::TimerFired(UINT_PTR id) {
@@ -75,8 +71,8 @@ bool TPointerHint::TimerFired(UINT_PTR id) {
     return true;
   }
   if (id == kHideTimer) {
-    KillTimer(owner_, kHideTimer);
     Hide();
+    tracker_.Hidden();
     return true;
   }
   return false;
@@ -88,7 +84,7 @@ HWND TPointerHint::ControlUnderPointer() const {
   GetCursorPos(&pointer);
   HWND window = WindowFromPoint(pointer);
   // The hint itself under the pointer changes nothing.
-  if (window == tooltip_) return control_;
+  if (window == tooltip_) return TrackedControl();
   if (window == nullptr || GetAncestor(window, GA_ROOT) != owner_) return nullptr;
   if (window == owner_) {
     // The point finds no disabled control, group box or plain label; look for
@@ -110,24 +106,17 @@ HWND TPointerHint::ControlUnderPointer() const {
 }
 
 void TPointerHint::Watch() {
-  HWND control = ControlUnderPointer();
-  if (control != control_) {
-    const bool wasShown = shown_;
-    Hide();
-    control_ = control;
-    enteredAt_ = GetTickCount();
-    done_ = false;
-    quick_ = wasShown;
-  }
-  if (control_ == nullptr) {
+  const THintTracker::TStep step = tracker_.Look(
+      reinterpret_cast<THintTracker::TControl>(ControlUnderPointer()), GetTickCount());
+  if (step.Hide) Hide();
+  if (step.Stop) {
     // The pointer left: nothing to watch until it comes back.
     KillTimer(owner_, kWatchTimer);
     watching_ = false;
     return;
   }
-  if (shown_ || done_ || (!quick_ && GetTickCount() - enteredAt_ < kRestTimeMs)) return;
-  done_ = true;
-  const TText text = query_(control_);
+  if (!step.Ask) return;
+  const TText text = query_(TrackedControl());
   if (!text.Text.empty()) Show(text);
 }
 
@@ -152,14 +141,12 @@ void TPointerHint::Show(const TText& text) {
   if (y + HIWORD(size) > area.bottom) y = pointer.y - 4 - HIWORD(size);
   SendMessageA(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(x, y));
   SendMessageA(tooltip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
-  shown_ = true;
+  tracker_.Shown();
   SetTimer(owner_, kHideTimer, text.HideTimeMs, nullptr);
 }
 
 void TPointerHint::Hide() {
   KillTimer(owner_, kHideTimer);
-  if (!shown_) return;
-  shown_ = false;
   TOOLINFOA tool = ToolOf(owner_);
   SendMessageA(tooltip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
 }

@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/hint_tracker.h"
+
 namespace nuvopick::win {
 
 class TPointerHint {
@@ -46,18 +48,14 @@ class TPointerHint {
   void Show(const TText& text);
   void Hide();
 
+  HWND TrackedControl() const { return reinterpret_cast<HWND>(tracker_.Control()); }
+
   HWND owner_ = nullptr;
   HWND tooltip_ = nullptr;
   TQuery query_;
   std::string text_;
-  HWND control_ = nullptr;
-  DWORD enteredAt_ = 0;
+  THintTracker tracker_;
   bool watching_ = false;
-  bool shown_ = false;
-  // The control's hint was shown or refused already.
-  bool done_ = false;
-  // Moving straight from one hint to the next control shows its hint at once.
-  bool quick_ = false;
 };
 
 }  // namespace nuvopick::win

@@ -13,7 +13,7 @@ namespace nuvopick::win {
 using namespace setup_window;
 
 void TForm_setup::BuildAboutPanel() {
-  constexpr int page = 0;
+  constexpr int page = nuvopick::kRootPage;
   TAboutPanel& about = form_.About;
   titleFont_ = CreateWindowFont(true, -16);
   linkFont_ = CreateWindowFont(false, -12, true);

@@ -40,25 +40,26 @@ void TForm_setup::BuildTree() {
 
 void TForm_setup::BuildPages() {
   const int contentWidth = kPageWidth;
-  AddHeading(0, "NuvoPick");
-  AddLabel("左のツリーから設定項目を選択してください", 0, kPageLeft, kContentTop, contentWidth);
+  AddHeading(nuvopick::kRootPage, "NuvoPick");
+  AddLabel("左のツリーから設定項目を選択してください", nuvopick::kRootPage, kPageLeft, kContentTop,
+           contentWidth);
   BuildAboutPanel();
 
-  AddHeading(1, "アプリ設定");
-  AddLabel("「拡張子別」または「全拡張子共通」を選択してください", 1, kPageLeft, kContentTop,
-           contentWidth);
+  AddHeading(nuvopick::kApplicationsPage, "アプリ設定");
+  AddLabel("「拡張子別」または「全拡張子共通」を選択してください", nuvopick::kApplicationsPage,
+           kPageLeft, kContentTop, contentWidth);
 
   BuildExtensionPage();
 
-  AddHeading(3, "共通アプリ設定");
-  BuildEntryList(form_.All_AppEditor, "全拡張子共通のアプリケーション", 3, kPageLeft,
-                 kContentTop + 2, kPageWidth);
-  BuildEntryForm(form_.All_AppEditor, 3, kPageLeft, kContentTop + 2 + kEntryListBlockHeight + 6,
-                 kPageWidth);
+  AddHeading(nuvopick::kCommonEntriesPage, "共通アプリ設定");
+  BuildEntryList(form_.All_AppEditor, "全拡張子共通のアプリケーション",
+                 nuvopick::kCommonEntriesPage, kPageLeft, kContentTop + 2, kPageWidth);
+  BuildEntryForm(form_.All_AppEditor, nuvopick::kCommonEntriesPage, kPageLeft,
+                 kContentTop + 2 + kEntryListBlockHeight + 6, kPageWidth);
 
-  AddHeading(4, "関連付け実行モード");
-  AddLabel("「一般」または「外観・サウンド」を選択してください", 4, kPageLeft, kContentTop,
-           contentWidth);
+  AddHeading(nuvopick::kGateModePage, "関連付け実行モード");
+  AddLabel("「一般」または「外観・サウンド」を選択してください", nuvopick::kGateModePage, kPageLeft,
+           kContentTop, contentWidth);
 
   BuildGeneralPage();
   BuildAppearancePage();
@@ -69,7 +70,7 @@ void TForm_setup::BuildPages() {
 // Left: the extension to add or copy to, the list of extensions and the buttons
 // that edit it. Right: the selected extension's icon and its entries.
 void TForm_setup::BuildExtensionPage() {
-  constexpr int page = 2;
+  constexpr int page = nuvopick::kExtensionsPage;
   TExtPage& ext = form_.ExtPage;
   AddHeading(page, "拡張子別設定");
   const int bottom = kClientHeight - kStripHeight - kMargin;
@@ -142,7 +143,7 @@ void TForm_setup::BuildExtensionPage() {
 }
 
 void TForm_setup::BuildGeneralPage() {
-  constexpr int page = 5;
+  constexpr int page = nuvopick::kGeneralPage;
   AddHeading(page, "関連付け実行モード設定");
   int y = kContentTop;
   AddCheckBox(form_.CheckBox_iswait,
@@ -220,7 +221,7 @@ void TForm_setup::BuildGeneralPage() {
 }
 
 void TForm_setup::BuildAppearancePage() {
-  constexpr int page = 6;
+  constexpr int page = nuvopick::kAppearancePage;
   AddHeading(page, "関連付け実行モード設定2");
   int y = kContentTop;
   AddCheckBox(form_.CheckBox_isuseskin, "スキンを使用する", page, kPageLeft, y, 200);
@@ -260,21 +261,15 @@ void TForm_setup::BuildAppearancePage() {
   AddButton(form_.Button_sound_user, page, kPageLeft + kPageWidth - 84, y + 18, 26, 21);
   AddButton(form_.Button_sound_try, page, kPageLeft + kPageWidth - 54, y + 18, 46, 21);
   AddRadioButton(form_.RadioButton_sound_mb, "システムの警告音", page, kPageLeft + 10, y + 44, 140);
-  const std::pair<nuvopick::TRadioButton*, const char*> sounds[] = {
-      {&form_.RadioButton_sound_mb_ok, "一般の警告"},
-      {&form_.RadioButton_sound_mb_ih, "システムエラー"},
-      {&form_.RadioButton_sound_mb_iq, "メッセージ（問合わせ）"},
-      {&form_.RadioButton_sound_mb_ie, "メッセージ（警告）"},
-      {&form_.RadioButton_sound_mb_ia, "メッセージ（情報）"},
-      {&form_.RadioButton_sound_mb_beep, "ビープ"}};
-  for (int i = 0; i < 6; ++i) {
-    AddRadioButton(*sounds[i].first, sounds[i].second, page, kPageLeft + 30 + (i % 2) * 190,
-                   y + 64 + (i / 2) * kRowHeight, 180);
+  const auto sounds = form_.SoundMBButtons();
+  for (int i = 0; i < static_cast<int>(sounds.size()); ++i) {
+    AddRadioButton(*sounds[i], std::string(nuvopick::kSoundMBTypes[i].Caption), page,
+                   kPageLeft + 30 + (i % 2) * 190, y + 64 + (i / 2) * kRowHeight, 180);
   }
 }
 
 void TForm_setup::BuildMenuPage() {
-  constexpr int page = 7;
+  constexpr int page = nuvopick::kContextMenuPage;
   AddHeading(page, "ｺﾝﾃｷｽﾄﾒﾆｭｰ設定");
   AddCheckBox(form_.CheckBox_context_isdecorate, "メニューの文字の前に装飾を入れる", page,
               kPageLeft, kContentTop, kPageWidth);
@@ -283,7 +278,7 @@ void TForm_setup::BuildMenuPage() {
 }
 
 void TForm_setup::BuildSetupModePage() {
-  constexpr int page = 8;
+  constexpr int page = nuvopick::kSetupModePage;
   AddHeading(page, "設定モード設定");
   int y = kContentTop;
   AddCheckBox(form_.CheckBox_isstate, "常駐する", page, kPageLeft, y, kPageWidth);

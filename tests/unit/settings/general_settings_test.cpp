@@ -1,14 +1,13 @@
 #include "settings/general_settings.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace nuvopick {
 namespace {
 
-// What a save of the setup window's defaults puts in the general section: every
-// key in its fixed order, AppPath last.
+// What an apply of the setup window's defaults puts in the general section: every
+// key in the order of the window's pages, AppPath last.
 const std::string kSavedSetupDefaults =
     "[]\r\n"
     "IsWait=1\r\n"
@@ -16,9 +15,6 @@ const std::string kSavedSetupDefaults =
     "WaitTime=100\r\n"
     "IsNoClickExe=0\r\n"
     "NoClickWait=3000\r\n"
-    "AutoExeType_NoClick=0\r\n"
-    "DeactAction=0\r\n"
-    "CommonAppInsertPos=1\r\n"
     "IsExeBySingleClick=0\r\n"
     "IsOnly1Exe=0\r\n"
     "IsShowHintRel=1\r\n"
@@ -31,10 +27,13 @@ const std::string kSavedSetupDefaults =
     "BackColor=15793151\r\n"
     "Context_IsDecorate=1\r\n"
     "Context_DecorateText=■\r\n"
+    "AutoExeType_NoClick=0\r\n"
     "IsUseSound=0\r\n"
     "IsUsersSound=0\r\n"
     "UserSoundPath=\r\n"
     "SoundMBType=OK\r\n"
+    "DeactAction=0\r\n"
+    "CommonAppInsertPos=1\r\n"
     "Font_Name=ＭＳ Ｐゴシック\r\n"
     "Font_Size=9\r\n"
     "Font_Color=-2147483640\r\n"
