@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/win/control_subclass.h"
+
 namespace nuvopick::win {
 namespace {
 
@@ -65,6 +67,25 @@ TEST(WindowBarrier, AWindowWithoutAPolicyDropsTheExceptionSilently) {
   MSG message{};
   while (PeekMessageA(&message, window.Handle(), 0, 0, PM_REMOVE)) DispatchMessageA(&message);
   EXPECT_EQ(SendMessageA(window.Handle(), kAnswer, 0, 0), kAnswered);
+}
+
+// A control's own handling is a window procedure too: what it lets out meets the
+// policy of the window the control sits on.
+TEST(WindowBarrier, AHookedControlsExceptionMeetsItsWindowsPolicy) {
+  TRecordingWindow window;
+  ASSERT_TRUE(window.Create("NuvoPickBarrierControl"));
+  HWND control = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 5, 5, window.Handle(), nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(control, nullptr);
+  TSubclassToken hook = HookControl(
+      control, [](UINT message, WPARAM wParam, LPARAM lParam, const TNextHandler& next) {
+        if (message == kThrowStandard) throw std::runtime_error("control failed");
+        if (message == kAnswer) return kAnswered;
+        return next(message, wParam, lParam);
+      });
+  EXPECT_EQ(SendMessageA(control, kThrowStandard, 0, 0), 0);
+  EXPECT_EQ(window.failures, "control failed;");
+  EXPECT_EQ(SendMessageA(control, kAnswer, 0, 0), kAnswered);
 }
 
 }  // namespace

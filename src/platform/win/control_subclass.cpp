@@ -4,6 +4,9 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win/message_barrier.h"
+#include "platform/win/window.h"
+
 namespace nuvopick::win {
 namespace {
 
@@ -46,7 +49,9 @@ LRESULT CALLBACK HookedProc(HWND control, UINT message, WPARAM wParam, LPARAM lP
   if (chain == nullptr) return DefWindowProcA(control, message, wParam, lParam);
   // A copy: a hook may take itself or another out while the message runs.
   const THooks hooks = chain->Hooks;
-  const LRESULT result = RunFrom(control, *chain, hooks, hooks.size(), message, wParam, lParam);
+  const LRESULT result = HandleGuarded(
+      [&] { return RunFrom(control, *chain, hooks, hooks.size(), message, wParam, lParam); },
+      [control](const std::exception& error) { TWindow::MessageFailedIn(control, error); });
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(chain->Original));
     RemovePropA(control, kHooksProperty);

@@ -43,6 +43,18 @@ LRESULT TWindow::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcA(handle_, message, wParam, lParam);
 }
 
+void TWindow::MessageFailedIn(HWND control, const std::exception& error) {
+  // Windows of ours are known by their class's procedure, which no subclass changes.
+  for (HWND window = control; window != nullptr; window = GetParent(window)) {
+    if (GetClassLongPtrA(window, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&WindowProc))
+      continue;
+    if (auto* self = reinterpret_cast<TWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA))) {
+      self->MessageFailed(error);
+    }
+    return;
+  }
+}
+
 LRESULT CALLBACK TWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);

@@ -18,6 +18,11 @@ class TWindow {
 
   HWND Handle() const { return handle_; }
 
+  // Hands an exception that a message of Control (a window of ours or a control
+  // on one) let out to the policy of the window of ours it belongs to; without
+  // one the exception passes unseen.
+  static void MessageFailedIn(HWND control, const std::exception& error);
+
  protected:
   struct TCreateParams {
     const char* className;
