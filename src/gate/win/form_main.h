@@ -59,7 +59,7 @@ class TForm_main : public TForm, private IGateView {
   std::vector<std::string> rows_;
   TFont font_;
   std::unique_ptr<TSkinnedGate> skin_;
-  // After the skin: its rows draw with it.
+  // Declared after the skin, so it goes first: its rows draw with the skin.
   std::unique_ptr<TGateListView> list_;
   bool closing_ = false;
 };
