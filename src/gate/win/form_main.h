@@ -5,11 +5,11 @@
 #include <memory>
 #include <string>
 
+#include "controls/win/gate_list_view.h"
 #include "gate/gate_session.h"
 #include "gate/gate_view.h"
 #include "platform/win/form.h"
 #include "platform/win/gdi_owners.h"
-#include "platform/win/hint.h"
 #include "platform/win/win_file_system.h"
 #include "platform/win/win_registry_hive.h"
 #include "platform/win/win_services.h"
@@ -21,7 +21,6 @@ class TForm_main : public TForm, private IGateView {
  public:
   // Sound, when given, stands for the system's sounds (the window does not own it).
   TForm_main(std::string exePath, std::string firstArgument, ISound* sound = nullptr);
-  ~TForm_main() override;
 
   bool Create();
 
@@ -43,12 +42,7 @@ class TForm_main : public TForm, private IGateView {
   void Terminate() override;
 
   void CreateList(bool ownerDrawn);
-  void ReleaseList();
-  void FillList(HFONT font);
-  void ListCommand(int code);
-  void PrepareHint();
-  LRESULT ListMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
+  void DoubleClick(int row);
 
   TWinFileSystem files_;
   TWinRegistryHive userHive_{HKEY_CURRENT_USER};
@@ -61,16 +55,12 @@ class TForm_main : public TForm, private IGateView {
   TWinSystemInfo system_;
   TGateSession session_;
 
-  HWND list_ = nullptr;
-  WNDPROC listProc_ = nullptr;
-  THint hint_;
-  bool hintPrepared_ = false;
   TListAppearance appearance_;
   std::vector<std::string> rows_;
   TFont font_;
-  TBrush backBrush_;
   std::unique_ptr<TSkinnedGate> skin_;
-  COLORREF textColor_ = 0;
+  // Declared after the skin, so it goes first: its rows draw with the skin.
+  std::unique_ptr<TGateListView> list_;
   bool closing_ = false;
 };
 
