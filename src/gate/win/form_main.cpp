@@ -2,11 +2,12 @@
 
 #include "platform/win/application.h"
 #include "platform/win/color_ref.h"
+#include "resource_ids.h"
 
 namespace nuvopick::win {
 namespace {
 
-constexpr int kListId = 100;
+constexpr int kListId = IDC_GATE_LIST;
 constexpr UINT_PTR kNoClickTimer = 1;
 
 bool KeyHeld(int key) {
