@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "nuvopick_run.h"
+#include "resource_ids.h"
 #include "support/win/screenshot.h"
 #include "version.h"
 #include "window_driving.h"
@@ -69,15 +70,17 @@ TEST(AboutAndHints, TheRootPageShowsTheAboutPanelAndItsReadmeLinkOpensTheReadme)
   HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
   ASSERT_NE(setup, nullptr);
 
-  HWND title = Child(setup, "Static", std::string("NuvoPick Ver") + NUVOPICK_VERSION_TEXT, true);
-  ASSERT_NE(title, nullptr);
-  EXPECT_NE(Child(setup, "Static", std::string(NUVOPICK_RELEASE_DATE) + " Release", true), nullptr);
+  HWND title = GetDlgItem(setup, IDC_LABEL_APPTITLE);
+  ASSERT_TRUE(IsWindowVisible(title));
+  EXPECT_EQ(WindowText(title), std::string("NuvoPick Ver") + NUVOPICK_VERSION_TEXT);
+  EXPECT_EQ(WindowText(GetDlgItem(setup, IDC_LABEL_RELEASE)),
+            std::string(NUVOPICK_RELEASE_DATE) + " Release");
   EXPECT_NE(Child(setup, "Static", "Author :", true), nullptr);
   EXPECT_NE(Child(setup, "Static", "NuvoPick Project", true), nullptr);
-  EXPECT_NE(Child(setup, "Static", "https://nuvopick.example.jp/", true), nullptr);
-  EXPECT_NE(Child(setup, "Static", "support@nuvopick.example.jp", true), nullptr);
-  HWND readme = Child(setup, "Static", "Readme.txtを表示", true);
-  ASSERT_NE(readme, nullptr);
+  EXPECT_EQ(WindowText(GetDlgItem(setup, IDC_LABEL_MYURL)), "https://nuvopick.example.jp/");
+  EXPECT_EQ(WindowText(GetDlgItem(setup, IDC_LABEL_MYMAIL)), "support@nuvopick.example.jp");
+  HWND readme = GetDlgItem(setup, IDC_LABEL_SHOWREADME);
+  ASSERT_EQ(WindowText(readme), "Readme.txtを表示");
   UpdateWindow(setup);
   Sleep(300);
   SaveScreenshot("setup-about");
@@ -107,7 +110,7 @@ TEST(AboutAndHints, AControlExplainsItselfUntilHintsAreTurnedOff) {
   ASSERT_NE(setup, nullptr);
   SetForegroundWindow(setup);
 
-  HWND ok = Child(setup, "Button", "OK");
+  HWND ok = GetDlgItem(setup, IDC_BUTTON_OK);
   MovePointer(CentreOf(ok));
   EXPECT_EQ(WaitForSetupHint(setup, "変更した設定を保存し終了します"),
             "変更した設定を保存し終了します");
@@ -116,14 +119,14 @@ TEST(AboutAndHints, AControlExplainsItselfUntilHintsAreTurnedOff) {
   ShowSetupPage(setup, 2);
   const std::string appAdd =
       "上のテキストボックスで指定した設定を\r\n実行ファイル設定として新規登録します";
-  MovePointer(CentreOf(Child(setup, "Button", "追加", true)));
+  MovePointer(CentreOf(GetDlgItem(setup, IDC_BUTTON_APPADD)));
   EXPECT_EQ(WaitForSetupHint(setup, appAdd), appAdd);
   SaveScreenshot("setup-hint-add");
 
   // Off takes effect at once, before anything is saved.
   ShowSetupPage(setup, 8);
-  ClickOn(Child(setup, "Button", "ヒントを表示する", true));
-  EXPECT_TRUE(WaitForEnabled(Child(setup, "Button", "保存/適用"), true, kTimeout));
+  ClickOn(GetDlgItem(setup, IDC_CHECKBOX_ISSHOWHINT));
+  EXPECT_TRUE(WaitForEnabled(GetDlgItem(setup, IDC_BUTTON_APPLY), true, kTimeout));
   MovePointer({CentreOf(ok).x, CentreOf(ok).y - 60});
   MovePointer(CentreOf(ok));
   Sleep(1500);
@@ -140,12 +143,11 @@ TEST(AboutAndHints, TheDecorationTextMarksAChangeAtTheFirstKeystroke) {
   ASSERT_NE(setup, nullptr);
   SetForegroundWindow(setup);
   ShowSetupPage(setup, 7);
-  const std::vector<HWND> edits = VisibleChildren(setup, "Edit");
-  ASSERT_EQ(edits.size(), 1u);
-  HWND apply = Child(setup, "Button", "保存/適用");
+  HWND decoration = GetDlgItem(setup, IDC_EDIT_CONTEXT_DECORATE);
+  HWND apply = GetDlgItem(setup, IDC_BUTTON_APPLY);
   ASSERT_FALSE(IsWindowEnabled(apply));
 
-  ClickOn(edits[0]);
+  ClickOn(decoration);
   TypeKey('A');
   EXPECT_TRUE(WaitForEnabled(apply, true, kTimeout));
   PostMessageA(setup, WM_CLOSE, 0, 0);

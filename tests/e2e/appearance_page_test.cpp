@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "nuvopick_run.h"
+#include "resource_ids.h"
 #include "support/win/screenshot.h"
 #include "window_driving.h"
 
@@ -44,7 +45,7 @@ class AppearancePageTest : public ::testing::Test {
     HWND setup = run.Start("").WaitForVisibleWindow("TForm_setup", kWaitLimit);
     if (setup != nullptr) {
       ShowSetupPage(setup, page);
-      apply = Child(setup, "Button", "保存/適用");
+      apply = GetDlgItem(setup, IDC_BUTTON_APPLY);
     }
     return setup;
   }
@@ -66,11 +67,11 @@ TEST_F(AppearancePageTest, TestShowsTheSavedSkinInASecondCopy) {
   Sleep(200);
   SaveScreenshot("setup-appearance-page");
 
-  PostMessageA(Child(setup, "Button", "Test", true), BM_CLICK, 0, 0);
+  PostMessageA(GetDlgItem(setup, IDC_BUTTON_WINTEST), BM_CLICK, 0, 0);
   HWND gate = WaitForOtherGate(run.Process(), kWaitLimit);
   ASSERT_NE(gate, nullptr);
   // The demonstration list, shaped by the skin.
-  HWND list = FindWindowExA(gate, nullptr, "LISTBOX", nullptr);
+  HWND list = GetDlgItem(gate, IDC_GATE_LIST);
   EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 7);
   HRGN outline = CreateRectRgn(0, 0, 0, 0);
   EXPECT_EQ(GetWindowRgn(gate, outline), COMPLEXREGION);
@@ -89,10 +90,10 @@ TEST_F(AppearancePageTest, TestShowsTheSavedSkinInASecondCopy) {
 TEST_F(AppearancePageTest, TestWithUnsavedChangesIsRefused) {
   HWND setup = StartSetup(kAppearancePage);
   ASSERT_NE(setup, nullptr);
-  SendMessageA(Child(setup, "Button", "ビープ", true), BM_CLICK, 0, 0);
+  SendMessageA(GetDlgItem(setup, IDC_RADIOBUTTON_SOUND_MB_BEEP), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitForEnabled(apply, true, kWaitLimit));
 
-  PostMessageA(Child(setup, "Button", "Test", true), BM_CLICK, 0, 0);
+  PostMessageA(GetDlgItem(setup, IDC_BUTTON_WINTEST), BM_CLICK, 0, 0);
   HWND box = WaitForWindow(run.Process(), "#32770", kWaitLimit);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(WindowText(box), "NuvoPick");
@@ -109,9 +110,8 @@ TEST_F(AppearancePageTest, TestWithUnsavedChangesIsRefused) {
 TEST_F(AppearancePageTest, SliderArrowKeysStepFiveWithinTheRange) {
   HWND setup = StartSetup(kGeneralPage);
   ASSERT_NE(setup, nullptr);
-  const std::vector<HWND> sliders = VisibleChildren(setup, TRACKBAR_CLASSA);
-  ASSERT_EQ(sliders.size(), 3u);
-  HWND waitTime = sliders[1];
+  HWND waitTime = GetDlgItem(setup, IDC_TRACKBAR_WAITTIME);
+  HWND shown = GetDlgItem(setup, IDC_LABEL_WAITTIME);
 
   // Each key, then the position and its label.
   const struct {
@@ -124,7 +124,7 @@ TEST_F(AppearancePageTest, SliderArrowKeysStepFiveWithinTheRange) {
     SendMessageA(waitTime, WM_KEYUP, step.key, 0);
     const std::string text = std::to_string(step.position);
     EXPECT_EQ(SendMessageA(waitTime, TBM_GETPOS, 0, 0), step.position);
-    EXPECT_NE(Child(setup, "Static", text, true), nullptr) << text;
+    EXPECT_EQ(WindowText(shown), text);
   }
   UpdateWindow(setup);
   Sleep(200);
@@ -141,17 +141,21 @@ TEST_F(AppearancePageTest, SliderArrowKeysStepFiveWithinTheRange) {
 TEST_F(AppearancePageTest, ColourAndFontDialogsConfirmedUnchangedChangeNothing) {
   HWND setup = StartSetup(kAppearancePage);
   ASSERT_NE(setup, nullptr);
-  for (const char* button : {"背景色", "フォント"}) {
-    PostMessageA(Child(setup, "Button", button, true), BM_CLICK, 0, 0);
+  const struct {
+    int Button;
+    const char* Shot;
+  } dialogs[] = {{IDC_BUTTON_COLOR, "colour"}, {IDC_BUTTON_FONT, "font"}};
+  for (const auto& [button, shot] : dialogs) {
+    SCOPED_TRACE(shot);
+    PostMessageA(GetDlgItem(setup, button), BM_CLICK, 0, 0);
     HWND dialog = WaitForWindow(run.Process(), "#32770", kWaitLimit);
-    ASSERT_NE(dialog, nullptr) << button;
+    ASSERT_NE(dialog, nullptr);
     Sleep(200);
-    SaveScreenshot(std::string("setup-appearance-dialog-") +
-                   (button == std::string("背景色") ? "colour" : "font"));
+    SaveScreenshot(std::string("setup-appearance-dialog-") + shot);
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(WaitForEnabled(setup, true, kWaitLimit)) << button;
+    EXPECT_TRUE(WaitForEnabled(setup, true, kWaitLimit));
     Sleep(200);
-    EXPECT_FALSE(IsWindowEnabled(apply)) << button;
+    EXPECT_FALSE(IsWindowEnabled(apply));
   }
   Close(setup);
 }

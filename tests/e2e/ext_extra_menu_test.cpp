@@ -12,6 +12,7 @@
 #include "model/ext_reg_names.h"
 #include "nuvopick_run.h"
 #include "platform/win/win_file_system.h"
+#include "resource_ids.h"
 #include "shell/registry_association.h"
 #include "support/win/real_registry.h"
 #include "support/win/screenshot.h"
@@ -29,7 +30,7 @@ constexpr int kImportItem = 6;
 void ChooseExtraMenuItem(TProcess& process, HWND setup, int downs) {
   SetForegroundWindow(setup);
   MovePointer({300, 300});
-  PostMessageA(Child(setup, "Button", "他", true), BM_CLICK, 0, 0);
+  PostMessageA(GetDlgItem(setup, IDC_BUTTON_EXTEXTRA), BM_CLICK, 0, 0);
   ASSERT_NE(WaitForWindow(process, "#32768", kWaitLimit), nullptr);
   Sleep(300);
   for (int i = 0; i < downs; ++i) TypeKey(VK_DOWN);
@@ -58,12 +59,10 @@ TEST(ExtExtraMenu, TheImportFillsTheEntryListFromThePreviousFileType) {
   HWND setup = process.WaitForVisibleWindow("TForm_setup", kWaitLimit);
   ASSERT_NE(setup, nullptr);
   ShowSetupPage(setup, 2);
-  const std::vector<HWND> lists = VisibleChildren(setup, "ListBox");
-  ASSERT_EQ(lists.size(), 2u);
-  HWND entryList = lists[1];
-  EXPECT_EQ(SendMessageA(lists[0], LB_GETCURSEL, 0, 0), 0);
+  HWND entryList = GetDlgItem(setup, IDC_LISTBOXEX_APP);
+  EXPECT_EQ(SendMessageA(GetDlgItem(setup, IDC_LISTBOXEX_EXT), LB_GETCURSEL, 0, 0), 0);
   EXPECT_EQ(SendMessageA(entryList, LB_GETCOUNT, 0, 0), 0);
-  HWND apply = Child(setup, "Button", "保存/適用");
+  HWND apply = GetDlgItem(setup, IDC_BUTTON_APPLY);
   EXPECT_FALSE(IsWindowEnabled(apply));
 
   ChooseExtraMenuItem(process, setup, kImportItem);
@@ -71,12 +70,10 @@ TEST(ExtExtraMenu, TheImportFillsTheEntryListFromThePreviousFileType) {
   EXPECT_EQ(ListRows(entryList), (std::vector<std::string>{"notepad_open", "notepad_print"}));
   // The last entry is selected and shown in the form.
   EXPECT_EQ(SendMessageA(entryList, LB_GETCURSEL, 0, 0), 1);
-  const std::vector<HWND> edits = VisibleChildren(setup, "Edit");
-  ASSERT_EQ(edits.size(), 6u);  // extension, name, path, folder, command line, shortcut
-  EXPECT_EQ(EditText(edits[1]), "notepad_print");
-  EXPECT_EQ(EditText(edits[2]), notepad);
-  EXPECT_EQ(EditText(edits[3]), "C:\\windows\\system32");
-  EXPECT_EQ(EditText(edits[4]), "/p %1");
+  EXPECT_EQ(EditText(GetDlgItem(setup, IDC_EDIT_NAME)), "notepad_print");
+  EXPECT_EQ(EditText(GetDlgItem(setup, IDC_EDITEX_PATH)), notepad);
+  EXPECT_EQ(EditText(GetDlgItem(setup, IDC_EDITEX_DIR)), "C:\\windows\\system32");
+  EXPECT_EQ(EditText(GetDlgItem(setup, IDC_EDIT_PARAM)), "/p %1");
   EXPECT_TRUE(WaitForEnabled(apply, true, kWaitLimit));
   UpdateWindow(setup);
   Sleep(150);
@@ -116,7 +113,7 @@ TEST(ExtExtraMenu, AssociatingEveryExtensionAndApplyingTakesThemAllOver) {
   HWND setup = process.WaitForVisibleWindow("TForm_setup", kWaitLimit);
   ASSERT_NE(setup, nullptr);
   ShowSetupPage(setup, 2);
-  HWND extList = VisibleChildren(setup, "ListBox").at(0);
+  HWND extList = GetDlgItem(setup, IDC_LISTBOXEX_EXT);
   EXPECT_EQ(ListRow(extList, 2), "  | " + exts[2]);
 
   ChooseExtraMenuItem(process, setup, kAssociateAllItem);
@@ -131,7 +128,7 @@ TEST(ExtExtraMenu, AssociatingEveryExtensionAndApplyingTakesThemAllOver) {
   // Nothing is written before apply.
   for (const std::string& ext : exts) EXPECT_FALSE(KeyExists("." + ext)) << ext;
 
-  HWND apply = Child(setup, "Button", "保存/適用");
+  HWND apply = GetDlgItem(setup, IDC_BUTTON_APPLY);
   ASSERT_TRUE(WaitForEnabled(apply, true, kWaitLimit));
   PostMessageA(apply, BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitForEnabled(apply, false, kWaitLimit));

@@ -12,6 +12,7 @@
 #include "model/ext_reg_names.h"
 #include "nuvopick_run.h"
 #include "platform/win/win_file_system.h"
+#include "resource_ids.h"
 #include "shell/registry_association.h"
 #include "support/win/real_registry.h"
 #include "support/win/recorder_output.h"
@@ -24,12 +25,12 @@ namespace {
 constexpr DWORD kTimeout = 10000;
 
 std::vector<std::string> Rows(HWND gate) {
-  return ListRows(FindWindowExA(gate, nullptr, "LISTBOX", nullptr));
+  return ListRows(GetDlgItem(gate, IDC_GATE_LIST));
 }
 
 // The centre of a row of the gate's list, in screen pixels.
 POINT RowCentre(HWND gate, int row) {
-  HWND list = FindWindowExA(gate, nullptr, "LISTBOX", nullptr);
+  HWND list = GetDlgItem(gate, IDC_GATE_LIST);
   RECT rect{};
   SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
   POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
@@ -39,7 +40,7 @@ POINT RowCentre(HWND gate, int row) {
 
 // The text of the gate's hint over its list, once it shows; empty when none does.
 std::string WaitForHint(HWND gate, DWORD milliseconds) {
-  return WaitForTooltip(gate, FindWindowExA(gate, nullptr, "LISTBOX", nullptr), milliseconds);
+  return WaitForTooltip(gate, GetDlgItem(gate, IDC_GATE_LIST), milliseconds);
 }
 
 class GateTest : public ::testing::Test {
@@ -151,7 +152,7 @@ TEST_F(GateTest, ADoubleClickLaunchesTheRowAndASingleClickOnlySelects) {
   HWND gate = WaitForGate(kTimeout);
   ASSERT_NE(gate, nullptr);
   Click(RowCentre(gate, 0), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
-  HWND list = FindWindowExA(gate, nullptr, "LISTBOX", nullptr);
+  HWND list = GetDlgItem(gate, IDC_GATE_LIST);
   for (int i = 0; i < 100 && SendMessageA(list, LB_GETCURSEL, 0, 0) != 0; ++i) Sleep(10);
   Sleep(GetDoubleClickTime() + 100);  // so that the next click starts a pair of its own
   EXPECT_TRUE(IsWindowVisible(gate));

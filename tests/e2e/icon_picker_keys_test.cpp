@@ -7,6 +7,7 @@
 #include <string>
 
 #include "nuvopick_run.h"
+#include "resource_ids.h"
 #include "window_driving.h"
 
 namespace nuvopick::testing {
@@ -39,9 +40,9 @@ TEST(IconPickerKeys, TabMovesEnterAcceptsEscapeCancels) {
   auto open = [&](const char* index) {
     HWND picker = OpenIconPicker(process, setup);
     if (picker == nullptr) return picker;
-    HWND label = Child(picker, "Static", index);
-    EXPECT_NE(label, nullptr) << "the picker does not open on icon " << index;
-    HWND grid = FindWindowExA(picker, nullptr, "TIconGrid", nullptr);
+    HWND label = GetDlgItem(picker, IDC_ICON_INDEX);
+    EXPECT_EQ(WindowText(label), index) << "the picker does not open on icon " << index;
+    HWND grid = GetDlgItem(picker, IDC_ICON_GRID);
     EXPECT_EQ(WaitForFocus(picker, grid), grid);
     TypeKey(VK_LEFT);
     EXPECT_EQ(WaitForText([label] { return WindowText(label); }, "0"), "0");
@@ -57,11 +58,11 @@ TEST(IconPickerKeys, TabMovesEnterAcceptsEscapeCancels) {
 
   // Round the controls and back; Enter on Cancel presses Cancel.
   ASSERT_EQ(open("1"), picker);
-  HWND grid = FindWindowExA(picker, nullptr, "TIconGrid", nullptr);
-  HWND edit = Child(picker, "Edit", "");
-  HWND browse = Child(picker, "Button", "...");
-  HWND ok = Child(picker, "Button", "OK");
-  HWND cancel = Child(picker, "Button", "Cancel");
+  HWND grid = GetDlgItem(picker, IDC_ICON_GRID);
+  HWND edit = GetDlgItem(picker, IDC_ICON_PATH);
+  HWND browse = GetDlgItem(picker, IDC_ICON_BROWSE);
+  HWND ok = GetDlgItem(picker, IDOK);
+  HWND cancel = GetDlgItem(picker, IDCANCEL);
   for (HWND next : {ok, cancel, edit, browse, grid}) {
     TypeKey(VK_TAB);
     EXPECT_EQ(WaitForFocus(picker, next), next);
@@ -81,7 +82,7 @@ TEST(IconPickerKeys, TabMovesEnterAcceptsEscapeCancels) {
   EXPECT_TRUE(WaitForHidden(picker));
   EXPECT_TRUE(WaitForEnabled(setup, true, kWaitLimit));
   ASSERT_EQ(OpenIconPicker(process, setup), picker);
-  EXPECT_NE(Child(picker, "Static", "0"), nullptr);
+  EXPECT_EQ(WindowText(GetDlgItem(picker, IDC_ICON_INDEX)), "0");
   TypeKey(VK_ESCAPE);
   EXPECT_TRUE(WaitForHidden(picker));
 

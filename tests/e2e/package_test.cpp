@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
+#include "resource_ids.h"
 #include "support/win/process.h"
 #include "support/win/screenshot.h"
 #include "support/win/temp_folder.h"
@@ -37,7 +38,7 @@ TEST(Package, TheUnpackedZipStartsSetupModeAndShowsItsSampleSkin) {
   TProcess test(exe, "\"" + exe + "\" /test", folder.Path());
   HWND gate = test.WaitForVisibleWindow("TForm_main", kWaitLimit);
   ASSERT_NE(gate, nullptr);
-  EXPECT_EQ(SendMessageA(FindWindowExA(gate, nullptr, "LISTBOX", nullptr), LB_GETCOUNT, 0, 0), 7);
+  EXPECT_EQ(SendMessageA(GetDlgItem(gate, IDC_GATE_LIST), LB_GETCOUNT, 0, 0), 7);
   HRGN outline = CreateRectRgn(0, 0, 0, 0);
   EXPECT_EQ(GetWindowRgn(gate, outline), COMPLEXREGION);
   DeleteObject(outline);

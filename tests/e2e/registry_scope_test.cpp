@@ -13,6 +13,7 @@
 
 #include "model/ext_reg_names.h"
 #include "nuvopick_run.h"
+#include "resource_ids.h"
 #include "shell/app_listing.h"
 #include "support/win/real_registry.h"
 #include "support/win/screenshot.h"
@@ -75,7 +76,7 @@ std::string ExportTree(HKEY root, const std::string& path) {
 
 // The setup window's extension list.
 HWND ExtList(HWND setup) {
-  return ChildWithStyle(setup, "ListBox", LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED);
+  return GetDlgItem(setup, IDC_LISTBOXEX_EXT);
 }
 
 // A left double click on the first row turns its R mark on or off.
@@ -87,7 +88,7 @@ std::string ToggleR(HWND setup, const std::string& expectedRow) {
 }
 
 bool Apply(HWND setup) {
-  HWND apply = Child(setup, "Button", "保存/適用");
+  HWND apply = GetDlgItem(setup, IDC_BUTTON_APPLY);
   if (!WaitForEnabled(apply, true, kTimeout)) return false;
   PostMessageA(apply, BM_CLICK, 0, 0);
   return WaitForEnabled(apply, false, kTimeout);
@@ -215,7 +216,7 @@ TEST_F(RegistryScopeTest, AssociationsMadeOnlyWhileRunningLeaveTheUsersHiveAsItW
   ExpectAssociatedIn(RealHives().User);
   EXPECT_EQ(Export(HKEY_LOCAL_MACHINE), machineBefore);
 
-  PostMessageA(Child(setup, "Button", "Cancel"), BM_CLICK, 0, 0);
+  PostMessageA(GetDlgItem(setup, IDC_BUTTON_CANCEL), BM_CLICK, 0, 0);
   EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
   EXPECT_EQ(Export(HKEY_CURRENT_USER), userBefore);
   EXPECT_EQ(Export(HKEY_LOCAL_MACHINE), machineBefore);
@@ -230,17 +231,19 @@ TEST_F(RegistryScopeTest, AScopeChangedInTheWindowMovesTheAssociationOnApply) {
 
   struct TMove {
     const char* Caption;
+    int Button;
     const IRegistryHive& To;
     HKEY From;
     std::string& FromBefore;
   };
-  for (const TMove& move :
-       {TMove{"全てのユーザー", RealHives().Machine, HKEY_CURRENT_USER, userBefore},
-        TMove{"このユーザーのみ", RealHives().User, HKEY_LOCAL_MACHINE, machineBefore}}) {
+  for (const TMove& move : {TMove{"全てのユーザー", IDC_RADIO_ITEM(IDC_RADIOGROUP_REGSCOPE, 1),
+                                  RealHives().Machine, HKEY_CURRENT_USER, userBefore},
+                            TMove{"このユーザーのみ", IDC_RADIO_ITEM(IDC_RADIOGROUP_REGSCOPE, 0),
+                                  RealHives().User, HKEY_LOCAL_MACHINE, machineBefore}}) {
     SCOPED_TRACE(move.Caption);
     ShowSetupPage(setup, 8);
-    HWND button = Child(setup, "Button", move.Caption, true);
-    ASSERT_NE(button, nullptr);
+    HWND button = GetDlgItem(setup, move.Button);
+    ASSERT_EQ(WindowText(button), move.Caption);
     PostMessageA(button, BM_CLICK, 0, 0);
     ASSERT_TRUE(Apply(setup));
     ExpectAssociatedIn(move.To);
@@ -269,7 +272,7 @@ TEST_F(RegistryScopeTest, WindowsOwnChoiceIsMarkedAndToldOnceAndDecliningChanges
   HWND setup = StartSetup("");
   ASSERT_NE(setup, nullptr);
   EXPECT_EQ(ToggleR(setup, "R | " + ext), "R | " + ext);
-  PostMessageA(Child(setup, "Button", "保存/適用"), BM_CLICK, 0, 0);
+  PostMessageA(GetDlgItem(setup, IDC_BUTTON_APPLY), BM_CLICK, 0, 0);
 
   HWND notice = WaitForWindow(run.Process(), "#32770", kTimeout);
   ASSERT_NE(notice, nullptr);

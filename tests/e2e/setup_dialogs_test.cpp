@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "nuvopick_run.h"
+#include "resource_ids.h"
 #include "support/win/screenshot.h"
 #include "window_driving.h"
 
@@ -27,33 +28,27 @@ TEST(SetupDialogs, TheBrowseButtonsFillTheEntryFormFromTheDialogs) {
   ASSERT_NE(setup, nullptr);
   ShowSetupPage(setup, 3);
   // With no common entry yet the form shows a new entry's values: "通常".
-  const std::vector<HWND> showState = VisibleChildren(setup, "ComboBox");
-  ASSERT_EQ(showState.size(), 1u);
-  EXPECT_EQ(SendMessageA(showState[0], CB_GETCURSEL, 0, 0), 0);
-  SendMessageA(Child(setup, "Button", "新規", true), BM_CLICK, 0, 0);
-  const std::vector<HWND> edits = VisibleChildren(setup, "Edit");
-  ASSERT_EQ(edits.size(), 5u);  // name, path, folder, command line, shortcut
-  std::vector<HWND> browse;
-  for (HWND button : VisibleChildren(setup, "Button")) {
-    if (WindowText(button) == "...") browse.push_back(button);
-  }
-  ASSERT_EQ(browse.size(), 2u);
+  EXPECT_EQ(SendMessageA(GetDlgItem(setup, IDC_ALL_COMBOBOX_SW), CB_GETCURSEL, 0, 0), 0);
+  SendMessageA(GetDlgItem(setup, IDC_ALL_BUTTON_APPNEW), BM_CLICK, 0, 0);
+  HWND name = GetDlgItem(setup, IDC_ALL_EDIT_NAME);
+  HWND path = GetDlgItem(setup, IDC_ALL_EDITEX_PATH);
+  HWND folder = GetDlgItem(setup, IDC_ALL_EDITEX_DIR);
 
   // The program chosen in the open dialog: its name and folder fill the boxes
   // that hold nothing of the user's yet.
-  PostMessageA(browse[0], BM_CLICK, 0, 0);
+  PostMessageA(GetDlgItem(setup, IDC_ALL_BUTTON_REF_PATH), BM_CLICK, 0, 0);
   HWND open = WaitForWindow(process, "#32770", kWaitLimit);
   ASSERT_NE(open, nullptr);
   HWND fileName = Child(open, "Edit", "");
   ASSERT_NE(fileName, nullptr);
   SendMessageA(fileName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(program.c_str()));
   PostMessageA(open, WM_COMMAND, IDOK, 0);
-  EXPECT_EQ(WaitForText([&] { return EditText(edits[1]); }, program), program);
-  EXPECT_EQ(EditText(edits[0]), "tool.exe");
-  EXPECT_EQ(EditText(edits[2]), run.Folder().Path() + "\\");
+  EXPECT_EQ(WaitForText([path] { return EditText(path); }, program), program);
+  EXPECT_EQ(EditText(name), "tool.exe");
+  EXPECT_EQ(EditText(folder), run.Folder().Path() + "\\");
 
   // The folder browser: the folder confirmed goes into the folder box.
-  PostMessageA(browse[1], BM_CLICK, 0, 0);
+  PostMessageA(GetDlgItem(setup, IDC_ALL_BUTTON_REF_DIR), BM_CLICK, 0, 0);
   HWND folders = WaitForWindow(process, "#32770", kWaitLimit);
   ASSERT_NE(folders, nullptr);
   ASSERT_NE(GetDlgItem(folders, 14145), nullptr);
@@ -62,8 +57,8 @@ TEST(SetupDialogs, TheBrowseButtonsFillTheEntryFormFromTheDialogs) {
   PostMessageA(folders, WM_COMMAND, IDOK, 0);
   const std::string before = run.Folder().Path() + "\\";
   const DWORD start = GetTickCount();
-  while (EditText(edits[2]) == before && GetTickCount() - start < kWaitLimit) Sleep(20);
-  EXPECT_TRUE(IsFolder(EditText(edits[2]))) << EditText(edits[2]);
+  while (EditText(folder) == before && GetTickCount() - start < kWaitLimit) Sleep(20);
+  EXPECT_TRUE(IsFolder(EditText(folder))) << EditText(folder);
 
   PostMessageA(setup, WM_CLOSE, 0, 0);
   EXPECT_EQ(process.WaitForExit(kWaitLimit), 0u);
@@ -79,7 +74,7 @@ TEST(SetupDialogs, TheExtraMenuSortsTheExtensionsAfterAsking) {
   SetForegroundWindow(setup);
 
   MovePointer({300, 300});
-  PostMessageA(Child(setup, "Button", "他", true), BM_CLICK, 0, 0);
+  PostMessageA(GetDlgItem(setup, IDC_BUTTON_EXTEXTRA), BM_CLICK, 0, 0);
   ASSERT_NE(WaitForWindow(process, "#32768", kWaitLimit), nullptr);
   Sleep(300);
   SaveScreenshot("setup-extension-extra-menu");
@@ -89,7 +84,7 @@ TEST(SetupDialogs, TheExtraMenuSortsTheExtensionsAfterAsking) {
   ASSERT_NE(question, nullptr);
   PostMessageA(question, WM_COMMAND, IDYES, 0);
 
-  HWND list = VisibleChildren(setup, "ListBox").at(0);
+  HWND list = GetDlgItem(setup, IDC_LISTBOXEX_EXT);
   EXPECT_EQ(WaitForRow(list, 0, "  | bmp"), "  | bmp");
   EXPECT_EQ(ListRows(list), (std::vector<std::string>{"  | bmp", "  | Doc", "  | png"}));
   EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 0);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "nuvopick_run.h"
+#include "resource_ids.h"
 #include "window_driving.h"
 
 namespace nuvopick::testing {
@@ -40,11 +41,11 @@ TEST(SetupLoadErrors, ASettingsFileHeldOpenElsewhereIsNotSavedOverUntilItIsRead)
       << unread;
   HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
   ASSERT_NE(setup, nullptr);
-  HWND reload = Child(setup, "Button", "全て戻す");
+  HWND reload = GetDlgItem(setup, IDC_BUTTON_RELOAD);
   EXPECT_TRUE(IsWindowEnabled(reload));
 
   // OK refuses and the window stays.
-  PostMessageA(Child(setup, "Button", "OK"), BM_CLICK, 0, 0);
+  PostMessageA(GetDlgItem(setup, IDC_BUTTON_OK), BM_CLICK, 0, 0);
   const std::string refused = AnswerBox(process);
   EXPECT_NE(refused.find("を読み込めていないため、保存しません。"), std::string::npos) << refused;
   EXPECT_EQ(process.WaitForExit(300), static_cast<DWORD>(STILL_ACTIVE));
@@ -53,7 +54,7 @@ TEST(SetupLoadErrors, ASettingsFileHeldOpenElsewhereIsNotSavedOverUntilItIsRead)
   CloseHandle(held);
   EXPECT_EQ(ReadFileText(run.SettingsPath()), saved);
   SendMessageA(reload, BM_CLICK, 0, 0);
-  PostMessageA(Child(setup, "Button", "OK"), BM_CLICK, 0, 0);
+  PostMessageA(GetDlgItem(setup, IDC_BUTTON_OK), BM_CLICK, 0, 0);
   EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
   const std::string written = ReadFileText(run.SettingsPath());
   EXPECT_NE(written.find("AllExt=npl|\r\n"), std::string::npos) << written;
@@ -83,7 +84,7 @@ TEST(SetupLoadErrors, AValueOfTheWrongTypeCostsNeitherItsEntriesNorTheOtherExten
   ASSERT_NE(setup, nullptr);
 
   // Apply writes every extension whole; the broken one is told about again.
-  PostMessageA(Child(setup, "Button", "OK"), BM_CLICK, 0, 0);
+  PostMessageA(GetDlgItem(setup, IDC_BUTTON_OK), BM_CLICK, 0, 0);
   const std::string applied = AnswerBox(process);
   EXPECT_NE(applied.find(b + ": '' のデータ型が不正です"), std::string::npos) << applied;
   const std::string written = ReadFileText(run.SettingsPath());
@@ -91,7 +92,7 @@ TEST(SetupLoadErrors, AValueOfTheWrongTypeCostsNeitherItsEntriesNorTheOtherExten
   EXPECT_NE(written.find("Name_1=B1\r\n"), std::string::npos) << written;
   EXPECT_NE(written.find("[" + c + "]\r\nCount=1\r\n"), std::string::npos) << written;
 
-  PostMessageA(Child(setup, "Button", "Cancel"), BM_CLICK, 0, 0);
+  PostMessageA(GetDlgItem(setup, IDC_BUTTON_CANCEL), BM_CLICK, 0, 0);
   EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
   RegDeleteKeyA(HKEY_CLASSES_ROOT, ("." + b).c_str());
 }

@@ -12,6 +12,7 @@
 #include "model/ext_reg_names.h"
 #include "nuvopick_run.h"
 #include "platform/win/win_file_system.h"
+#include "resource_ids.h"
 #include "shell/registry_association.h"
 #include "support/win/real_registry.h"
 #include "support/win/screenshot.h"
@@ -53,10 +54,10 @@ TEST(SetupWindow, OpensCentredOnTheRootPageAndTheTreeShowsEachPage) {
   EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2);
   EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2);
   // Nothing changed yet: no apply, no reload.
-  EXPECT_FALSE(IsWindowEnabled(Child(setup, "Button", "保存/適用")));
-  EXPECT_FALSE(IsWindowEnabled(Child(setup, "Button", "全て戻す")));
-  EXPECT_TRUE(IsWindowEnabled(Child(setup, "Button", "OK")));
-  EXPECT_TRUE(IsWindowEnabled(Child(setup, "Button", "Cancel")));
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(setup, IDC_BUTTON_APPLY)));
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(setup, IDC_BUTTON_RELOAD)));
+  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(setup, IDC_BUTTON_OK)));
+  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(setup, IDC_BUTTON_CANCEL)));
 
   // A control that only its own page shows, per node in the tree's order.
   const struct {
@@ -73,7 +74,7 @@ TEST(SetupWindow, OpensCentredOnTheRootPageAndTheTreeShowsEachPage) {
       {"Button", "メニューの文字の前に装飾を入れる"},
       {"Button", "常駐する"},
   };
-  HWND tree = FindWindowExA(setup, nullptr, WC_TREEVIEWA, nullptr);
+  HWND tree = GetDlgItem(setup, IDC_TV_SELECT);
   ASSERT_NE(tree, nullptr);
   const std::vector<HTREEITEM> nodes = TreeNodes(tree);
   ASSERT_EQ(nodes.size(), std::size(marks));
@@ -111,35 +112,35 @@ TEST(SetupWindow, WhatTheUserChangesMarksAChangeAndApplyWritesIt) {
   TProcess& process = run.Start("");
   HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
   ASSERT_NE(setup, nullptr);
-  HWND tree = FindWindowExA(setup, nullptr, WC_TREEVIEWA, nullptr);
+  HWND tree = GetDlgItem(setup, IDC_TV_SELECT);
   const std::vector<HTREEITEM> nodes = TreeNodes(tree);
   ASSERT_EQ(nodes.size(), 9u);
-  HWND apply = Child(setup, "Button", "保存/適用");
-  HWND reload = Child(setup, "Button", "全て戻す");
+  HWND apply = GetDlgItem(setup, IDC_BUTTON_APPLY);
+  HWND reload = GetDlgItem(setup, IDC_BUTTON_RELOAD);
 
   // Each change on its page, then the line that apply writes for it.
   const struct {
     std::size_t page;
-    const char* className;
-    const char* text;
+    int control;
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
     const char* written;
   } changes[] = {
-      {5, "Button", "シングルクリックで実行する", BM_CLICK, 0, 0, "IsExeBySingleClick=1\r\n"},
-      {5, "Button", "何もせず修了する", BM_CLICK, 0, 0, "DeactAction=1\r\n"},
-      {5, "Static", "一番上", WM_LBUTTONDOWN, MK_LBUTTON, 0, "AutoExeType_NoClick=1\r\n"},
-      {5, TRACKBAR_CLASSA, "", WM_KEYDOWN, VK_RIGHT, 0, "MoveLen=6\r\n"},
-      {6, "Button", "ビープ", BM_CLICK, 0, 0, "SoundMBType=BEEP\r\n"},
-      {7, "Edit", "", WM_SETTEXT, 0, reinterpret_cast<LPARAM>("★"), "Context_DecorateText=★\r\n"},
-      {8, "Button", "ヒントを表示する", BM_CLICK, 0, 0, "IsShowHint=0\r\n"},
+      {5, IDC_CHECKBOX_ISEXEBYSINGLECLICK, BM_CLICK, 0, 0, "IsExeBySingleClick=1\r\n"},
+      {5, IDC_RADIO_ITEM(IDC_RADIOGROUP_DEACT, 1), BM_CLICK, 0, 0, "DeactAction=1\r\n"},
+      {5, IDC_PANEL_AET_NOCLICK, WM_LBUTTONDOWN, MK_LBUTTON, 0, "AutoExeType_NoClick=1\r\n"},
+      {5, IDC_TRACKBAR_MOVLEN, WM_KEYDOWN, VK_RIGHT, 0, "MoveLen=6\r\n"},
+      {6, IDC_RADIOBUTTON_SOUND_MB_BEEP, BM_CLICK, 0, 0, "SoundMBType=BEEP\r\n"},
+      {7, IDC_EDIT_CONTEXT_DECORATE, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("★"),
+       "Context_DecorateText=★\r\n"},
+      {8, IDC_CHECKBOX_ISSHOWHINT, BM_CLICK, 0, 0, "IsShowHint=0\r\n"},
   };
   // Each change alone marks unsaved changes; apply writes it and clears the mark.
   for (const auto& change : changes) {
     SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(nodes[change.page]));
-    HWND control = Child(setup, change.className, change.text, true);
-    ASSERT_NE(control, nullptr) << change.written;
+    HWND control = GetDlgItem(setup, change.control);
+    ASSERT_TRUE(IsWindowVisible(control)) << change.written;
     ASSERT_FALSE(IsWindowEnabled(apply)) << change.written;
     SendMessageA(control, change.message, change.wParam, change.lParam);
     // The two buttons change together, one just after the other.
@@ -147,7 +148,7 @@ TEST(SetupWindow, WhatTheUserChangesMarksAChangeAndApplyWritesIt) {
     EXPECT_TRUE(WaitForEnabled(reload, true, kTimeout)) << change.written;
     if (change.message == WM_KEYDOWN) {
       // The slider's position shows beside it.
-      EXPECT_NE(Child(setup, "Static", "6"), nullptr);
+      EXPECT_EQ(WindowText(GetDlgItem(setup, IDC_LABEL_MOVLEN)), "6");
     }
 
     PostMessageA(apply, BM_CLICK, 0, 0);
@@ -176,7 +177,7 @@ TEST(SetupWindow, TabMovesTheKeyboardFromControlToControl) {
   HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
   ASSERT_NE(setup, nullptr);
   SetForegroundWindow(setup);
-  HWND tree = FindWindowExA(setup, nullptr, WC_TREEVIEWA, nullptr);
+  HWND tree = GetDlgItem(setup, IDC_TV_SELECT);
   SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET,
                reinterpret_cast<LPARAM>(TreeNodes(tree)[5]));  // the gate's behaviour page
   Sleep(300);
@@ -225,7 +226,7 @@ TEST(SetupWindow, OkRewritesTheSettingsFileAndCancelLeavesItAlone) {
     TProcess& process = run.Start("");
     HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
     ASSERT_NE(setup, nullptr);
-    PostMessageA(Child(setup, "Button", "OK"), BM_CLICK, 0, 0);
+    PostMessageA(GetDlgItem(setup, IDC_BUTTON_OK), BM_CLICK, 0, 0);
     EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
     EXPECT_EQ(ReadFileText(run.SettingsPath()), DefaultSettingsFile(run.ExePath()));
   }
@@ -236,7 +237,7 @@ TEST(SetupWindow, OkRewritesTheSettingsFileAndCancelLeavesItAlone) {
     TProcess& process = run.Start("");
     HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
     ASSERT_NE(setup, nullptr);
-    PostMessageA(Child(setup, "Button", "Cancel"), BM_CLICK, 0, 0);
+    PostMessageA(GetDlgItem(setup, IDC_BUTTON_CANCEL), BM_CLICK, 0, 0);
     EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
     EXPECT_EQ(ReadFileText(run.SettingsPath()), settings);
   }
@@ -260,7 +261,7 @@ TEST(SetupWindow, OkRepeatsTheRegistryWorkForEveryAssociatedExtension) {
   TProcess& process = run.Start("");
   HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
   ASSERT_NE(setup, nullptr);
-  PostMessageA(Child(setup, "Button", "OK"), BM_CLICK, 0, 0);
+  PostMessageA(GetDlgItem(setup, IDC_BUTTON_OK), BM_CLICK, 0, 0);
   EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
   EXPECT_EQ(store.ReadDefault(type + "\\shell\\open\\command").value_or(""),
             association.OpenCommand());
@@ -288,7 +289,7 @@ TEST(SetupWindow, SavedAssociationsExistOnlyWhileSetupModeRuns) {
       EXPECT_FALSE(KeyExists("." + ext));
       PostMessageA(setup, WM_CLOSE, 0, 0);
     } else {
-      PostMessageA(Child(setup, "Button", "Cancel"), BM_CLICK, 0, 0);
+      PostMessageA(GetDlgItem(setup, IDC_BUTTON_CANCEL), BM_CLICK, 0, 0);
     }
     EXPECT_EQ(process.WaitForExit(kTimeout), 0u);
     EXPECT_FALSE(KeyExists("." + ext)) << logOff;
@@ -305,17 +306,17 @@ TEST(SetupWindow, AnExtensionIsAddedMarkedAndAppliedOnItsPage) {
   TProcess& process = run.Start("");
   HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
   ASSERT_NE(setup, nullptr);
-  HWND tree = FindWindowExA(setup, nullptr, WC_TREEVIEWA, nullptr);
+  HWND tree = GetDlgItem(setup, IDC_TV_SELECT);
   SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(TreeNodes(tree)[2]));
 
   // Typed in capitals with a dot: the list takes the bare name in small letters.
-  HWND edit = Child(setup, "Edit", "", true);
+  HWND edit = GetDlgItem(setup, IDC_EDIT_EXT);
   ASSERT_NE(edit, nullptr);
   std::string typed = "." + ext;
   for (char& c : typed) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
   SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
-  SendMessageA(Child(setup, "Button", "新規", true), BM_CLICK, 0, 0);
-  HWND list = ChildWithStyle(setup, "ListBox", LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED);
+  SendMessageA(GetDlgItem(setup, IDC_BUTTON_EXTNEW), BM_CLICK, 0, 0);
+  HWND list = GetDlgItem(setup, IDC_LISTBOXEX_EXT);
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(WaitForRow(list, 0, "  | " + ext), "  | " + ext);
   EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 1);
@@ -338,10 +339,10 @@ TEST(SetupWindow, AnExtensionIsAddedMarkedAndAppliedOnItsPage) {
   HWND picker = OpenIconPicker(process, setup);
   ASSERT_NE(picker, nullptr);
   EXPECT_TRUE(WaitForEnabled(setup, false, kTimeout));
-  SendMessageA(Child(picker, "Button", "Cancel"), BM_CLICK, 0, 0);
+  SendMessageA(GetDlgItem(picker, IDCANCEL), BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitForEnabled(setup, true, kTimeout));
 
-  HWND apply = Child(setup, "Button", "保存/適用");
+  HWND apply = GetDlgItem(setup, IDC_BUTTON_APPLY);
   PostMessageA(apply, BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitForEnabled(apply, false, kTimeout));
   const std::string written = ReadFileText(run.SettingsPath());
@@ -371,8 +372,8 @@ TEST(SetupWindow, ResidentModeClosesToTheTrayAndItsMenuEndsIt) {
   HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
   ASSERT_NE(setup, nullptr);
   // Only the tray menu leaves a resident setup mode.
-  EXPECT_FALSE(IsWindowEnabled(Child(setup, "Button", "OK")));
-  EXPECT_FALSE(IsWindowEnabled(Child(setup, "Button", "Cancel")));
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(setup, IDC_BUTTON_OK)));
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(setup, IDC_BUTTON_CANCEL)));
 
   // Closing keeps it running, out of sight; a left click on the icon brings it back.
   for (int round = 0; round < 2; ++round) {
@@ -413,9 +414,9 @@ TEST(SetupWindow, TheTrayExitAsksOnlyWithUnsavedChanges) {
     TProcess& process = run.Start("");
     HWND setup = process.WaitForVisibleWindow("TForm_setup", kTimeout);
     ASSERT_NE(setup, nullptr);
-    HWND tree = FindWindowExA(setup, nullptr, WC_TREEVIEWA, nullptr);
+    HWND tree = GetDlgItem(setup, IDC_TV_SELECT);
     SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(TreeNodes(tree)[5]));
-    SendMessageA(Child(setup, "Button", "シングルクリックで実行する", true), BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(setup, IDC_CHECKBOX_ISEXEBYSINGLECLICK), BM_CLICK, 0, 0);
 
     PostMessageA(setup, kWmTrayNotify, 1, kRightButtonDown);
     ASSERT_NE(WaitForWindow(process, "#32768", kTimeout), nullptr);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "nuvopick_run.h"
+#include "resource_ids.h"
 #include "support/win/screenshot.h"
 #include "window_driving.h"
 
@@ -31,7 +32,7 @@ class SkinGateTest : public ::testing::Test {
 TEST_F(SkinGateTest, TheSampleSkinShapesTheWindowAndDrawsTheRows) {
   HWND gate = StartTestForm("skn\\sample.skn");
   ASSERT_NE(gate, nullptr);
-  HWND list = FindWindowExA(gate, nullptr, "LISTBOX", nullptr);
+  HWND list = GetDlgItem(gate, IDC_GATE_LIST);
   EXPECT_TRUE(GetWindowLongA(list, GWL_STYLE) & LBS_OWNERDRAWFIXED);
   EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 7);
 
@@ -68,7 +69,7 @@ TEST_F(SkinGateTest, ASkinWithoutItsEdgesFallsBackToThePlainList) {
   WriteFileText(run.Folder() / "skn\\broken.skn", "[NuvoPickSkinFile]\r\nBmpTop=top.bmp\r\n");
   HWND gate = StartTestForm("skn\\broken.skn");
   ASSERT_NE(gate, nullptr);
-  HWND list = FindWindowExA(gate, nullptr, "LISTBOX", nullptr);
+  HWND list = GetDlgItem(gate, IDC_GATE_LIST);
   EXPECT_FALSE(GetWindowLongA(list, GWL_STYLE) & LBS_OWNERDRAWFIXED);
   HRGN outline = CreateRectRgn(0, 0, 0, 0);
   EXPECT_EQ(GetWindowRgn(gate, outline), ERROR);  // no outline of its own

@@ -13,6 +13,7 @@
 
 #include "model/ext_reg_names.h"
 #include "nuvopick_run.h"
+#include "resource_ids.h"
 #include "support/win/real_registry.h"
 #include "support/win/recorder_output.h"
 #include "support/win/screenshot.h"
@@ -20,15 +21,6 @@
 
 namespace nuvopick::testing {
 namespace {
-
-// The visible children of Window with the class and caption, in the order made.
-std::vector<HWND> NamedChildren(HWND window, const char* className, const std::string& text) {
-  std::vector<HWND> found;
-  for (HWND child : VisibleChildren(window, className)) {
-    if (WindowText(child) == text) found.push_back(child);
-  }
-  return found;
-}
 
 void Screenshot(HWND window, const char* name) {
   UpdateWindow(window);
@@ -71,48 +63,46 @@ TEST_F(UserRoadTest, RegisterAnExtensionOpenAFileWithItAndGiveItBack) {
   SetForegroundWindow(setup);
   ShowSetupPage(setup, 2);
 
-  // The extension, typed and added with the first "新規".
-  std::vector<HWND> edits = VisibleChildren(setup, "Edit");
-  ASSERT_EQ(edits.size(), 6u);  // extension, name, path, folder, command line, shortcut
-  SendMessageA(edits[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ext.c_str()));
-  const std::vector<HWND> news = NamedChildren(setup, "Button", "新規");
-  ASSERT_EQ(news.size(), 2u);
-  SendMessageA(news[0], BM_CLICK, 0, 0);
-  const std::vector<HWND> lists = VisibleChildren(setup, "ListBox");
-  ASSERT_EQ(lists.size(), 2u);
-  HWND extList = lists[0];
-  HWND entryList = lists[1];
+  // The extension, typed and added with its "新規".
+  HWND extEdit = GetDlgItem(setup, IDC_EDIT_EXT);
+  SendMessageA(extEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ext.c_str()));
+  SendMessageA(GetDlgItem(setup, IDC_BUTTON_EXTNEW), BM_CLICK, 0, 0);
+  HWND extList = GetDlgItem(setup, IDC_LISTBOXEX_EXT);
+  HWND entryList = GetDlgItem(setup, IDC_LISTBOXEX_APP);
   EXPECT_EQ(WaitForRow(extList, 0, "  | " + ext), "  | " + ext);
   // A double click selects it and marks it R: NuvoPick opens its files.
   PostDoubleClick(extList, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONUP, MAKELPARAM(10, 5));
   EXPECT_EQ(WaitForRow(extList, 0, "R | " + ext), "R | " + ext);
 
   // A new entry, filled in and stored with "変更".
-  SendMessageA(news[1], BM_CLICK, 0, 0);
+  SendMessageA(GetDlgItem(setup, IDC_BUTTON_APPNEW), BM_CLICK, 0, 0);
   EXPECT_EQ(WaitForRow(entryList, 0, "（未設定）"), "（未設定）");
-  EXPECT_EQ(EditText(edits[1]), "（未設定）");
-  EXPECT_EQ(EditText(edits[4]), "\"%1\"");
-  const std::pair<HWND, std::string> typed[] = {
-      {edits[1], "Recorder"}, {edits[2], recorder}, {edits[3], run.Folder().Path()}};
+  EXPECT_EQ(EditText(GetDlgItem(setup, IDC_EDIT_NAME)), "（未設定）");
+  EXPECT_EQ(EditText(GetDlgItem(setup, IDC_EDIT_PARAM)), "\"%1\"");
+  const std::pair<int, std::string> typed[] = {{IDC_EDIT_NAME, "Recorder"},
+                                               {IDC_EDITEX_PATH, recorder},
+                                               {IDC_EDITEX_DIR, run.Folder().Path()}};
   for (const auto& [edit, text] : typed) {
-    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageA(GetDlgItem(setup, edit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   }
-  SendMessageA(Child(setup, "Button", "変更", true), BM_CLICK, 0, 0);
+  SendMessageA(GetDlgItem(setup, IDC_BUTTON_APPCHG), BM_CLICK, 0, 0);
   EXPECT_EQ(WaitForRow(entryList, 0, "Recorder"), "Recorder");
 
   // The shortcut, pressed in its box.
-  ClickOn(edits[5]);
+  HWND shortcut = GetDlgItem(setup, IDC_EDIT_SHORTCUT);
+  ClickOn(shortcut);
   Sleep(100);
   TypeKey('K', {VK_SHIFT});
-  EXPECT_EQ(WaitForText([&edits] { return EditText(edits[5]); }, "K + Shift"), "K + Shift");
+  EXPECT_EQ(WaitForText([shortcut] { return EditText(shortcut); }, "K + Shift"), "K + Shift");
 
   Screenshot(setup, "setup-page-2-entries");
 
   // The icon: the fourth of shell32.dll, picked with a double click.
   HWND picker = OpenIconPicker(process, setup);
   ASSERT_NE(picker, nullptr);
-  SendMessageA(Child(picker, "Edit", ""), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shell32.c_str()));
-  HWND grid = FindWindowExA(picker, nullptr, "TIconGrid", nullptr);
+  SendMessageA(GetDlgItem(picker, IDC_ICON_PATH), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>(shell32.c_str()));
+  HWND grid = GetDlgItem(picker, IDC_ICON_GRID);
   ASSERT_NE(grid, nullptr);
   const LPARAM fourthCell = MAKELPARAM(3 * 49 + 20, 20);
   SendMessageA(grid, WM_LBUTTONDOWN, MK_LBUTTON, fourthCell);
@@ -121,7 +111,7 @@ TEST_F(UserRoadTest, RegisterAnExtensionOpenAFileWithItAndGiveItBack) {
   PostMessageA(grid, WM_LBUTTONDBLCLK, MK_LBUTTON, fourthCell);
   EXPECT_TRUE(WaitForEnabled(setup, true, kWaitLimit));
 
-  HWND apply = Child(setup, "Button", "保存/適用");
+  HWND apply = GetDlgItem(setup, IDC_BUTTON_APPLY);
   PostMessageA(apply, BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitForEnabled(apply, false, kWaitLimit));
   const TExtRegNames names = ExtRegNamesFor(ext);
@@ -138,7 +128,7 @@ TEST_F(UserRoadTest, RegisterAnExtensionOpenAFileWithItAndGiveItBack) {
   ASSERT_EQ(shell.WaitForExit(kWaitLimit), 0u);
   HWND gate = WaitForGate(kWaitLimit);
   ASSERT_NE(gate, nullptr);
-  EXPECT_EQ(ListRow(FindWindowExA(gate, nullptr, "LISTBOX", nullptr), 0), "Recorder   (s,K)");
+  EXPECT_EQ(ListRow(GetDlgItem(gate, IDC_GATE_LIST), 0), "Recorder   (s,K)");
   TypeKey('K', {VK_SHIFT});
   EXPECT_EQ(WaitForGateEnd(gate), 0u);
   const std::string out = run.Folder() / "recorder.out";
@@ -154,7 +144,7 @@ TEST_F(UserRoadTest, RegisterAnExtensionOpenAFileWithItAndGiveItBack) {
   // Deleting the extension gives the previous file type back at once.
   ShowSetupPage(setup, 2);
   SetForegroundWindow(setup);
-  PostMessageA(NamedChildren(setup, "Button", "削除")[0], BM_CLICK, 0, 0);
+  PostMessageA(GetDlgItem(setup, IDC_BUTTON_EXTDEL), BM_CLICK, 0, 0);
   HWND question = WaitForWindow(process, "#32770", kWaitLimit);
   ASSERT_NE(question, nullptr);
   PostMessageA(question, WM_COMMAND, IDYES, 0);

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "resource_ids.h"
+
 namespace nuvopick::testing {
 namespace {
 
@@ -76,15 +78,6 @@ HWND FocusOf(HWND window) {
   return info.hwndFocus;
 }
 
-HWND ChildWithStyle(HWND window, const char* className, DWORD style, DWORD mask) {
-  HWND child = nullptr;
-  while ((child = FindWindowExA(window, child, className, nullptr)) != nullptr) {
-    const auto bits = static_cast<DWORD>(GetWindowLongPtrA(child, GWL_STYLE));
-    if (IsWindowVisible(child) && (bits & mask) == style) return child;
-  }
-  return nullptr;
-}
-
 std::string ListRow(HWND list, int index) {
   const auto length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length < 0) return "<none>";
@@ -122,14 +115,13 @@ std::string EditText(HWND edit) {
 }
 
 void ShowSetupPage(HWND setup, int page) {
-  HWND tree = FindWindowExA(setup, nullptr, WC_TREEVIEWA, nullptr);
+  HWND tree = GetDlgItem(setup, IDC_TV_SELECT);
   SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET,
                reinterpret_cast<LPARAM>(TreeNodes(tree)[static_cast<std::size_t>(page)]));
 }
 
 HWND OpenIconPicker(TProcess& process, HWND setup) {
-  HWND iconPanel =
-      ChildWithStyle(setup, "Static", SS_OWNERDRAW | SS_NOTIFY, SS_TYPEMASK | SS_NOTIFY);
+  HWND iconPanel = GetDlgItem(setup, IDC_IMAGE_ICON);
   if (iconPanel == nullptr) return nullptr;
   PostMessageA(iconPanel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
   PostMessageA(iconPanel, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));

@@ -23,8 +23,6 @@ constexpr DWORD kWaitLimit = 15000;
 HWND Child(HWND window, const char* className, const std::string& text, bool visibleOnly = false);
 // The visible children of Window with the class, in the order they were made.
 std::vector<HWND> VisibleChildren(HWND window, const char* className);
-// The first visible child of Window with the class whose style, masked, is Style.
-HWND ChildWithStyle(HWND window, const char* className, DWORD style, DWORD mask);
 // The tree's nodes in the order they are shown (all of them are expanded).
 std::vector<HTREEITEM> TreeNodes(HWND tree);
 // A visible top-level window of the process with the class, once there is one.

@@ -50,6 +50,7 @@ class TRadioGroupFrameView : public TModelView {
 class TRadioGroupItemView : public TModelView {
  public:
   TRadioGroupItemView(TRadioGroup& model, int index, const TPlacement& place, TModelRunner run);
+  int Index() const { return index_; }
   bool Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:

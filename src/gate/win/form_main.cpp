@@ -2,12 +2,12 @@
 
 #include "platform/win/application.h"
 #include "platform/win/color_ref.h"
+#include "resource_ids.h"
 
 namespace nuvopick::win {
 namespace {
 
-// The list's control identifier.
-constexpr int kListId = 100;
+constexpr int kListId = IDC_GATE_LIST;
 constexpr UINT_PTR kNoClickTimer = 1;
 
 }  // namespace

@@ -9,12 +9,11 @@
 #include "platform/win/lazy_library.h"
 #include "platform/win/module_path.h"
 #include "platform/win/window_text.h"
+#include "resource_ids.h"
 
 namespace nuvopick::win {
 
 namespace {
-
-enum : int { kIdEdit = 100, kIdBrowse, kIdLabel1, kIdLabel, kIdGrid };
 
 // A cell and the grid line right and below it.
 constexpr int kPitch = kIconCellSize + 1;
@@ -33,7 +32,7 @@ class TForm_icondlg::TIconGrid : public TWindow {
                        bounds.bottom - bounds.top, parent})) {
       return false;
     }
-    SetWindowLongPtrA(Handle(), GWLP_ID, kIdGrid);
+    SetWindowLongPtrA(Handle(), GWLP_ID, IDC_ICON_GRID);
     SetClassLongPtrA(Handle(), GCL_STYLE, CS_DBLCLKS);
     return true;
   }
@@ -203,18 +202,19 @@ void TForm_icondlg::FormCreate() {
   RECT client{};
   GetClientRect(Handle(), &client);
   const int right = client.right - 6;
-  Add(std::make_unique<TEditView>(picker_.Edit_icon, At(kIdEdit, {6, 6, right - 30, 28}), nullptr));
-  Add(std::make_unique<TButtonView>(picker_.Button_fdlg, At(kIdBrowse, {right - 26, 6, right, 28}),
-                                    nullptr));
+  Add(std::make_unique<TEditView>(picker_.Edit_icon, At(IDC_ICON_PATH, {6, 6, right - 30, 28}),
+                                  nullptr));
+  Add(std::make_unique<TButtonView>(picker_.Button_fdlg,
+                                    At(IDC_ICON_BROWSE, {right - 26, 6, right, 28}), nullptr));
   // Six cells with their lines, the scroll bar and the edge.
   const int gridWidth = kIconColumns * kPitch + GetSystemMetrics(SM_CXVSCROLL) + 4;
   grid_ = std::make_unique<TIconGrid>(*this);
   grid_->Create(Handle(), {6, 34, 6 + gridWidth, 34 + 5 * kPitch + 4});
   const int below = 34 + 5 * kPitch + 12;
   Add(std::make_unique<TStaticView>("STATIC", "選択中のインデックス", 0,
-                                    At(kIdLabel1, {6, below, 150, below + 16})));
+                                    At(IDC_ICON_INDEX_CAPTION, {6, below, 150, below + 16})));
   Add(std::make_unique<TCaptionView>(picker_.Label_iconidx, 0,
-                                     At(kIdLabel, {154, below, 220, below + 16})));
+                                     At(IDC_ICON_INDEX, {154, below, 220, below + 16})));
   const int buttons = client.bottom - 31;
   Add(std::make_unique<TButtonView>(picker_.Button_OK,
                                     At(IDOK, {right - 158, buttons, right - 82, buttons + 25}),

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "resource_ids.h"
+
 namespace nuvopick::win {
 
 FARPROC LazyProc(const char* dll, const char* name) {
@@ -22,7 +24,7 @@ void UseVisualStyles() {
   context.cbSize = sizeof context;
   context.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
   context.lpSource = exe;
-  context.lpResourceName = MAKEINTRESOURCEA(3);
+  context.lpResourceName = MAKEINTRESOURCEA(IDR_COMMON_CONTROLS_MANIFEST);
   HANDLE handle = CreateActCtxA(&context);
   ULONG_PTR cookie = 0;
   if (handle != INVALID_HANDLE_VALUE) ActivateActCtx(handle, &cookie);

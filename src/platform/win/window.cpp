@@ -2,6 +2,7 @@
 
 #include "platform/win/control_view.h"
 #include "platform/win/message_barrier.h"
+#include "resource_ids.h"
 
 namespace nuvopick::win {
 
@@ -21,7 +22,7 @@ bool TWindow::CreateHandle(const TCreateParams& params) {
     cls.cbSize = sizeof cls;
     cls.lpfnWndProc = &TWindow::WindowProc;
     cls.hInstance = instance;
-    cls.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    cls.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_NUVOPICK));
     cls.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
     cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     cls.lpszClassName = params.className;

@@ -7,6 +7,7 @@
 
 #include "platform/win/application.h"
 #include "platform/win/load_icon_from.h"
+#include "resource_ids.h"
 #include "setup/setup_layout.h"
 #include "setup/win/setup_window_metrics.h"
 
@@ -18,8 +19,8 @@ TForm_setup::TForm_setup(std::string exePath)
     : form_(
           {files_, dialogs_, hives_, messages_, instance_, tray_, notice_, shell_, sound_, choose_},
           *this, std::move(exePath)),
-      trayMenu_(form_.PMenu_ttray, kTrayMenuFirstId),
-      extExtraMenu_(form_.ExtPage.PMenu_extextra, kExtExtraMenuFirstId) {}
+      trayMenu_(form_.PMenu_ttray, IDM_TRAY_FIRST),
+      extExtraMenu_(form_.ExtPage.PMenu_extextra, IDM_EXT_EXTRA_FIRST) {}
 
 TForm_setup::~TForm_setup() {
   if (Handle() != nullptr) {
@@ -43,7 +44,7 @@ void TForm_setup::FormCreate() {
   dialogs_.SetOwner(Handle());
   shell_.SetOwner(Handle());
   choose_.SetOwner(Handle());
-  tray_.SetWindow(Handle(), LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1)));
+  tray_.SetWindow(Handle(), LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_NUVOPICK)));
   font_ = CreateWindowFont(false);
   boldFont_ = CreateWindowFont(true);
   extFont_ = CreateFixedFont();

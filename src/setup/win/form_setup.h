@@ -23,6 +23,7 @@
 #include "platform/win/win_registry_hive.h"
 #include "platform/win/win_services.h"
 #include "platform/win/win_setup_services.h"
+#include "resource_ids.h"
 #include "setup/form_setup.h"
 #include "setup/win/win_choose_dialogs.h"
 #include "setup/win/win_file_dialogs.h"
@@ -70,6 +71,8 @@ class TForm_setup : public TForm, private ISetupView {
   TPlacement At(int x, int y, int width, int height, HFONT font = nullptr);
   TModelRunner Runner();
   TModelView& Place(int page, std::unique_ptr<TModelView> view);
+  // A control with a model of a known name takes that name's number.
+  void Renumber(const TModelView& view) const;
   HWND AddStatic(const std::string& text, DWORD style, int page, int x, int y, int width,
                  int height, HFONT font = nullptr);
   HWND AddLabel(const std::string& text, int page, int x, int y, int width, int height = 14);
@@ -117,6 +120,8 @@ class TForm_setup : public TForm, private ISetupView {
   // view, or by the view's own name.
   void BuildHints();
   std::string HintControlName(HWND control) const;
+  // The component name of the view: its own, or its model's.
+  std::string ViewName(const TModelView& view) const;
   // The hints' share of the window's messages, before the rest; true when the
   // message was answered with Result.
   bool HintMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -156,7 +161,7 @@ class TForm_setup : public TForm, private ISetupView {
   TPopupMenuView extExtraMenu_;
   UINT taskBarCreated_ = 0;
   bool minimized_ = false;
-  int nextId_ = 1000;
+  int nextId_ = IDC_SETUP_GENERATED_FIRST;
 
   std::vector<TPlacedView> views_;
   TTreeViewView* tree_ = nullptr;

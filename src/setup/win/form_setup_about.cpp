@@ -5,6 +5,7 @@
 #include <memory>
 #include <utility>
 
+#include "resource_ids.h"
 #include "setup/win/form_setup.h"
 #include "setup/win/setup_window_metrics.h"
 
@@ -24,8 +25,8 @@ void TForm_setup::BuildAboutPanel() {
       AddStatic("", SS_LEFT | SS_SUNKEN | WS_CLIPSIBLINGS, page, kPageLeft, top, kPageWidth, 150);
   SetWindowPos(panel, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   HWND image = AddStatic("", SS_ICON, page, kPageLeft + 20, top + 20, 32, 32);
-  aboutIcon_.Reset(static_cast<HICON>(
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, 32, 32, 0)));
+  aboutIcon_.Reset(static_cast<HICON>(LoadImageA(
+      GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_NUVOPICK), IMAGE_ICON, 32, 32, 0)));
   SendMessageA(image, STM_SETICON, reinterpret_cast<WPARAM>(aboutIcon_.Get()), 0);
 
   const int left = kPageLeft + 72;

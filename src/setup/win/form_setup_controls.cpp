@@ -5,6 +5,7 @@
 #include <memory>
 #include <utility>
 
+#include "setup/control_ids.h"
 #include "setup/win/form_setup.h"
 #include "setup/win/setup_window_metrics.h"
 
@@ -21,9 +22,22 @@ TModelRunner TForm_setup::Runner() {
 }
 
 TModelView& TForm_setup::Place(int page, std::unique_ptr<TModelView> view) {
+  Renumber(*view);
   if (page == kAlwaysShown) ShowWindow(view->Handle(), SW_SHOWNA);
   views_.push_back({std::move(view), page});
   return *views_.back().View;
+}
+
+// The controls are made with numbers in the order of making; one whose model
+// has a name takes the number of that name instead, which stays put whatever
+// the pages' order, and a radio group's items follow their group.
+void TForm_setup::Renumber(const TModelView& view) const {
+  int id = nuvopick::SetupControlId(ViewName(view));
+  if (id == 0) return;
+  if (const auto* item = dynamic_cast<const TRadioGroupItemView*>(&view)) {
+    id = IDC_RADIO_ITEM(id, item->Index());
+  }
+  SetWindowLongPtrA(view.Handle(), GWLP_ID, id);
 }
 
 HWND TForm_setup::AddStatic(const std::string& text, DWORD style, int page, int x, int y, int width,

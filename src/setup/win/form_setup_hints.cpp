@@ -33,9 +33,12 @@ std::string TForm_setup::HintControlName(HWND control) const {
     return onPages ? "PageControl_base" : "Form_setup";
   }
   const auto* view = dynamic_cast<const TModelView*>(TControlView::Of(control));
-  if (view == nullptr) return {};
-  if (!view->Name().empty()) return view->Name();
-  return view->Model() != nullptr ? form_.ComponentName(view->Model()) : std::string();
+  return view != nullptr ? ViewName(*view) : std::string();
+}
+
+std::string TForm_setup::ViewName(const TModelView& view) const {
+  if (!view.Name().empty()) return view.Name();
+  return view.Model() != nullptr ? form_.ComponentName(view.Model()) : std::string();
 }
 
 bool TForm_setup::HintMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {

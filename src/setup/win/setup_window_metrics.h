@@ -29,10 +29,6 @@ constexpr int kAlwaysShown = -1;
 constexpr UINT kWmTrayNotify = TWinTrayIcon::kCallbackMessage;
 constexpr UINT kWmEntryModified = 0x806B;
 
-// The command numbers of the menus' first items; the others follow by position.
-constexpr UINT kTrayMenuFirstId = 101;
-constexpr UINT kExtExtraMenuFirstId = 201;
-
 constexpr COLORREF kPanelColor = RGB(0x33, 0x33, 0x33);
 // The extension list's rows and the icon in its panel.
 constexpr int kExtRowHeight = 12;
