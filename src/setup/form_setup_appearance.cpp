@@ -116,26 +116,11 @@ void TForm_setup::Button_fontcolorClick() {
 // is not taken.
 void TForm_setup::Button_fontClick() {
   const TFont& sample = ListBox_fontandcolor.Font();
-  TFontChoice shown;
-  shown.Name = sample.Name;
-  shown.Size = sample.Size;
-  shown.CharSet = sample.CharSet;
-  shown.Bold = sample.Bold;
-  shown.Italic = sample.Italic;
-  shown.UnderLine = sample.UnderLine;
-  shown.StrikeOut = sample.StrikeOut;
-  const std::optional<TFontChoice> chosen = services_.Choose.PickFont(shown);
-  if (!chosen) return;
-  TFont font = sample;
-  font.Name = chosen->Name;
-  font.Size = chosen->Size;
-  font.CharSet = chosen->CharSet;
-  font.Bold = chosen->Bold;
-  font.Italic = chosen->Italic;
-  font.UnderLine = chosen->UnderLine;
-  font.StrikeOut = chosen->StrikeOut;
-  if (font == sample) return;
-  ListBox_fontandcolor.SetFont(font);
+  std::optional<TFont> font = services_.Choose.PickFont(sample);
+  if (!font) return;
+  font->Color = sample.Color;
+  if (*font == sample) return;
+  ListBox_fontandcolor.SetFont(*font);
   EnableApply();
 }
 

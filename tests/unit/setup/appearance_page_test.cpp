@@ -155,18 +155,17 @@ const std::string kFontIni =
 
 TEST_F(SetupTest, FontDialogTakesFaceSizeCharSetAndStylesButNeverItsColour) {
   const TFont loaded{"ＭＳ 明朝", 12, 255, 128, true, false, false, false};
-  const TFontChoice same{"ＭＳ 明朝", 12, 128, true, false, false, false, 0};
   struct Case {
     const char* what;
-    std::optional<TFontChoice> answer;
+    std::optional<TFont> answer;
     TFont result;
   };
-  TFontChoice onlyColour = same;
+  TFont onlyColour = loaded;
   onlyColour.Color = 0x00FF00;
-  TFontChoice bigger = same;
+  TFont bigger = loaded;
   bigger.Size = 14;
   bigger.Color = 0x00FF00;
-  TFontChoice other{"Arial", 12, 0, false, true, true, true, 0};
+  TFont other{"Arial", 12, 0, 0, false, true, true, true};
   const Case cases[] = {
       {"cancelled", std::nullopt, loaded},
       {"only a colour", onlyColour, loaded},
@@ -181,7 +180,7 @@ TEST_F(SetupTest, FontDialogTakesFaceSizeCharSetAndStylesButNeverItsColour) {
 
     f.Button_font.Click();
 
-    EXPECT_EQ(choose.fontsShown, (std::vector<TFontChoice>{same}));
+    EXPECT_EQ(choose.fontsShown, (std::vector<TFont>{loaded}));
     EXPECT_EQ(f.ListBox_fontandcolor.Font(), c.result);
     EXPECT_EQ(ApplyEnabled(), c.result != loaded);
   }
