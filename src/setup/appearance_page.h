@@ -16,6 +16,7 @@
 #include "platform/shell_execute.h"
 #include "platform/sound.h"
 #include "settings/general_settings.h"
+#include "settings/sound_word.h"
 
 namespace nuvopick {
 
