@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "controls/control_model.h"
+#include "platform/font.h"
 
 namespace nuvopick {
 
@@ -81,21 +82,6 @@ class TTreeView : public TControlModel {
  private:
   std::vector<TNode> nodes_;
   int selected_ = -1;
-};
-
-// The font of a list, as the settings hold it: colours are the platform's colour
-// values, the size is in points.
-struct TFont {
-  std::string Name;
-  std::int32_t Size = 0;
-  std::int32_t Color = 0;
-  std::int32_t CharSet = 0;
-  bool Bold = false;
-  bool Italic = false;
-  bool UnderLine = false;
-  bool StrikeOut = false;
-
-  bool operator==(const TFont&) const = default;
 };
 
 // A list that only shows its lines in a colour and font of the user's choice.

@@ -26,18 +26,6 @@ std::vector<TTreeView::TNode> TreeNodes() {
   return nodes;
 }
 
-template <std::size_t N>
-std::vector<std::string> Texts(const std::array<std::string_view, N>& captions) {
-  return std::vector<std::string>(captions.begin(), captions.end());
-}
-
-const std::vector<std::string> kSampleLines = {"色見本", "0123456789", "ABCDabcd"};
-
-TFont FontOf(const TGeneralSettings& s) {
-  return {s.Font_Name,       s.Font_Size,         s.Font_Color,           s.Font_CharSet & 0xFF,
-          s.Font_Style_Bold, s.Font_Style_Italic, s.Font_Style_UnderLine, s.Font_Style_StrikeOut};
-}
-
 std::string Format(const char* pattern, const std::string& value) {
   std::string text = pattern;
   const std::size_t at = text.find("%s");
@@ -54,7 +42,8 @@ std::string RecordErrorsText(const std::vector<TRecordError>& errors) {
 }  // namespace
 
 TForm_setup::TForm_setup(const TSetupServices& services, ISetupView& view, std::string exePath)
-    : session_(*this, services.Hives, services.Files, exePath, [this] { return RegScope(); }),
+    : session_(*this, services.Hives, services.Files, exePath,
+               [this] { return SetupModePage.RegScope(); }),
       TV_select(TreeNodes()),
       ExtPage({session_, services.Messages, services.Notice, view, Window,
                [this] { EnableApply(); },
@@ -74,19 +63,16 @@ TForm_setup::TForm_setup(const TSetupServices& services, ISetupView& view, std::
                     {[this]() -> TExeList* { return &session_.CommonList(); }, services.Files,
                      services.Dialogs, services.Messages, view, nullptr, [this] { EnableApply(); },
                      [this] { EnableApply(); }}),
-      RadioGroup_deact(Texts(kDeactActionCaptions)),
-      RadioGroup_caip(Texts(kCommonAppInsertPosCaptions)),
-      RadioGroup_regscope(Texts(kRegScopeCaptions)),
-      ListBox_fontandcolor(kSampleLines, kDefaultBackColor,
-                           FontOf(DefaultGeneralSettings(TSettingsReader::Setup))),
+      GeneralPage([this] { EnableApply(); }),
+      AppearancePage({services.Files, services.Dialogs, services.Messages, services.Shell,
+                      services.Sound, services.Choose, exePath, [this] { EnableApply(); },
+                      [this] { return HasUnsavedChanges(); }}),
+      MenuPage([this] { EnableApply(); }),
+      SetupModePage([this] { EnableApply(); }, [this] { CheckBox_isstateClick(); }),
       About(services.Shell, services.Messages, ParentDir(exePath)),
       services_(services),
       view_(view),
       exePath_(std::move(exePath)) {
-  TRadioButton::Group({&RadioButton_sound_user, &RadioButton_sound_mb});
-  TRadioButton::Group({&RadioButton_sound_mb_ok, &RadioButton_sound_mb_ih, &RadioButton_sound_mb_iq,
-                       &RadioButton_sound_mb_ie, &RadioButton_sound_mb_ia,
-                       &RadioButton_sound_mb_beep});
   BindHandlers();
   names_ = NameControls();
 }
@@ -105,41 +91,6 @@ void TForm_setup::BindHandlers() {
       MenuSeparator(),
       {TMenuItemKind::Command, "キャンセル", {}},
   };
-
-  // Every option whose change is an unsaved change and nothing more.
-  const auto enableApply = [this] { CheckBox_iswaitClick(); };
-  for (TCheckBox* box :
-       {&CheckBox_iswait, &CheckBox_isnoclickexe, &CheckBox_isonly1exe, &CheckBox_isshowhintrel,
-        &CheckBox_IsExeBySingleClick, &CheckBox_isuseskin, &CheckBox_isusesound,
-        &CheckBox_context_isdecorate, &CheckBox_isrelonexe, &CheckBox_isshowhint}) {
-    box->OnClick = enableApply;
-  }
-  RadioGroup_deact.OnClick = enableApply;
-  RadioGroup_caip.OnClick = enableApply;
-  RadioGroup_regscope.OnClick = enableApply;
-  for (TRadioButton* button :
-       {&RadioButton_sound_user, &RadioButton_sound_mb, &RadioButton_sound_mb_ok,
-        &RadioButton_sound_mb_ih, &RadioButton_sound_mb_iq, &RadioButton_sound_mb_ie,
-        &RadioButton_sound_mb_ia, &RadioButton_sound_mb_beep}) {
-    button->OnClick = enableApply;
-  }
-  Edit_context_decorate.OnChange = enableApply;
-  Edit_skinpath.OnChange = enableApply;
-  Edit_soundpath.OnChange = enableApply;
-
-  // A slider shows its position in its label.
-  const auto follow = [this](TTrackBar& bar, TCaption& label) {
-    bar.OnChange = [this, &bar, &label] {
-      label.SetText(std::to_string(bar.Position()));
-      EnableApply();
-    };
-  };
-  follow(TrackBar_movlen, Label_movlen);
-  follow(TrackBar_waittime, Label_waittime);
-  follow(TrackBar_noclickwait, Label_noclickwait);
-
-  CheckBox_isstate.OnClick = [this] { CheckBox_isstateClick(); };
-  BindAppearanceHandlers();
 }
 
 // The extension whose entries were edited is changed too.
@@ -197,112 +148,20 @@ void TForm_setup::FormCreate() {
   About.ShowVersion(NUVOPICK_VERSION_TEXT, NUVOPICK_RELEASE_DATE);
 }
 
-void TForm_setup::SettingsToControls(const TGeneralSettings& s) {
-  CheckBox_iswait.SetChecked(s.IsWait);
-  TrackBar_movlen.SetPosition(s.MoveLen);
-  TrackBar_waittime.SetPosition(s.WaitTime);
-  CheckBox_isnoclickexe.SetChecked(s.IsNoClickExe);
-  TrackBar_noclickwait.SetPosition(s.NoClickWait);
-  CheckBox_IsExeBySingleClick.SetChecked(s.IsExeBySingleClick);
-  CheckBox_isonly1exe.SetChecked(s.IsOnly1Exe);
-  CheckBox_isshowhintrel.SetChecked(s.IsShowHintRel);
-  CheckBox_isuseskin.SetChecked(s.IsUseSkin);
-  CheckBox_isstate.SetChecked(s.IsState);
-  CheckBox_isrelonexe.SetChecked(s.IsRelOnExe);
-  CheckBox_isshowhint.SetChecked(s.IsShowHint);
-  Edit_skinpath.SetText(s.SkinPath);
-  ListBox_fontandcolor.SetColor(s.BackColor);
-  CheckBox_context_isdecorate.SetChecked(s.Context_IsDecorate);
-  Edit_context_decorate.SetText(s.Context_DecorateText);
-  Panel_aet_noclick.SetText(std::string(kAutoExeTypeCaptions[Clamp01(s.AutoExeType_NoClick)]));
-  CheckBox_isusesound.SetChecked(s.IsUseSound);
-  if (s.IsUsersSound) {
-    RadioButton_sound_user.SetChecked(true);
-  } else {
-    RadioButton_sound_mb.SetChecked(true);
-  }
-  Edit_soundpath.SetText(s.UserSoundPath);
-  SoundMBButtons()[IndexOf(SoundWordOf(s.SoundMBType))]->SetChecked(true);
-  // The gate keeps only the low byte of DeactAction; the page offers 0 to 3.
-  const int deact = s.DeactAction & 0xFF;
-  RadioGroup_deact.SetItemIndex(deact <= 3 ? deact : 0);
-  const int caip = s.CommonAppInsertPos;
-  RadioGroup_caip.SetItemIndex(caip == 0 || caip == 1 ? caip : 0);
-  RadioGroup_regscope.SetItemIndex(s.RegScope == 1 ? 1 : 0);
-  ListBox_fontandcolor.SetFont(FontOf(s));
-}
-
-namespace {
-template <class Form>
-auto SoundMBButtonsOf(Form& form) {
-  return std::array{&form.RadioButton_sound_mb_ok, &form.RadioButton_sound_mb_ih,
-                    &form.RadioButton_sound_mb_iq, &form.RadioButton_sound_mb_ie,
-                    &form.RadioButton_sound_mb_ia, &form.RadioButton_sound_mb_beep};
-}
-}  // namespace
-
-std::array<TRadioButton*, 6> TForm_setup::SoundMBButtons() {
-  return SoundMBButtonsOf(*this);
-}
-
-std::array<const TRadioButton*, 6> TForm_setup::SoundMBButtons() const {
-  return SoundMBButtonsOf(*this);
+void TForm_setup::SettingsToControls(const TGeneralSettings& settings) {
+  GeneralPage.Load(settings);
+  AppearancePage.Load(settings);
+  MenuPage.Load(settings);
+  SetupModePage.Load(settings);
 }
 
 TGeneralSettings TForm_setup::SettingsFromControls() const {
-  TGeneralSettings s;
-  s.IsWait = CheckBox_iswait.Checked();
-  s.MoveLen = TrackBar_movlen.Position();
-  s.WaitTime = TrackBar_waittime.Position();
-  s.IsNoClickExe = CheckBox_isnoclickexe.Checked();
-  s.NoClickWait = TrackBar_noclickwait.Position();
-  s.IsExeBySingleClick = CheckBox_IsExeBySingleClick.Checked();
-  s.IsOnly1Exe = CheckBox_isonly1exe.Checked();
-  s.IsShowHintRel = CheckBox_isshowhintrel.Checked();
-  s.IsState = CheckBox_isstate.Checked();
-  s.IsRelOnExe = CheckBox_isrelonexe.Checked();
-  s.IsShowHint = CheckBox_isshowhint.Checked();
-  s.IsUseSkin = CheckBox_isuseskin.Checked();
-  s.SkinPath = Edit_skinpath.Text();
-  s.BackColor = ListBox_fontandcolor.Color();
-  s.Context_IsDecorate = CheckBox_context_isdecorate.Checked();
-  s.Context_DecorateText = Edit_context_decorate.Text();
-  s.AutoExeType_NoClick =
-      Clamp01(IndexOfText(Panel_aet_noclick.Text(), Texts(kAutoExeTypeCaptions)));
-  s.IsUseSound = CheckBox_isusesound.Checked();
-  s.IsUsersSound = RadioButton_sound_user.Checked();
-  s.UserSoundPath = Edit_soundpath.Text();
-  s.SoundMBType = kSoundMBTypes[0].Name;
-  const auto buttons = SoundMBButtons();
-  for (std::size_t i = 0; i < buttons.size(); ++i) {
-    if (buttons[i]->Checked()) {
-      s.SoundMBType = kSoundMBTypes[i].Name;
-      break;
-    }
-  }
-  s.DeactAction = RadioGroup_deact.ItemIndex() < 4 ? RadioGroup_deact.ItemIndex() : 0;
-  s.CommonAppInsertPos = RadioGroup_caip.ItemIndex() < 2 ? RadioGroup_caip.ItemIndex() : 0;
-  s.RegScope = RadioGroup_regscope.ItemIndex() == 1 ? 1 : 0;
-  const TFont& font = ListBox_fontandcolor.Font();
-  s.Font_Name = font.Name;
-  s.Font_Size = font.Size;
-  s.Font_Color = font.Color;
-  s.Font_CharSet = font.CharSet;
-  s.Font_Style_Bold = font.Bold;
-  s.Font_Style_Italic = font.Italic;
-  s.Font_Style_UnderLine = font.UnderLine;
-  s.Font_Style_StrikeOut = font.StrikeOut;
-  return s;
-}
-
-std::string TForm_setup::DecorationText() const {
-  return CheckBox_context_isdecorate.Checked() ? Edit_context_decorate.Text() : std::string();
-}
-
-TRegScope TForm_setup::RegScope() const {
-  // The scope the settings file holds: the controls show it after a load, and
-  // an apply saves them before it writes the registry.
-  return RadioGroup_regscope.ItemIndex() == 1 ? TRegScope::AllUsers : TRegScope::CurrentUser;
+  TGeneralSettings settings;
+  GeneralPage.Save(settings);
+  AppearancePage.Save(settings);
+  MenuPage.Save(settings);
+  SetupModePage.Save(settings);
+  return settings;
 }
 
 std::vector<std::string> TForm_setup::MarkWindowsChoices() {
@@ -320,7 +179,8 @@ void TForm_setup::OfferWindowsChoiceSettings() {
       services_.Messages.Show({Format(kWindowsChoiceText, names), kConfirmCaption,
                                TMessageButtons::YesNo, TMessageIcon::Question, true});
   if (answer != TMessageResult::Yes) return;
-  services_.Shell.Open({"", DefaultAppsSettingsUri(RegScope()), "", "", kShowNormal}, true);
+  services_.Shell.Open({"", DefaultAppsSettingsUri(SetupModePage.RegScope()), "", "", kShowNormal},
+                       true);
 }
 
 std::string TForm_setup::SettingsPath() const {
@@ -336,12 +196,12 @@ void TForm_setup::LoadSettings() {
   }
   const TIniFile ini = read.value_or(TIniFile());
   SettingsToControls(ReadGeneralSettings(ini, TSettingsReader::Setup));
-  savedRelOnExe_ = CheckBox_isrelonexe.Checked();
+  savedRelOnExe_ = SetupModePage.CheckBox_isrelonexe.Checked();
 
   std::vector<TRecordError> errors = session_.Load(ini);
   if (savedRelOnExe_) {
     // Associations exist only while setup mode runs: put back the saved ones.
-    errors = session_.AssociateSaved(ini, DecorationText());
+    errors = session_.AssociateSaved(ini, MenuPage.DecorationText());
     services_.Notice.AssociationsChanged();
   }
 
@@ -377,10 +237,10 @@ void TForm_setup::Button_applyClick() {
   if (!SaveSettingsFile(services_.Files, SettingsPath(), ini)) {
     throw TSettingsWriteError(Format(kSettingsWriteErrorText, SettingsPath()));
   }
-  savedRelOnExe_ = CheckBox_isrelonexe.Checked();
+  savedRelOnExe_ = SetupModePage.CheckBox_isrelonexe.Checked();
 
   // All failures are told at the end.
-  const std::vector<TRecordError> errors = session_.Apply(DecorationText());
+  const std::vector<TRecordError> errors = session_.Apply(MenuPage.DecorationText());
   // Clearing the marks above reported changes; now everything is saved.
   SetApplyEnabled(!errors.empty());
   view_.RepaintLists();
@@ -424,15 +284,6 @@ void TForm_setup::TV_selectChange(const std::string& caption) {
   PageControl_base.SetActivePageIndex(page);
 }
 
-void TForm_setup::Panel_aet_noclickMouseDown(TSwitchButton button) {
-  const int count = static_cast<int>(kAutoExeTypeCaptions.size());
-  int index = Clamp01(IndexOfText(Panel_aet_noclick.Text(), Texts(kAutoExeTypeCaptions)));
-  if (button == TSwitchButton::Left) index = (index + 1) % count;
-  if (button == TSwitchButton::Right) index = (index + count - 1) % count;
-  Panel_aet_noclick.SetText(std::string(kAutoExeTypeCaptions[static_cast<std::size_t>(index)]));
-  EnableApply();
-}
-
 void TForm_setup::IconDialogClosed(const TIconDialogCloseRecord& result) {
   TExtList& exts = session_.ExtList();
   if (result.Accepted && result.ExtIndex >= 0 && result.ExtIndex < exts.Count()) {
@@ -451,14 +302,14 @@ void TForm_setup::IconDialogClosed(const TIconDialogCloseRecord& result) {
 }
 
 void TForm_setup::CheckBox_isstateClick() {
-  if (CheckBox_isstate.Checked()) {
+  if (SetupModePage.CheckBox_isstate.Checked()) {
     AddTrayIcon();
   } else {
     RemoveTrayIcon();
   }
   // A resident window is left through the tray menu only.
-  Button_ok.SetEnabled(!CheckBox_isstate.Checked());
-  Button_cancel.SetEnabled(!CheckBox_isstate.Checked());
+  Button_ok.SetEnabled(!SetupModePage.CheckBox_isstate.Checked());
+  Button_cancel.SetEnabled(!SetupModePage.CheckBox_isstate.Checked());
   EnableApply();
 }
 
@@ -473,7 +324,7 @@ void TForm_setup::RemoveTrayIcon() {
 }
 
 void TForm_setup::TaskBarCreated() {
-  if (CheckBox_isstate.Checked()) AddTrayIcon();
+  if (SetupModePage.CheckBox_isstate.Checked()) AddTrayIcon();
 }
 
 void TForm_setup::TrayNotify(std::uint32_t mouseMessage) {
@@ -506,7 +357,7 @@ void TForm_setup::PMenu_ttray_exitClick() {
 
 void TForm_setup::ApplicationEventsMinimize() {
   // Resident: reachable only through the tray icon.
-  if (CheckBox_isstate.Checked()) view_.ShowTaskbarButton(false);
+  if (SetupModePage.CheckBox_isstate.Checked()) view_.ShowTaskbarButton(false);
 }
 
 void TForm_setup::ApplicationEventsRestore() {
@@ -514,7 +365,7 @@ void TForm_setup::ApplicationEventsRestore() {
 }
 
 void TForm_setup::FormClose() {
-  if (CheckBox_isstate.Checked()) {
+  if (SetupModePage.CheckBox_isstate.Checked()) {
     view_.MinimizeApplication();
   } else {
     view_.EndApplication();

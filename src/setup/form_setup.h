@@ -18,8 +18,6 @@
 #include "controls/list_box_ex.h"
 #include "controls/popup_menu.h"
 #include "controls/static_controls.h"
-#include "controls/toggles.h"
-#include "controls/track_bar.h"
 #include "model/entry_owner.h"
 #include "model/exe_list.h"
 #include "model/ext_list.h"
@@ -35,10 +33,13 @@
 #include "platform/sound.h"
 #include "platform/tray_icon.h"
 #include "settings/general_settings.h"
-#include "settings/sound_word.h"
 #include "setup/about_panel.h"
+#include "setup/appearance_page.h"
 #include "setup/entry_editor.h"
 #include "setup/ext_page.h"
+#include "setup/general_page.h"
+#include "setup/menu_page.h"
+#include "setup/setup_mode_page.h"
 #include "setup/setup_pages.h"
 #include "setup/setup_session.h"
 #include "setup/setup_view.h"
@@ -81,8 +82,6 @@ class TSettingsWriteError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
-
-enum class TSwitchButton { Left, Right, Other };
 
 // The operating system as the setup form sees it.
 struct TSetupServices {
@@ -156,16 +155,6 @@ class TForm_setup : public IEntryOwner {
   void TV_selectChange(const std::string& caption);
   // Collapsing a tree node is always refused: the tree stays expanded.
   bool TV_selectCollapsing() const { return false; }
-  void Panel_aet_noclickMouseDown(TSwitchButton button);
-  // "外観・サウンド".
-  void Button_skinpathClick();
-  void Button_wintestClick();
-  void Button_wineditClick();
-  void Button_fontClick();
-  void Button_fontcolorClick();
-  void Button_colorClick();
-  void Button_sound_userClick();
-  void Button_sound_tryClick();
   void PMenu_ttray_setupClick();
   void PMenu_ttray_exitClick();
 
@@ -202,57 +191,11 @@ class TForm_setup : public IEntryOwner {
   TEntryEditor AppEditor;
   TEntryEditor All_AppEditor;
 
-  // "一般": the gate window's behaviour.
-  TCheckBox CheckBox_iswait;
-  TTrackBar TrackBar_movlen{1, 50, 1};
-  TCaption Label_movlen{"1"};
-  TTrackBar TrackBar_waittime{100, 1000, 100};
-  TCaption Label_waittime{"100"};
-  TCheckBox CheckBox_isnoclickexe;
-  TTrackBar TrackBar_noclickwait{500, 10000, 500};
-  TCaption Label_noclickwait{"500"};
-  TCaption Panel_aet_noclick{std::string(kAutoExeTypeCaptions[0])};
-  TCheckBox CheckBox_IsExeBySingleClick;
-  TCheckBox CheckBox_isonly1exe;
-  TCheckBox CheckBox_isshowhintrel;
-  TRadioGroup RadioGroup_deact;
-  TRadioGroup RadioGroup_caip;
-  TRadioGroup RadioGroup_regscope;
-
-  // "外観・サウンド": skin, colours, font and sound.
-  TCheckBox CheckBox_isuseskin;
-  TEdit Edit_skinpath;
-  TButton Button_skinpath{"..."};
-  TButton Button_wintest{"Test"};
-  TButton Button_winedit{"Edit"};
-  TButton Button_font{"フォント"};
-  TButton Button_fontcolor{"色"};
-  TButton Button_color{"背景色"};
-  TSampleList ListBox_fontandcolor;
-  TCheckBox CheckBox_isusesound;
-  TRadioButton RadioButton_sound_user;
-  TRadioButton RadioButton_sound_mb;
-  TEdit Edit_soundpath;
-  TButton Button_sound_user{"..."};
-  TButton Button_sound_try{"試聴"};
-  TRadioButton RadioButton_sound_mb_ok;
-  TRadioButton RadioButton_sound_mb_ih;
-  TRadioButton RadioButton_sound_mb_iq;
-  TRadioButton RadioButton_sound_mb_ie;
-  TRadioButton RadioButton_sound_mb_ia;
-  TRadioButton RadioButton_sound_mb_beep;
-  // The six system-sound buttons in the order of kSoundMBTypes.
-  std::array<TRadioButton*, 6> SoundMBButtons();
-  std::array<const TRadioButton*, 6> SoundMBButtons() const;
-
-  // "コンテキストメニュー".
-  TCheckBox CheckBox_context_isdecorate;
-  TEdit Edit_context_decorate;
-
-  // "設定モード".
-  TCheckBox CheckBox_isstate;
-  TCheckBox CheckBox_isrelonexe;
-  TCheckBox CheckBox_isshowhint;
+  // "一般", "外観・サウンド", "コンテキストメニュー" and "設定モード".
+  TGeneralPage GeneralPage;
+  TAppearancePage AppearancePage;
+  TMenuPage MenuPage;
+  TSetupModePage SetupModePage;
 
   // Root: the program, its author and the links.
   TAboutPanel About;
@@ -266,12 +209,10 @@ class TForm_setup : public IEntryOwner {
   std::vector<TNamedControl> NameControls();
 
   void BindHandlers();
-  void BindAppearanceHandlers();
   // Reload stays enabled while the settings file is unread, so it can be read again.
   void SetApplyEnabled(bool enabled);
   // The registry errors of a load, shown once in one message.
   void ShowRecordErrors(const std::vector<TRecordError>& errors);
-  void CheckBox_iswaitClick() { EnableApply(); }
   void CheckBox_isstateClick();
   // Marks the extension selected on "拡張子別" as changed.
   void MarkSelectedExt();
@@ -286,10 +227,6 @@ class TForm_setup : public IEntryOwner {
 
   void SettingsToControls(const TGeneralSettings& settings);
   TGeneralSettings SettingsFromControls() const;
-  // The text put before the context-menu verbs: empty when decoration is off.
-  std::string DecorationText() const;
-  // The scope chosen on the page "設定モード".
-  TRegScope RegScope() const;
   // Marks the associated extensions that the shell opens with another program
   // and repaints the lists when a mark changed; returns their class keys (".txt").
   std::vector<std::string> MarkWindowsChoices();
@@ -297,10 +234,6 @@ class TForm_setup : public IEntryOwner {
   // offers to open Windows' default-app settings.
   void OfferWindowsChoiceSettings();
   std::string SettingsPath() const;
-  // The folder of the running executable.
-  std::string ProgramDir() const;
-  // Where the open dialog for the path in Box starts.
-  std::string BrowseStartDir(const TEdit& box) const;
 
   TSetupServices services_;
   ISetupView& view_;

@@ -67,50 +67,50 @@ std::vector<TForm_setup::TNamedControl> TForm_setup::NameControls() {
     name(editor->Button_appdel, prefix + "Button_appdel");
   }
 
-  name(CheckBox_iswait, "CheckBox_iswait");
-  name(TrackBar_movlen, "TrackBar_movlen");
-  name(Label_movlen, "Label_movlen");
-  name(TrackBar_waittime, "TrackBar_waittime");
-  name(Label_waittime, "Label_waittime");
-  name(CheckBox_isnoclickexe, "CheckBox_isnoclickexe");
-  name(Panel_aet_noclick, "Panel_aet_noclick");
-  name(TrackBar_noclickwait, "TrackBar_noclickwait");
-  name(Label_noclickwait, "Label_noclickwait");
-  name(CheckBox_IsExeBySingleClick, "CheckBox_IsExeBySingleClick");
-  name(CheckBox_isonly1exe, "CheckBox_isonly1exe");
-  name(CheckBox_isshowhintrel, "CheckBox_isshowhintrel");
-  name(RadioGroup_deact, "RadioGroup_deact");
-  name(RadioGroup_caip, "RadioGroup_caip");
-  name(RadioGroup_regscope, "RadioGroup_regscope");
+  name(GeneralPage.CheckBox_iswait, "CheckBox_iswait");
+  name(GeneralPage.TrackBar_movlen, "TrackBar_movlen");
+  name(GeneralPage.Label_movlen, "Label_movlen");
+  name(GeneralPage.TrackBar_waittime, "TrackBar_waittime");
+  name(GeneralPage.Label_waittime, "Label_waittime");
+  name(GeneralPage.CheckBox_isnoclickexe, "CheckBox_isnoclickexe");
+  name(GeneralPage.Panel_aet_noclick, "Panel_aet_noclick");
+  name(GeneralPage.TrackBar_noclickwait, "TrackBar_noclickwait");
+  name(GeneralPage.Label_noclickwait, "Label_noclickwait");
+  name(GeneralPage.CheckBox_IsExeBySingleClick, "CheckBox_IsExeBySingleClick");
+  name(GeneralPage.CheckBox_isonly1exe, "CheckBox_isonly1exe");
+  name(GeneralPage.CheckBox_isshowhintrel, "CheckBox_isshowhintrel");
+  name(GeneralPage.RadioGroup_deact, "RadioGroup_deact");
+  name(GeneralPage.RadioGroup_caip, "RadioGroup_caip");
+  name(SetupModePage.RadioGroup_regscope, "RadioGroup_regscope");
 
-  name(CheckBox_isuseskin, "CheckBox_isuseskin");
-  name(Edit_skinpath, "Edit_skinpath");
-  name(Button_skinpath, "Button_skinpath");
-  name(Button_wintest, "Button_wintest");
-  name(Button_winedit, "Button_winedit");
-  name(Button_font, "Button_font");
-  name(Button_fontcolor, "Button_fontcolor");
-  name(Button_color, "Button_color");
-  name(ListBox_fontandcolor, "ListBox_fontandcolor");
-  name(CheckBox_isusesound, "CheckBox_isusesound");
-  name(RadioButton_sound_user, "RadioButton_sound_user");
-  name(RadioButton_sound_mb, "RadioButton_sound_mb");
-  name(Edit_soundpath, "Edit_soundpath");
-  name(Button_sound_user, "Button_sound_user");
-  name(Button_sound_try, "Button_sound_try");
-  name(RadioButton_sound_mb_ok, "RadioButton_sound_mb_ok");
-  name(RadioButton_sound_mb_ih, "RadioButton_sound_mb_ih");
-  name(RadioButton_sound_mb_iq, "RadioButton_sound_mb_iq");
-  name(RadioButton_sound_mb_ie, "RadioButton_sound_mb_ie");
-  name(RadioButton_sound_mb_ia, "RadioButton_sound_mb_ia");
-  name(RadioButton_sound_mb_beep, "RadioButton_sound_mb_beep");
+  name(AppearancePage.CheckBox_isuseskin, "CheckBox_isuseskin");
+  name(AppearancePage.Edit_skinpath, "Edit_skinpath");
+  name(AppearancePage.Button_skinpath, "Button_skinpath");
+  name(AppearancePage.Button_wintest, "Button_wintest");
+  name(AppearancePage.Button_winedit, "Button_winedit");
+  name(AppearancePage.Button_font, "Button_font");
+  name(AppearancePage.Button_fontcolor, "Button_fontcolor");
+  name(AppearancePage.Button_color, "Button_color");
+  name(AppearancePage.ListBox_fontandcolor, "ListBox_fontandcolor");
+  name(AppearancePage.CheckBox_isusesound, "CheckBox_isusesound");
+  name(AppearancePage.RadioButton_sound_user, "RadioButton_sound_user");
+  name(AppearancePage.RadioButton_sound_mb, "RadioButton_sound_mb");
+  name(AppearancePage.Edit_soundpath, "Edit_soundpath");
+  name(AppearancePage.Button_sound_user, "Button_sound_user");
+  name(AppearancePage.Button_sound_try, "Button_sound_try");
+  name(AppearancePage.RadioButton_sound_mb_ok, "RadioButton_sound_mb_ok");
+  name(AppearancePage.RadioButton_sound_mb_ih, "RadioButton_sound_mb_ih");
+  name(AppearancePage.RadioButton_sound_mb_iq, "RadioButton_sound_mb_iq");
+  name(AppearancePage.RadioButton_sound_mb_ie, "RadioButton_sound_mb_ie");
+  name(AppearancePage.RadioButton_sound_mb_ia, "RadioButton_sound_mb_ia");
+  name(AppearancePage.RadioButton_sound_mb_beep, "RadioButton_sound_mb_beep");
 
-  name(CheckBox_context_isdecorate, "CheckBox_context_isdecorate");
-  name(Edit_context_decorate, "Edit_context_decorate");
+  name(MenuPage.CheckBox_context_isdecorate, "CheckBox_context_isdecorate");
+  name(MenuPage.Edit_context_decorate, "Edit_context_decorate");
 
-  name(CheckBox_isstate, "CheckBox_isstate");
-  name(CheckBox_isrelonexe, "CheckBox_isrelonexe");
-  name(CheckBox_isshowhint, "CheckBox_isshowhint");
+  name(SetupModePage.CheckBox_isstate, "CheckBox_isstate");
+  name(SetupModePage.CheckBox_isrelonexe, "CheckBox_isrelonexe");
+  name(SetupModePage.CheckBox_isshowhint, "CheckBox_isshowhint");
 
   name(About.Label_AppTitle, "Label_AppTitle");
   name(About.Label_Release, "Label_Release");
@@ -130,7 +130,7 @@ std::string TForm_setup::ComponentName(const TControlModel* model) const {
 void TForm_setup::ApplicationEventsShowHint(std::string& hintStr, bool& /*canShow*/,
                                             THintInfo& hintInfo) {
   // Read afresh for every hint: unchecking the box silences them at once.
-  if (!CheckBox_isshowhint.Checked()) return;
+  if (!SetupModePage.CheckBox_isshowhint.Checked()) return;
   hintInfo.HideTimeout = kHintHideTimeout;
   hintStr = LookUpHint(hintInfo.HintControl, PageControl_base.ActivePageIndex(),
                        [this](std::string_view componentName) {

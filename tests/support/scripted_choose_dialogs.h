@@ -15,15 +15,15 @@ namespace nuvopick::testing {
 class ScriptedChooseDialogs : public IChooseDialogs {
  public:
   std::vector<std::int32_t> colorsShown;
-  std::vector<TFontChoice> fontsShown;
+  std::vector<TFont> fontsShown;
   std::deque<std::optional<std::int32_t>> colors;
-  std::deque<std::optional<TFontChoice>> fonts;
+  std::deque<std::optional<TFont>> fonts;
 
   std::optional<std::int32_t> PickColor(std::int32_t color) override {
     colorsShown.push_back(color);
     return Next(colors);
   }
-  std::optional<TFontChoice> PickFont(const TFontChoice& font) override {
+  std::optional<TFont> PickFont(const TFont& font) override {
     fontsShown.push_back(font);
     return Next(fonts);
   }

@@ -146,17 +146,19 @@ void TForm_setup::BuildGeneralPage() {
   constexpr int page = nuvopick::kGeneralPage;
   AddHeading(page, "関連付け実行モード設定");
   int y = kContentTop;
-  AddCheckBox(form_.CheckBox_iswait,
+  AddCheckBox(form_.GeneralPage.CheckBox_iswait,
               "起動後、表示される前に一定距離動いたら一番上の拡張子別項目を実行する", page,
               kPageLeft, y, kPageWidth);
   y += kRowHeight + 2;
-  AddTrackRow(form_.TrackBar_movlen, form_.Label_movlen, "距離", "ドット", page, y, 10);
+  AddTrackRow(form_.GeneralPage.TrackBar_movlen, form_.GeneralPage.Label_movlen, "距離", "ドット",
+              page, y, 10);
   y += 26;
-  AddTrackRow(form_.TrackBar_waittime, form_.Label_waittime, "待ち時間", "ミリ秒", page, y, 100);
+  AddTrackRow(form_.GeneralPage.TrackBar_waittime, form_.GeneralPage.Label_waittime, "待ち時間",
+              "ミリ秒", page, y, 100);
   y += 28;
 
   // One line whatever the font: the switch has to lie over the gap.
-  HWND noClick = AddCheckBox(form_.CheckBox_isnoclickexe, "", page, kPageLeft, y,
+  HWND noClick = AddCheckBox(form_.GeneralPage.CheckBox_isnoclickexe, "", page, kPageLeft, y,
                              kClientWidth - kPageLeft - 2);
   SetWindowTextA(noClick,
                  (std::string(kNoClickPrefix) + kNoClickGap + "の拡張子別項目を実行する").c_str());
@@ -171,15 +173,15 @@ void TForm_setup::BuildGeneralPage() {
     switch (message) {
       case WM_LBUTTONDOWN:
       case WM_LBUTTONDBLCLK:
-        Run([this] { form_.Panel_aet_noclickMouseDown(TSwitchButton::Left); });
+        Run([this] { form_.GeneralPage.Panel_aet_noclickMouseDown(TSwitchButton::Left); });
         return true;
       case WM_RBUTTONDOWN:
       case WM_RBUTTONDBLCLK:
-        Run([this] { form_.Panel_aet_noclickMouseDown(TSwitchButton::Right); });
+        Run([this] { form_.GeneralPage.Panel_aet_noclickMouseDown(TSwitchButton::Right); });
         return true;
       case WM_MBUTTONDOWN:
       case WM_MBUTTONDBLCLK:
-        Run([this] { form_.Panel_aet_noclickMouseDown(TSwitchButton::Other); });
+        Run([this] { form_.GeneralPage.Panel_aet_noclickMouseDown(TSwitchButton::Other); });
         return true;
       default:
         return false;
@@ -191,32 +193,32 @@ void TForm_setup::BuildGeneralPage() {
     return panelBrush_.Get();
   };
   HWND panel =
-      Place(page, std::make_unique<TPanelView>(&form_.Panel_aet_noclick,
+      Place(page, std::make_unique<TPanelView>(&form_.GeneralPage.Panel_aet_noclick,
                                                SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY | SS_NOPREFIX,
                                                At(gapLeft + 2, y + 1, gapWidth - 4, kRowHeight - 2),
                                                std::move(autoRun)))
           .Handle();
   SetWindowPos(panel, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   y += kRowHeight + 2;
-  AddTrackRow(form_.TrackBar_noclickwait, form_.Label_noclickwait, "待ち時間", "ミリ秒", page, y,
-              500);
+  AddTrackRow(form_.GeneralPage.TrackBar_noclickwait, form_.GeneralPage.Label_noclickwait,
+              "待ち時間", "ミリ秒", page, y, 500);
   y += 28;
 
-  AddCheckBox(form_.CheckBox_IsExeBySingleClick, "シングルクリックで実行する", page, kPageLeft, y,
-              kPageWidth);
+  AddCheckBox(form_.GeneralPage.CheckBox_IsExeBySingleClick, "シングルクリックで実行する", page,
+              kPageLeft, y, kPageWidth);
   y += kRowHeight + 2;
   const std::string only1 =
       "登録されている実行ファイルが１つだけの時、選択ウィンドウを開かずに実行する";
-  AddCheckBox(form_.CheckBox_isonly1exe, only1, page, kPageLeft, y, kPageWidth);
+  AddCheckBox(form_.GeneralPage.CheckBox_isonly1exe, only1, page, kPageLeft, y, kPageWidth);
   y += CheckBoxLines(only1, kPageWidth) * (kRowHeight + 2);
-  AddCheckBox(form_.CheckBox_isshowhintrel, "開くファイルのパスをヒントとして表示する", page,
-              kPageLeft, y, kPageWidth);
+  AddCheckBox(form_.GeneralPage.CheckBox_isshowhintrel, "開くファイルのパスをヒントとして表示する",
+              page, kPageLeft, y, kPageWidth);
   y += kRowHeight + 6;
 
   constexpr int kDeactWidth = 258;
-  AddRadioGroup(form_.RadioGroup_deact, "フォーカスが外れた時の動作", page, kPageLeft, y,
-                kDeactWidth);
-  AddRadioGroup(form_.RadioGroup_caip, "全拡張子共通項目の挿入位置", page,
+  AddRadioGroup(form_.GeneralPage.RadioGroup_deact, "フォーカスが外れた時の動作", page, kPageLeft,
+                y, kDeactWidth);
+  AddRadioGroup(form_.GeneralPage.RadioGroup_caip, "全拡張子共通項目の挿入位置", page,
                 kPageLeft + kDeactWidth + 6, y, kPageWidth - kDeactWidth - 6);
 }
 
@@ -224,7 +226,7 @@ void TForm_setup::BuildAppearancePage() {
   constexpr int page = nuvopick::kAppearancePage;
   AddHeading(page, "関連付け実行モード設定2");
   int y = kContentTop;
-  AddCheckBox(form_.CheckBox_isuseskin, "スキンを使用する", page, kPageLeft, y, 200);
+  AddCheckBox(form_.AppearancePage.CheckBox_isuseskin, "スキンを使用する", page, kPageLeft, y, 200);
   y += kRowHeight + 4;
 
   // Left: the skin file; right: what is drawn without a skin.
@@ -232,36 +234,42 @@ void TForm_setup::BuildAppearancePage() {
   const int leftWidth = 212;
   AddGroupBox("スキン使用", page, kPageLeft, y, leftWidth, boxHeight);
   AddLabel("スキンのパス", page, kPageLeft + 10, y + 22, 150);
-  AddEdit(form_.Edit_skinpath, page, kPageLeft + 10, y + 40, leftWidth - 50);
-  AddButton(form_.Button_skinpath, page, kPageLeft + leftWidth - 36, y + 40, 26, 21);
-  AddButton(form_.Button_wintest, page, kPageLeft + 10, y + 72, 60, 23);
-  AddButton(form_.Button_winedit, page, kPageLeft + 76, y + 72, 60, 23);
+  AddEdit(form_.AppearancePage.Edit_skinpath, page, kPageLeft + 10, y + 40, leftWidth - 50);
+  AddButton(form_.AppearancePage.Button_skinpath, page, kPageLeft + leftWidth - 36, y + 40, 26, 21);
+  AddButton(form_.AppearancePage.Button_wintest, page, kPageLeft + 10, y + 72, 60, 23);
+  AddButton(form_.AppearancePage.Button_winedit, page, kPageLeft + 76, y + 72, 60, 23);
 
   const int rightLeft = kPageLeft + leftWidth + 8;
   const int rightWidth = kPageWidth - leftWidth - 8;
   AddGroupBox("スキン未使用", page, rightLeft, y, rightWidth, boxHeight);
   int bx = rightLeft + 10;
   for (nuvopick::TButton* button :
-       {&form_.Button_font, &form_.Button_fontcolor, &form_.Button_color}) {
+       {&form_.AppearancePage.Button_font, &form_.AppearancePage.Button_fontcolor,
+        &form_.AppearancePage.Button_color}) {
     AddButton(*button, page, bx, y + 20, 64, 23);
     bx += 68;
   }
   Place(page, std::make_unique<TSampleListView>(
-                  form_.ListBox_fontandcolor,
+                  form_.AppearancePage.ListBox_fontandcolor,
                   At(rightLeft + 10, y + 50, rightWidth - 20, boxHeight - 60), &ToColorRef));
   y += boxHeight + 8;
 
-  AddCheckBox(form_.CheckBox_isusesound, "サウンドを使用する", page, kPageLeft, y, 200);
+  AddCheckBox(form_.AppearancePage.CheckBox_isusesound, "サウンドを使用する", page, kPageLeft, y,
+              200);
   y += kRowHeight + 4;
   const int soundHeight = kClientHeight - kStripHeight - kMargin - y;
   AddGroupBox("サウンド", page, kPageLeft, y, kPageWidth, soundHeight);
-  AddRadioButton(form_.RadioButton_sound_user, "ユーザーサウンド", page, kPageLeft + 10, y + 20,
-                 120);
-  AddEdit(form_.Edit_soundpath, page, kPageLeft + 132, y + 18, kPageWidth - 132 - 90);
-  AddButton(form_.Button_sound_user, page, kPageLeft + kPageWidth - 84, y + 18, 26, 21);
-  AddButton(form_.Button_sound_try, page, kPageLeft + kPageWidth - 54, y + 18, 46, 21);
-  AddRadioButton(form_.RadioButton_sound_mb, "システムの警告音", page, kPageLeft + 10, y + 44, 140);
-  const auto sounds = form_.SoundMBButtons();
+  AddRadioButton(form_.AppearancePage.RadioButton_sound_user, "ユーザーサウンド", page,
+                 kPageLeft + 10, y + 20, 120);
+  AddEdit(form_.AppearancePage.Edit_soundpath, page, kPageLeft + 132, y + 18,
+          kPageWidth - 132 - 90);
+  AddButton(form_.AppearancePage.Button_sound_user, page, kPageLeft + kPageWidth - 84, y + 18, 26,
+            21);
+  AddButton(form_.AppearancePage.Button_sound_try, page, kPageLeft + kPageWidth - 54, y + 18, 46,
+            21);
+  AddRadioButton(form_.AppearancePage.RadioButton_sound_mb, "システムの警告音", page,
+                 kPageLeft + 10, y + 44, 140);
+  const auto sounds = form_.AppearancePage.SoundMBButtons();
   for (int i = 0; i < static_cast<int>(sounds.size()); ++i) {
     AddRadioButton(*sounds[i], std::string(nuvopick::kSoundMBTypes[i].Caption), page,
                    kPageLeft + 30 + (i % 2) * 190, y + 64 + (i / 2) * kRowHeight, 180);
@@ -271,28 +279,29 @@ void TForm_setup::BuildAppearancePage() {
 void TForm_setup::BuildMenuPage() {
   constexpr int page = nuvopick::kContextMenuPage;
   AddHeading(page, "ｺﾝﾃｷｽﾄﾒﾆｭｰ設定");
-  AddCheckBox(form_.CheckBox_context_isdecorate, "メニューの文字の前に装飾を入れる", page,
+  AddCheckBox(form_.MenuPage.CheckBox_context_isdecorate, "メニューの文字の前に装飾を入れる", page,
               kPageLeft, kContentTop, kPageWidth);
   AddLabel("装飾文字", page, kPageLeft + 20, kContentTop + 31, 60);
-  AddEdit(form_.Edit_context_decorate, page, kPageLeft + 80, kContentTop + 27, 60);
+  AddEdit(form_.MenuPage.Edit_context_decorate, page, kPageLeft + 80, kContentTop + 27, 60);
 }
 
 void TForm_setup::BuildSetupModePage() {
   constexpr int page = nuvopick::kSetupModePage;
   AddHeading(page, "設定モード設定");
   int y = kContentTop;
-  AddCheckBox(form_.CheckBox_isstate, "常駐する", page, kPageLeft, y, kPageWidth);
+  AddCheckBox(form_.SetupModePage.CheckBox_isstate, "常駐する", page, kPageLeft, y, kPageWidth);
   y += kRowHeight + 6;
-  AddCheckBox(form_.CheckBox_isrelonexe, "設定モード実行中にのみ、NuvoPickに関連付けする", page,
-              kPageLeft, y, kPageWidth);
+  AddCheckBox(form_.SetupModePage.CheckBox_isrelonexe,
+              "設定モード実行中にのみ、NuvoPickに関連付けする", page, kPageLeft, y, kPageWidth);
   y += kRowHeight + 2;
   AddLabel("( 終了すると関連付けはRegBackup.iniに記述されているものに戻ります )", page,
            kPageLeft + 18, y, kPageWidth - 18);
   y += kRowHeight + 8;
-  const int scopeHeight =
-      AddRadioGroup(form_.RadioGroup_regscope, "関連付けの対象", page, kPageLeft, y, kPageWidth);
+  const int scopeHeight = AddRadioGroup(form_.SetupModePage.RadioGroup_regscope, "関連付けの対象",
+                                        page, kPageLeft, y, kPageWidth);
   y += scopeHeight + 8;
-  AddCheckBox(form_.CheckBox_isshowhint, "ヒントを表示する", page, kPageLeft, y, kPageWidth);
+  AddCheckBox(form_.SetupModePage.CheckBox_isshowhint, "ヒントを表示する", page, kPageLeft, y,
+              kPageWidth);
 }
 
 void TForm_setup::BindWindowModels() {

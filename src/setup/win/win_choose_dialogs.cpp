@@ -21,7 +21,7 @@ std::optional<std::int32_t> TWinChooseDialogs::PickColor(std::int32_t color) {
   return static_cast<std::int32_t>(dialog.rgbResult & 0xFFFFFF);
 }
 
-std::optional<TFontChoice> TWinChooseDialogs::PickFont(const TFontChoice& font) {
+std::optional<nuvopick::TFont> TWinChooseDialogs::PickFont(const nuvopick::TFont& font) {
   auto* choose = LazyFunction<decltype(ChooseFontA)>("comdlg32.dll", "ChooseFontA");
   if (choose == nullptr) return std::nullopt;
   const int pixelsPerInch = ScreenPixelsPerInch();
@@ -45,7 +45,7 @@ std::optional<TFontChoice> TWinChooseDialogs::PickFont(const TFontChoice& font) 
   if (!choose(&dialog)) return std::nullopt;
   fontColor_ = dialog.rgbColors;
 
-  TFontChoice chosen;
+  nuvopick::TFont chosen;
   chosen.Name = logFont.lfFaceName;
   // The dialog counts tenths of a point.
   chosen.Size = (dialog.iPointSize + 5) / 10;

@@ -18,7 +18,7 @@ class TWinChooseDialogs : public IChooseDialogs {
   // The dialogs are modal to this window.
   void SetOwner(HWND owner) { owner_ = owner; }
   std::optional<std::int32_t> PickColor(std::int32_t color) override;
-  std::optional<TFontChoice> PickFont(const TFontChoice& font) override;
+  std::optional<nuvopick::TFont> PickFont(const nuvopick::TFont& font) override;
 
  private:
   HWND owner_ = nullptr;

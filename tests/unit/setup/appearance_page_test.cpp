@@ -52,9 +52,9 @@ TEST_F(SetupTest, TestRefusesInOrderAndOtherwiseStartsTheTestCopy) {
     messages.shown.clear();
     shell.requests.clear();
     TForm_setup& f = Start(c.ini);
-    if (c.changeSomething) f.CheckBox_isonly1exe.Click();
+    if (c.changeSomething) f.GeneralPage.CheckBox_isonly1exe.Click();
 
-    f.Button_wintest.Click();
+    f.AppearancePage.Button_wintest.Click();
 
     if (c.refusal != nullptr) {
       ASSERT_EQ(messages.shown.size(), 1u);
@@ -105,7 +105,7 @@ TEST_F(SetupTest, EditOpensTheSkinFileOrAnEmptyNoteInTheSkinFolder) {
     shell.requests.clear();
     TForm_setup& f = Start("[]\r\nSkinPath=" + c.skinPath + "\r\n");
 
-    f.Button_winedit.Click();
+    f.AppearancePage.Button_winedit.Click();
 
     EXPECT_EQ(shell.requests, (std::vector<TLaunchRequest>{c.expected}));
     EXPECT_FALSE(ApplyEnabled());
@@ -133,8 +133,8 @@ TEST_F(SetupTest, BrowseButtonsStartInTheBoxesFolderAndTakeTheChosenFile) {
     dialogs.initialDirs.clear();
     dialogs.choices = {std::nullopt, "C:\\Chosen\\x.wav"};
     TForm_setup& f = Start("[]\r\n" + std::string(c.key) + "=" + c.text + "\r\n");
-    TButton& button = skin ? f.Button_skinpath : f.Button_sound_user;
-    const TEdit& box = skin ? f.Edit_skinpath : f.Edit_soundpath;
+    TButton& button = skin ? f.AppearancePage.Button_skinpath : f.AppearancePage.Button_sound_user;
+    const TEdit& box = skin ? f.AppearancePage.Edit_skinpath : f.AppearancePage.Edit_soundpath;
 
     button.Click();  // cancelled
     EXPECT_EQ(box.Text(), c.text);
@@ -155,18 +155,17 @@ const std::string kFontIni =
 
 TEST_F(SetupTest, FontDialogTakesFaceSizeCharSetAndStylesButNeverItsColour) {
   const TFont loaded{"ＭＳ 明朝", 12, 255, 128, true, false, false, false};
-  const TFontChoice same{"ＭＳ 明朝", 12, 128, true, false, false, false, 0};
   struct Case {
     const char* what;
-    std::optional<TFontChoice> answer;
+    std::optional<TFont> answer;
     TFont result;
   };
-  TFontChoice onlyColour = same;
+  TFont onlyColour = loaded;
   onlyColour.Color = 0x00FF00;
-  TFontChoice bigger = same;
+  TFont bigger = loaded;
   bigger.Size = 14;
   bigger.Color = 0x00FF00;
-  TFontChoice other{"Arial", 12, 0, false, true, true, true, 0};
+  TFont other{"Arial", 12, 0, 0, false, true, true, true};
   const Case cases[] = {
       {"cancelled", std::nullopt, loaded},
       {"only a colour", onlyColour, loaded},
@@ -179,10 +178,10 @@ TEST_F(SetupTest, FontDialogTakesFaceSizeCharSetAndStylesButNeverItsColour) {
     choose.fonts = {c.answer};
     TForm_setup& f = Start(kFontIni);
 
-    f.Button_font.Click();
+    f.AppearancePage.Button_font.Click();
 
-    EXPECT_EQ(choose.fontsShown, (std::vector<TFontChoice>{same}));
-    EXPECT_EQ(f.ListBox_fontandcolor.Font(), c.result);
+    EXPECT_EQ(choose.fontsShown, (std::vector<TFont>{loaded}));
+    EXPECT_EQ(f.AppearancePage.ListBox_fontandcolor.Font(), c.result);
     EXPECT_EQ(ApplyEnabled(), c.result != loaded);
   }
 }
@@ -190,18 +189,18 @@ TEST_F(SetupTest, FontDialogTakesFaceSizeCharSetAndStylesButNeverItsColour) {
 TEST_F(SetupTest, ColourButtonsChangeTheSampleOnlyForAnotherColour) {
   struct Case {
     const char* what;
-    TButton TForm_setup::*button;
+    TButton TAppearancePage::*button;
     std::optional<std::int32_t> answer;
     std::int32_t shown;
     std::int32_t back;
     std::int32_t text;
   };
   const Case cases[] = {
-      {"back, new", &TForm_setup::Button_color, 0x00FF00, 0x800000, 0x00FF00, 255},
-      {"back, same", &TForm_setup::Button_color, 0x800000, 0x800000, 0x800000, 255},
-      {"back, cancelled", &TForm_setup::Button_color, std::nullopt, 0x800000, 0x800000, 255},
-      {"text, new", &TForm_setup::Button_fontcolor, 0x123456, 255, 0x800000, 0x123456},
-      {"text, same", &TForm_setup::Button_fontcolor, 255, 255, 0x800000, 255},
+      {"back, new", &TAppearancePage::Button_color, 0x00FF00, 0x800000, 0x00FF00, 255},
+      {"back, same", &TAppearancePage::Button_color, 0x800000, 0x800000, 0x800000, 255},
+      {"back, cancelled", &TAppearancePage::Button_color, std::nullopt, 0x800000, 0x800000, 255},
+      {"text, new", &TAppearancePage::Button_fontcolor, 0x123456, 255, 0x800000, 0x123456},
+      {"text, same", &TAppearancePage::Button_fontcolor, 255, 255, 0x800000, 255},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -209,12 +208,12 @@ TEST_F(SetupTest, ColourButtonsChangeTheSampleOnlyForAnotherColour) {
     choose.colors = {c.answer};
     TForm_setup& f = Start(kFontIni);
 
-    (f.*c.button).Click();
+    (f.AppearancePage.*c.button).Click();
 
     EXPECT_EQ(choose.colorsShown, (std::vector<std::int32_t>{c.shown}));
-    EXPECT_EQ(f.ListBox_fontandcolor.Color(), c.back);
-    EXPECT_EQ(f.ListBox_fontandcolor.Font().Color, c.text);
-    EXPECT_EQ(f.ListBox_fontandcolor.Font().Name, "ＭＳ 明朝");
+    EXPECT_EQ(f.AppearancePage.ListBox_fontandcolor.Color(), c.back);
+    EXPECT_EQ(f.AppearancePage.ListBox_fontandcolor.Font().Color, c.text);
+    EXPECT_EQ(f.AppearancePage.ListBox_fontandcolor.Font().Name, "ＭＳ 明朝");
     EXPECT_EQ(ApplyEnabled(), c.back != 0x800000 || c.text != 255);
   }
 }
@@ -229,21 +228,25 @@ TEST_F(SetupTest, TryPlaysWhatThePageShowsSavedOrNot) {
       {"saved default", [](TForm_setup&) {}, "system Ok"},
       {"user sound, sound off",
        [](TForm_setup& f) {
-         f.Edit_soundpath.SetText("C:\\a b.wav");
-         f.RadioButton_sound_user.Click();
+         f.AppearancePage.Edit_soundpath.SetText("C:\\a b.wav");
+         f.AppearancePage.RadioButton_sound_user.Click();
        },
        "wave C:\\a b.wav"},
-      {"hand", [](TForm_setup& f) { f.RadioButton_sound_mb_ih.Click(); }, "system Hand"},
-      {"question", [](TForm_setup& f) { f.RadioButton_sound_mb_iq.Click(); }, "system Question"},
-      {"exclamation", [](TForm_setup& f) { f.RadioButton_sound_mb_ie.Click(); },
+      {"hand", [](TForm_setup& f) { f.AppearancePage.RadioButton_sound_mb_ih.Click(); },
+       "system Hand"},
+      {"question", [](TForm_setup& f) { f.AppearancePage.RadioButton_sound_mb_iq.Click(); },
+       "system Question"},
+      {"exclamation", [](TForm_setup& f) { f.AppearancePage.RadioButton_sound_mb_ie.Click(); },
        "system Exclamation"},
-      {"asterisk", [](TForm_setup& f) { f.RadioButton_sound_mb_ia.Click(); }, "system Asterisk"},
-      {"beep", [](TForm_setup& f) { f.RadioButton_sound_mb_beep.Click(); }, "tone 440 150"},
+      {"asterisk", [](TForm_setup& f) { f.AppearancePage.RadioButton_sound_mb_ia.Click(); },
+       "system Asterisk"},
+      {"beep", [](TForm_setup& f) { f.AppearancePage.RadioButton_sound_mb_beep.Click(); },
+       "tone 440 150"},
       {"user sound given up again",
        [](TForm_setup& f) {
-         f.RadioButton_sound_user.Click();
-         f.RadioButton_sound_mb.Click();
-         f.RadioButton_sound_mb_beep.Click();
+         f.AppearancePage.RadioButton_sound_user.Click();
+         f.AppearancePage.RadioButton_sound_mb.Click();
+         f.AppearancePage.RadioButton_sound_mb_beep.Click();
        },
        "tone 440 150"},
   };
@@ -254,7 +257,7 @@ TEST_F(SetupTest, TryPlaysWhatThePageShowsSavedOrNot) {
     c.choose(f);
     const bool changed = ApplyEnabled();
 
-    f.Button_sound_try.Click();
+    f.AppearancePage.Button_sound_try.Click();
 
     EXPECT_EQ(sound.played, (std::vector<std::string>{c.played}));
     EXPECT_EQ(ApplyEnabled(), changed);

@@ -137,14 +137,14 @@ TEST_F(SetupTest, RegistryErrorIsShownWithItsOwnTextAndEndsTheCommand) {
 
 TEST_F(SetupTest, ReloadReadsTheSavedStateAgain) {
   TForm_setup& f = Start(kSmallSetup);
-  f.CheckBox_iswait.Click();
-  f.TrackBar_movlen.SetPosition(3);
+  f.GeneralPage.CheckBox_iswait.Click();
+  f.GeneralPage.TrackBar_movlen.SetPosition(3);
   ASSERT_TRUE(ApplyEnabled());
 
   ASSERT_TRUE(Run([&] { f.Button_reload.Click(); }));
 
-  EXPECT_TRUE(f.CheckBox_iswait.Checked());
-  EXPECT_EQ(f.TrackBar_movlen.Position(), 20);
+  EXPECT_TRUE(f.GeneralPage.CheckBox_iswait.Checked());
+  EXPECT_EQ(f.GeneralPage.TrackBar_movlen.Position(), 20);
   EXPECT_EQ(f.ExtPage.ListBoxEx_ext.Items(), (std::vector<std::string>{"txt"}));
   EXPECT_FALSE(ApplyEnabled());
 }

@@ -27,7 +27,7 @@ TEST_F(SetupTest, AnUnreadableFileIsNotSavedOverUntilItHasBeenRead) {
   EXPECT_TRUE(f.Button_reload.Enabled());
 
   // Every road that saves is refused: apply, OK, and the tray's exit with Yes.
-  f.TrackBar_movlen.SetPosition(3);
+  f.GeneralPage.TrackBar_movlen.SetPosition(3);
   messages.shown.clear();
   messages.answers = {TMessageResult::Ok, TMessageResult::Ok, TMessageResult::Yes};
   EXPECT_FALSE(Run([&] { f.Button_apply.Click(); }));
@@ -44,7 +44,7 @@ TEST_F(SetupTest, AnUnreadableFileIsNotSavedOverUntilItHasBeenRead) {
   // Readable again: "全て戻す" reads it, and from then on it may be saved.
   files.unreadable.clear();
   ASSERT_TRUE(Run([&] { f.Button_reload.Click(); }));
-  EXPECT_EQ(f.TrackBar_movlen.Position(), 9);
+  EXPECT_EQ(f.GeneralPage.TrackBar_movlen.Position(), 9);
   EXPECT_EQ(f.ExtPage.ListBoxEx_ext.Items(), (Names{"txt"}));
   EXPECT_FALSE(ApplyEnabled());
   ASSERT_TRUE(Run([&] { f.Button_apply.Click(); }));

@@ -12,30 +12,32 @@ namespace {
 TEST_F(SetupTest, MissingFileShowsEveryDefault) {
   TForm_setup& f = Start();
 
-  for (const TCheckBox* box : {&f.CheckBox_iswait, &f.CheckBox_isshowhintrel,
-                               &f.CheckBox_isshowhint, &f.CheckBox_context_isdecorate}) {
+  for (const TCheckBox* box :
+       {&f.GeneralPage.CheckBox_iswait, &f.GeneralPage.CheckBox_isshowhintrel,
+        &f.SetupModePage.CheckBox_isshowhint, &f.MenuPage.CheckBox_context_isdecorate}) {
     EXPECT_TRUE(box->Checked());
   }
   for (const TCheckBox* box :
-       {&f.CheckBox_isnoclickexe, &f.CheckBox_IsExeBySingleClick, &f.CheckBox_isonly1exe,
-        &f.CheckBox_isuseskin, &f.CheckBox_isusesound, &f.CheckBox_isstate,
-        &f.CheckBox_isrelonexe}) {
+       {&f.GeneralPage.CheckBox_isnoclickexe, &f.GeneralPage.CheckBox_IsExeBySingleClick,
+        &f.GeneralPage.CheckBox_isonly1exe, &f.AppearancePage.CheckBox_isuseskin,
+        &f.AppearancePage.CheckBox_isusesound, &f.SetupModePage.CheckBox_isstate,
+        &f.SetupModePage.CheckBox_isrelonexe}) {
     EXPECT_FALSE(box->Checked());
   }
-  EXPECT_EQ(f.TrackBar_movlen.Position(), 1);
-  EXPECT_EQ(f.TrackBar_waittime.Position(), 100);
-  EXPECT_EQ(f.TrackBar_noclickwait.Position(), 3000);
-  EXPECT_EQ(f.Label_noclickwait.Text(), "3000");
-  EXPECT_EQ(f.Edit_context_decorate.Text(), "■");
-  EXPECT_EQ(f.Panel_aet_noclick.Text(), "一番上");
-  EXPECT_EQ(f.RadioGroup_deact.ItemIndex(), 0);
-  EXPECT_EQ(f.RadioGroup_caip.ItemIndex(), 1);
-  EXPECT_TRUE(f.RadioButton_sound_mb.Checked());
-  EXPECT_FALSE(f.RadioButton_sound_user.Checked());
-  EXPECT_TRUE(f.RadioButton_sound_mb_ok.Checked());
-  EXPECT_EQ(f.Edit_skinpath.Text(), "");
-  EXPECT_EQ(f.ListBox_fontandcolor.Color(), 0xF0FBFF);
-  EXPECT_EQ(f.ListBox_fontandcolor.Font(),
+  EXPECT_EQ(f.GeneralPage.TrackBar_movlen.Position(), 1);
+  EXPECT_EQ(f.GeneralPage.TrackBar_waittime.Position(), 100);
+  EXPECT_EQ(f.GeneralPage.TrackBar_noclickwait.Position(), 3000);
+  EXPECT_EQ(f.GeneralPage.Label_noclickwait.Text(), "3000");
+  EXPECT_EQ(f.MenuPage.Edit_context_decorate.Text(), "■");
+  EXPECT_EQ(f.GeneralPage.Panel_aet_noclick.Text(), "一番上");
+  EXPECT_EQ(f.GeneralPage.RadioGroup_deact.ItemIndex(), 0);
+  EXPECT_EQ(f.GeneralPage.RadioGroup_caip.ItemIndex(), 1);
+  EXPECT_TRUE(f.AppearancePage.RadioButton_sound_mb.Checked());
+  EXPECT_FALSE(f.AppearancePage.RadioButton_sound_user.Checked());
+  EXPECT_TRUE(f.AppearancePage.RadioButton_sound_mb_ok.Checked());
+  EXPECT_EQ(f.AppearancePage.Edit_skinpath.Text(), "");
+  EXPECT_EQ(f.AppearancePage.ListBox_fontandcolor.Color(), 0xF0FBFF);
+  EXPECT_EQ(f.AppearancePage.ListBox_fontandcolor.Font(),
             (TFont{"ＭＳ Ｐゴシック", 9, kSystemWindowTextColor, 128, false, false, false, false}));
   EXPECT_EQ(f.ExtPage.ListBoxEx_ext.Count(), 0);
   EXPECT_EQ(f.All_ListBoxEx_app.Count(), 0);
@@ -64,32 +66,32 @@ TEST_F(SetupTest, OutOfRangeValuesAreCorrectedOnLoad) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.lines);
     TForm_setup& f = Start("[]\r\n" + c.lines + "\r\n");
-    EXPECT_EQ(f.Panel_aet_noclick.Text(), c.panel);
-    EXPECT_EQ(f.RadioGroup_deact.ItemIndex(), c.deact);
-    EXPECT_EQ(f.RadioGroup_caip.ItemIndex(), c.caip);
+    EXPECT_EQ(f.GeneralPage.Panel_aet_noclick.Text(), c.panel);
+    EXPECT_EQ(f.GeneralPage.RadioGroup_deact.ItemIndex(), c.deact);
+    EXPECT_EQ(f.GeneralPage.RadioGroup_caip.ItemIndex(), c.caip);
   }
 }
 
 TEST_F(SetupTest, SoundWordsSelectTheirButtonByExactName) {
   struct Case {
     std::string word;
-    TRadioButton TForm_setup::*button;
+    TRadioButton TAppearancePage::*button;
   };
   const Case cases[] = {
-      {"HAND", &TForm_setup::RadioButton_sound_mb_ih},
-      {"QUESTION", &TForm_setup::RadioButton_sound_mb_iq},
-      {"EXCLAMATION", &TForm_setup::RadioButton_sound_mb_ie},
-      {"ASTERISK", &TForm_setup::RadioButton_sound_mb_ia},
-      {"BEEP", &TForm_setup::RadioButton_sound_mb_beep},
-      {"Question", &TForm_setup::RadioButton_sound_mb_ok},
-      {"", &TForm_setup::RadioButton_sound_mb_ok},
+      {"HAND", &TAppearancePage::RadioButton_sound_mb_ih},
+      {"QUESTION", &TAppearancePage::RadioButton_sound_mb_iq},
+      {"EXCLAMATION", &TAppearancePage::RadioButton_sound_mb_ie},
+      {"ASTERISK", &TAppearancePage::RadioButton_sound_mb_ia},
+      {"BEEP", &TAppearancePage::RadioButton_sound_mb_beep},
+      {"Question", &TAppearancePage::RadioButton_sound_mb_ok},
+      {"", &TAppearancePage::RadioButton_sound_mb_ok},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.word);
     TForm_setup& f = Start("[]\r\nSoundMBType=" + c.word + "\r\nIsUsersSound=1\r\n");
-    EXPECT_TRUE(((*form).*c.button).Checked());
-    EXPECT_TRUE(f.RadioButton_sound_user.Checked());
-    EXPECT_FALSE(f.RadioButton_sound_mb.Checked());
+    EXPECT_TRUE(((*form).AppearancePage.*c.button).Checked());
+    EXPECT_TRUE(f.AppearancePage.RadioButton_sound_user.Checked());
+    EXPECT_FALSE(f.AppearancePage.RadioButton_sound_mb.Checked());
   }
 }
 
@@ -98,13 +100,13 @@ TEST_F(SetupTest, FontAndTrackBarsFromTheFile) {
       "[]\r\nFont_Name=ＭＳ 明朝\r\nFont_Size=12\r\nFont_Color=255\r\nFont_CharSet=384\r\n"
       "Font_Style_Italic=1\r\nFont_Style_StrikeOut=5\r\nBackColor=0x000080\r\n"
       "MoveLen=0x10\r\nWaitTime=5000\r\nNoClickWait=1\r\n");
-  EXPECT_EQ(f.ListBox_fontandcolor.Font(),
+  EXPECT_EQ(f.AppearancePage.ListBox_fontandcolor.Font(),
             (TFont{"ＭＳ 明朝", 12, 255, 128, false, true, false, true}));
-  EXPECT_EQ(f.ListBox_fontandcolor.Color(), 0x80);
-  EXPECT_EQ(f.TrackBar_movlen.Position(), 16);
-  EXPECT_EQ(f.Label_movlen.Text(), "16");
-  EXPECT_EQ(f.TrackBar_waittime.Position(), 1000);
-  EXPECT_EQ(f.TrackBar_noclickwait.Position(), 500);
+  EXPECT_EQ(f.AppearancePage.ListBox_fontandcolor.Color(), 0x80);
+  EXPECT_EQ(f.GeneralPage.TrackBar_movlen.Position(), 16);
+  EXPECT_EQ(f.GeneralPage.Label_movlen.Text(), "16");
+  EXPECT_EQ(f.GeneralPage.TrackBar_waittime.Position(), 1000);
+  EXPECT_EQ(f.GeneralPage.TrackBar_noclickwait.Position(), 500);
 }
 
 TEST_F(SetupTest, WorkingListsAreFilledAndTheirFirstItemsSelected) {
@@ -157,7 +159,7 @@ TEST_F(SetupTest, SecondSetupModeIsRefusedBeforeAnythingIsRead) {
             (TMessageRequest{"NuvoPickを設定モードで二重起動することはできません", "警告",
                              TMessageButtons::Ok, TMessageIcon::Warning, false}));
   EXPECT_EQ(startLog, (testing::EventLog{"instance refused", "end"}));
-  EXPECT_FALSE(f.CheckBox_isstate.Checked());
+  EXPECT_FALSE(f.SetupModePage.CheckBox_isstate.Checked());
   EXPECT_EQ(f.ExtList().Count(), 0);
   EXPECT_EQ(store.DumpAll(), testing::MemoryClasses().DumpAll());
 

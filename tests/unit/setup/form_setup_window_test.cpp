@@ -21,18 +21,18 @@ TEST_F(SetupTest, EveryEditOfTheOptionsMarksUnsavedChanges) {
     std::function<void(TForm_setup&)> act;
   };
   const Case cases[] = {
-      {"check box", [](TForm_setup& f) { f.CheckBox_isonly1exe.Click(); }},
-      {"relonexe", [](TForm_setup& f) { f.CheckBox_isrelonexe.Click(); }},
-      {"resident", [](TForm_setup& f) { f.CheckBox_isstate.Click(); }},
-      {"radio group", [](TForm_setup& f) { f.RadioGroup_deact.SetItemIndex(3); }},
-      {"sound button", [](TForm_setup& f) { f.RadioButton_sound_mb_beep.Click(); }},
-      {"user sound", [](TForm_setup& f) { f.RadioButton_sound_user.Click(); }},
-      {"track bar", [](TForm_setup& f) { f.TrackBar_waittime.SetPosition(105); }},
-      {"decoration", [](TForm_setup& f) { f.Edit_context_decorate.SetText("●"); }},
-      {"skin path", [](TForm_setup& f) { f.Edit_skinpath.SetText("C:\\a.skn"); }},
-      {"sound path", [](TForm_setup& f) { f.Edit_soundpath.SetText("C:\\a.wav"); }},
+      {"check box", [](TForm_setup& f) { f.GeneralPage.CheckBox_isonly1exe.Click(); }},
+      {"relonexe", [](TForm_setup& f) { f.SetupModePage.CheckBox_isrelonexe.Click(); }},
+      {"resident", [](TForm_setup& f) { f.SetupModePage.CheckBox_isstate.Click(); }},
+      {"radio group", [](TForm_setup& f) { f.GeneralPage.RadioGroup_deact.SetItemIndex(3); }},
+      {"sound button", [](TForm_setup& f) { f.AppearancePage.RadioButton_sound_mb_beep.Click(); }},
+      {"user sound", [](TForm_setup& f) { f.AppearancePage.RadioButton_sound_user.Click(); }},
+      {"track bar", [](TForm_setup& f) { f.GeneralPage.TrackBar_waittime.SetPosition(105); }},
+      {"decoration", [](TForm_setup& f) { f.MenuPage.Edit_context_decorate.SetText("●"); }},
+      {"skin path", [](TForm_setup& f) { f.AppearancePage.Edit_skinpath.SetText("C:\\a.skn"); }},
+      {"sound path", [](TForm_setup& f) { f.AppearancePage.Edit_soundpath.SetText("C:\\a.wav"); }},
       {"switch, any button",
-       [](TForm_setup& f) { f.Panel_aet_noclickMouseDown(TSwitchButton::Other); }},
+       [](TForm_setup& f) { f.GeneralPage.Panel_aet_noclickMouseDown(TSwitchButton::Other); }},
       {"record mark", [](TForm_setup& f) { f.ExtList().Items(0).SetModified(true); }},
       {"entry mark cleared",
        [](TForm_setup& f) { f.ExtList().Items(0).Apps.Items(0).SetModified(false); }},
@@ -49,10 +49,10 @@ TEST_F(SetupTest, EveryEditOfTheOptionsMarksUnsavedChanges) {
 
 TEST_F(SetupTest, SettingAControlToItsPresentValueIsNoChange) {
   TForm_setup& f = Start(kOneExtension);
-  f.CheckBox_iswait.SetChecked(true);
-  f.TrackBar_movlen.SetPosition(0);  // pulled up to 1, where it is
-  f.Edit_context_decorate.SetText("■");
-  f.RadioButton_sound_mb_ok.Click();
+  f.GeneralPage.CheckBox_iswait.SetChecked(true);
+  f.GeneralPage.TrackBar_movlen.SetPosition(0);  // pulled up to 1, where it is
+  f.MenuPage.Edit_context_decorate.SetText("■");
+  f.AppearancePage.RadioButton_sound_mb_ok.Click();
   f.TV_select.Select(5);
   EXPECT_FALSE(ApplyEnabled());
 }
@@ -64,8 +64,8 @@ TEST_F(SetupTest, AutoRunSwitchTurnsBothWays) {
                                                            {TSwitchButton::Right, "選択中"},
                                                            {TSwitchButton::Other, "選択中"}};
   for (const auto& [button, caption] : presses) {
-    f.Panel_aet_noclickMouseDown(button);
-    EXPECT_EQ(f.Panel_aet_noclick.Text(), caption);
+    f.GeneralPage.Panel_aet_noclickMouseDown(button);
+    EXPECT_EQ(f.GeneralPage.Panel_aet_noclick.Text(), caption);
   }
 }
 
@@ -114,7 +114,7 @@ TEST_F(SetupTest, ResidentModeKeepsTheTrayIconAndLocksOkAndCancel) {
   EXPECT_EQ(log, (testing::EventLog{"tray add", "minimize", "taskbar hide", "taskbar show"}));
 
   log.clear();
-  f.CheckBox_isstate.Click();
+  f.SetupModePage.CheckBox_isstate.Click();
   f.TaskBarCreated();
   f.ApplicationEventsMinimize();
   f.FormClose();
@@ -184,7 +184,7 @@ TEST_F(SetupTest, TrayExitAsksOnlyWhenThereAreUnsavedChanges) {
     TForm_setup& f = Start(Ini());
     messages.shown.clear();
     messages.answers = {c.answer};
-    if (c.changed) f.TrackBar_movlen.SetPosition(7);
+    if (c.changed) f.GeneralPage.TrackBar_movlen.SetPosition(7);
 
     ASSERT_TRUE(Run([&] { f.PMenu_ttray_exitClick(); }));
 
@@ -243,7 +243,7 @@ TEST_F(SetupTest, TheEndGivesTheAssociationsBackAsTheSavedSettingsSay) {
     TRegistryAssociation({store.Hives(), files, kExe}).ApplyRegistration(txt, "");
     TForm_setup& f = Start(std::string("[]\r\nIsRelOnExe=") + c.relOnExe +
                            "\r\nAllExt=txt|\r\n[txt]\r\nrlmdExe=1\r\n");
-    f.CheckBox_isrelonexe.Click();
+    f.SetupModePage.CheckBox_isrelonexe.Click();
 
     f.EndSession(false);
     EXPECT_TRUE(log.empty());

@@ -78,13 +78,14 @@ TEST_F(SetupTest, AControlExplainsItselfOnItsPage) {
       {"common path box", f.All_AppEditor.EditEx_path, 3,
        "実行ファイルパスを指定します\r\nC:\\表\\a.exe"},
       {"empty path box", f.AppEditor.EditEx_path, 2, "実行ファイルパスを指定します\r\n"},
-      {"decoration box", f.Edit_context_decorate, 7, "上設定の挿入する文字列を指定します\r\n■"},
-      {"no-click slider borrows the wait text", f.TrackBar_noclickwait, 5,
+      {"decoration box", f.MenuPage.Edit_context_decorate, 7,
+       "上設定の挿入する文字列を指定します\r\n■"},
+      {"no-click slider borrows the wait text", f.GeneralPage.TrackBar_noclickwait, 5,
        "上設定の指定待ち時間を指定します"},
-      {"radio group", f.RadioGroup_caip, 5,
+      {"radio group", f.GeneralPage.RadioGroup_caip, 5,
        "関連付け実行モードで全拡張子共通アプリケーション設定に設定されている項目を\r\n"
        "拡張子別項目より上に表示するか下に表示するか指定します"},
-      {"hint switch", f.CheckBox_isshowhint, 8,
+      {"hint switch", f.SetupModePage.CheckBox_isshowhint, 8,
        "この表示されているヘルプが鬱陶しいと感じた時は、このチェックを外してください\r\n"
        "ヘルプが表示されなくなります"},
       {"OK on the root page", f.Button_ok, 0, "変更した設定を保存し終了します"},
@@ -93,7 +94,7 @@ TEST_F(SetupTest, AControlExplainsItselfOnItsPage) {
       {"page area on the root page", f.PageControl_base, 0, pageControl},
       {"extension page control on the root page", f.AppEditor.Button_appadd, 0, ""},
       {"extension page control on the common page", f.AppEditor.Edit_name, 3, ""},
-      {"general page control elsewhere", f.CheckBox_iswait, 8, ""},
+      {"general page control elsewhere", f.GeneralPage.CheckBox_iswait, 8, ""},
       {"control without a row", f.TV_select, 2, ""},
       {"about link", f.About.Label_myurl, 0, ""},
   };
@@ -111,14 +112,14 @@ TEST_F(SetupTest, AControlExplainsItselfOnItsPage) {
 
 TEST_F(SetupTest, UncheckingTheHintSwitchSilencesHintsAtOnce) {
   TForm_setup& f = Start();
-  f.CheckBox_isshowhint.Click();
+  f.SetupModePage.CheckBox_isshowhint.Click();
   ASSERT_TRUE(ApplyEnabled());  // not applied, and already in force
   std::uint32_t hideTimeout = 0;
   EXPECT_EQ(HintOver(f, f.Button_ok, 0, &hideTimeout), "<own>");
   EXPECT_EQ(hideTimeout, 2500u);
-  EXPECT_EQ(HintOver(f, f.CheckBox_isshowhint, 8), "<own>");
+  EXPECT_EQ(HintOver(f, f.SetupModePage.CheckBox_isshowhint, 8), "<own>");
 
-  f.CheckBox_isshowhint.Click();
+  f.SetupModePage.CheckBox_isshowhint.Click();
   EXPECT_EQ(HintOver(f, f.Button_ok, 0), "変更した設定を保存し終了します");
 }
 

@@ -35,7 +35,7 @@ TEST_F(SetupTest, RegScopeChoosesTheHiveAndIsSavedAsShown) {
     SCOPED_TRACE(c.line);
     store = testing::MemoryClasses();
     TForm_setup& f = Start(AssociatingIni(c.line));
-    EXPECT_EQ(f.RadioGroup_regscope.ItemIndex(), c.index);
+    EXPECT_EQ(f.SetupModePage.RadioGroup_regscope.ItemIndex(), c.index);
     const TRegScope scope = c.index == 1 ? TRegScope::AllUsers : TRegScope::CurrentUser;
     const TRegScope other = c.index == 1 ? TRegScope::CurrentUser : TRegScope::AllUsers;
     EXPECT_EQ(ClassesOf(store.Of(scope)).ReadDefault(".txt"), "NuvoPick_AutoOpen_txt");
@@ -52,7 +52,7 @@ TEST_F(SetupTest, ApplyMovesTheAssociationsToTheScopeChosen) {
   TForm_setup& f = Start(AssociatingIni("RegScope=1\r\n"));
   ASSERT_EQ(store.Dump(".txt"), "NuvoPick_AutoOpen_txt");
 
-  f.RadioGroup_regscope.SetItemIndex(0);
+  f.SetupModePage.RadioGroup_regscope.SetItemIndex(0);
   EXPECT_TRUE(ApplyEnabled());
   ASSERT_TRUE(Run([&] { f.Button_applyClick(); }));
 
@@ -87,7 +87,7 @@ TEST_F(SetupTest, WindowsOwnChoiceIsMarkedAndOneNoticeOffersItsSettings) {
 
   // Each apply associates again and asks again; declining changes nothing.
   messages.answers = {TMessageResult::No};
-  f.RadioGroup_regscope.SetItemIndex(1);
+  f.SetupModePage.RadioGroup_regscope.SetItemIndex(1);
   ASSERT_TRUE(Run([&] { f.Button_applyClick(); }));
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[1].Text, messages.shown[0].Text);

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "setup/form_setup.h"
-#include "support/memory_registry.h"
 #include "support/memory_file_system.h"
+#include "support/memory_registry.h"
 #include "support/recording_setup_services.h"
 #include "support/recording_setup_view.h"
 #include "support/recording_shell_execute.h"
@@ -76,7 +76,7 @@ class SetupTest : public ::testing::Test {
   testing::RecordingSound sound;
   testing::ScriptedChooseDialogs choose;
   TSetupServices services{files, dialogs, store.Hives(), messages, instance,
-                          tray,  notice,  shell, sound,    choose};
+                          tray,  notice,  shell,         sound,    choose};
   std::unique_ptr<TForm_setup> form;
 };
 
