@@ -45,7 +45,9 @@ TEST(EnlargeSkinImages, EnlargesAllNineImages) {
   EnlargeSkinImages(skin, 2);
   side = 1;
   for (TPixelImage* image : images) {
-    EXPECT_EQ(*image, CoordinateImage(side, side + 1).Enlarged(2)) << side;
+    SCOPED_TRACE(side);
+    EXPECT_EQ(image->Width(), 2 * side);
+    EXPECT_EQ(*image, CoordinateImage(side, side + 1).Enlarged(2));
     ++side;
   }
 }
