@@ -41,7 +41,10 @@ TEST(EnlargeSkinImages, EnlargesAllNineImages) {
                            &skin.BmpBottom,     &skin.BmpTopLeft,     &skin.BmpTopRight,
                            &skin.BmpBottomLeft, &skin.BmpBottomRight, &skin.BmpBack};
   std::int32_t side = 1;
-  for (TPixelImage* image : images) *image = CoordinateImage(side, side + 1), ++side;
+  for (TPixelImage* image : images) {
+    *image = CoordinateImage(side, side + 1);
+    ++side;
+  }
   EnlargeSkinImages(skin, 2);
   side = 1;
   for (TPixelImage* image : images) {
