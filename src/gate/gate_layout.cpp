@@ -2,8 +2,10 @@
 
 namespace nuvopick {
 
-TSize PlainGateSize(int rowCount, std::int32_t rowHeight, std::int32_t maxItemWidth) {
-  return {maxItemWidth + kGateListMargin, rowCount * rowHeight + kGateListMargin};
+TSize PlainGateSize(int rowCount, std::int32_t rowHeight, std::int32_t maxItemWidth,
+                    const TDpiScale& dpi) {
+  const std::int32_t margin = dpi.Px(kGateListMargin);
+  return {maxItemWidth + margin, rowCount * rowHeight + margin};
 }
 
 TRect PlaceOnMonitor(TPoint topLeft, TSize size, const TRect& monitor) {

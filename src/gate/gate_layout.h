@@ -4,16 +4,20 @@
 
 #include <cstdint>
 
+#include "platform/dpi_scale.h"
 #include "platform/geometry.h"
 
 namespace nuvopick {
 
-// Room left beside the widest row and below the last one.
+// Room left beside the widest row and below the last one, on a 96-DPI screen.
 inline constexpr std::int32_t kGateListMargin = 5;
 
 // The client size of the plain window: every row at its height, the widest row
-// text, and the margin on both.
-TSize PlainGateSize(int rowCount, std::int32_t rowHeight, std::int32_t maxItemWidth);
+// text, and the margin on both, the margin grown with the DPI of the monitor the
+// window appears on. Row height and text width are measured in the font made for
+// that DPI already.
+TSize PlainGateSize(int rowCount, std::int32_t rowHeight, std::int32_t maxItemWidth,
+                    const TDpiScale& dpi);
 
 // The window at TopLeft, moved left and up when it would stick out over the right
 // or bottom edge of Monitor. The left and top edges are not looked at: the window

@@ -28,7 +28,7 @@ enum TDeactAction {
   kDeactLaunchSelected = 3
 };
 
-TListAppearance AppearanceOf(const TGeneralSettings& settings) {
+TListAppearance AppearanceOf(const TGeneralSettings& settings, const TDpiScale& dpi) {
   TListAppearance appearance;
   appearance.BackColor = settings.BackColor;
   appearance.FontName = settings.Font_Name;
@@ -39,6 +39,7 @@ TListAppearance AppearanceOf(const TGeneralSettings& settings) {
   appearance.Italic = settings.Font_Style_Italic;
   appearance.UnderLine = settings.Font_Style_UnderLine;
   appearance.StrikeOut = settings.Font_Style_StrikeOut;
+  appearance.Dpi = dpi;
   return appearance;
 }
 
@@ -194,11 +195,28 @@ void TGateSession::BuildRows() {
 TSize TGateSession::PlainSize() {
   std::int32_t maxItemWidth = 0;
   for (const std::string& row : rows_) maxItemWidth = std::max(maxItemWidth, view_.TextWidth(row));
-  return PlainGateSize(static_cast<int>(rows_.size()), view_.RowHeight(), maxItemWidth);
+  return PlainGateSize(static_cast<int>(rows_.size()), view_.RowHeight(), maxItemWidth, dpi_);
 }
 
 void TGateSession::ShowWindow(TPoint topLeft) {
-  view_.ApplyListAppearance(AppearanceOf(settings_));
+  // Drawn at the DPI of the monitor it appears on, which need not be the primary one.
+  dpi_ = services_.Pointer.DpiAt(topLeft);
+  LayOut(topLeft);
+  visible_ = true;
+  // Showing a window this way tells it nothing, so the sound goes with the
+  // showing itself.
+  FormShow();
+}
+
+void TGateSession::WindowDpiChanged(const TDpiScale& dpi, TPoint topLeft) {
+  if (!Visible() || dpi == dpi_) return;
+  dpi_ = dpi;
+  LayOut(topLeft);
+  if (itemIndex_ >= 0) view_.SelectRow(itemIndex_);
+}
+
+void TGateSession::LayOut(TPoint topLeft) {
+  view_.ApplyListAppearance(AppearanceOf(settings_, dpi_));
   view_.SetRows(rows_);
   std::optional<TSize> size;
   if (settings_.IsUseSkin && services_.Files.FileExists(settings_.SkinPath)) {
@@ -208,10 +226,6 @@ void TGateSession::ShowWindow(TPoint topLeft) {
   // Kept on the monitor under the pointer, not always the primary one.
   const TRect monitor = services_.Pointer.MonitorRectAt(topLeft);
   view_.ShowTopmost(PlaceOnMonitor(topLeft, *size, monitor));
-  visible_ = true;
-  // Showing a window this way tells it nothing, so the sound goes with the
-  // showing itself.
-  FormShow();
 }
 
 void TGateSession::FormShow() {

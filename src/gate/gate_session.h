@@ -13,10 +13,10 @@
 
 #include "gate/gate_view.h"
 #include "model/ext_info.h"
-#include "platform/registry_hive.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/pointer.h"
+#include "platform/registry_hive.h"
 #include "platform/shell_execute.h"
 #include "platform/sound.h"
 #include "platform/system_info.h"
@@ -76,6 +76,10 @@ class TGateSession {
   // The hint to show instead of whatever hint the window was about to show;
   // nothing when no hint is to be shown.
   std::optional<TGateHint> ApplicationEventsShowHint() const;
+  // The shown window's monitor now draws at Dpi (the window moved to another
+  // monitor, or the monitor's scale changed): the list is laid out again for it,
+  // from TopLeft, keeping its selection.
+  void WindowDpiChanged(const TDpiScale& dpi, TPoint topLeft);
 
   // The user moved the list's selection to Row (a click, or a key that moves it).
   void ListBox_appsClick(int row);
@@ -117,6 +121,7 @@ class TGateSession {
   void BuildRows();
   TSize PlainSize();
   void ShowWindow(TPoint topLeft);
+  void LayOut(TPoint topLeft);
   bool IsEntryRow(int row) const;
   bool ReleaseProgramFileAssociation();
   void Close();
@@ -130,6 +135,7 @@ class TGateSession {
   std::string soundName_;
   TExtInfo ext_;
   std::vector<std::string> rows_;
+  TDpiScale dpi_;
   int itemIndex_ = -1;
   bool launched_ = false;
   bool visible_ = false;

@@ -7,13 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "platform/dpi_scale.h"
 #include "platform/geometry.h"
 
 namespace nuvopick {
 
-// The list's colour and font as the settings give them. Colours are the
-// platform's colour values (red in the lowest byte, the high bit marks a system
-// colour); the size is in points.
+// The list's colour and font as the settings give them, and the DPI of the
+// monitor the list appears on, which its font and skin are drawn at. Colours are
+// the platform's colour values (red in the lowest byte, the high bit marks a
+// system colour); the size is in points.
 struct TListAppearance {
   std::int32_t BackColor = 0;
   std::string FontName;
@@ -24,6 +26,7 @@ struct TListAppearance {
   bool Italic = false;
   bool UnderLine = false;
   bool StrikeOut = false;
+  TDpiScale Dpi;
 
   bool operator==(const TListAppearance&) const = default;
 };
@@ -32,7 +35,8 @@ class IGateView {
  public:
   virtual ~IGateView() = default;
 
-  // Colour and font of the list; comes before any row is measured.
+  // Colour and font of the list; comes before any row is measured. When the list
+  // is laid out again at another DPI it starts over here, without its skin.
   virtual void ApplyListAppearance(const TListAppearance& appearance) = 0;
 
   // Replaces the rows of the list, nothing selected.

@@ -43,6 +43,22 @@ void TPixelImage::Draw(const TPixelImage& source, std::int32_t x, std::int32_t y
   }
 }
 
+TPixelImage TPixelImage::Enlarged(std::int32_t factor) const {
+  if (factor < 2) return *this;
+  const std::int64_t width = std::int64_t{width_} * factor;
+  const std::int64_t height = std::int64_t{height_} * factor;
+  if (width > kMaxImageSide || height > kMaxImageSide || width * height > kMaxImagePixels) {
+    return {};
+  }
+  TPixelImage enlarged(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
+  for (std::int32_t y = 0; y < enlarged.height_; ++y) {
+    const TRgb* from = Row(y / factor);
+    TRgb* to = enlarged.Row(y);
+    for (std::int32_t x = 0; x < enlarged.width_; ++x) to[x] = from[x / factor];
+  }
+  return enlarged;
+}
+
 std::vector<std::uint8_t> TPixelImage::TopDownBgrRows() const {
   const std::size_t stride = (static_cast<std::size_t>(width_) * 3 + 3) / 4 * 4;
   std::vector<std::uint8_t> bytes(stride * static_cast<std::size_t>(height_), 0);

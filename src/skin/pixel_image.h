@@ -54,6 +54,11 @@ class TPixelImage {
   // this image is cut off.
   void Draw(const TPixelImage& source, std::int32_t x, std::int32_t y);
 
+  // Every pixel as a square of Factor × Factor pixels of its colour (nearest
+  // neighbour): tiles and outlines stay sharp. A factor below 2 gives the image
+  // as it is; the empty image when the result would be larger than an image may be.
+  TPixelImage Enlarged(std::int32_t factor) const;
+
   // The pixels as the rows of a 24-bit top-down device-independent bitmap: blue,
   // green, red per pixel, each row padded with zeros to a multiple of 4 bytes.
   std::vector<std::uint8_t> TopDownBgrRows() const;

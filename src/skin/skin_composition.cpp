@@ -72,8 +72,9 @@ std::vector<std::int32_t> SourcePositions(std::int32_t length, std::int32_t offs
 
 }  // namespace
 
-std::int32_t SkinItemHeight(std::int32_t selFontTextHeight, std::int32_t itemFontTextHeight) {
-  return MaxOf(selFontTextHeight, itemFontTextHeight) + kSkinItemPadding;
+std::int32_t SkinItemHeight(std::int32_t selFontTextHeight, std::int32_t itemFontTextHeight,
+                            const TDpiScale& dpi) {
+  return MaxOf(selFontTextHeight, itemFontTextHeight) + dpi.Px(kSkinItemPadding);
 }
 
 TPixelImage ComposeSkinBackground(const TSkinSettings& skin, TSize listSize) {

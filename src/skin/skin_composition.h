@@ -7,18 +7,24 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/dpi_scale.h"
 #include "platform/geometry.h"
 #include "skin/pixel_image.h"
 #include "skin/skin_settings.h"
 
 namespace nuvopick {
 
-// Room added to the text height of a row.
+// Room added to the text height of a row, and the text's distance from the
+// row's left edge, on a 96-DPI screen. Both belong to the text, whose fonts grow
+// by the DPI's exact factor, so they grow with it (where the skin's images grow
+// by whole factors only).
 inline constexpr std::int32_t kSkinItemPadding = 5;
+inline constexpr std::int32_t kSkinTextIndent = 2;
 
 // The row height of the skinned list from the height of the text "gM" in the
-// selection font and in the item font.
-std::int32_t SkinItemHeight(std::int32_t selFontTextHeight, std::int32_t itemFontTextHeight);
+// selection font and in the item font, both made for Dpi.
+std::int32_t SkinItemHeight(std::int32_t selFontTextHeight, std::int32_t itemFontTextHeight,
+                            const TDpiScale& dpi);
 
 struct TSkinLayout {
   TSize FrameSize;  // the window

@@ -117,6 +117,14 @@ bool TSkinSettings::IsUsable() const {
          BmpRight.Height() > 0;
 }
 
+void EnlargeSkinImages(TSkinSettings& skin, std::int32_t factor) {
+  for (TPixelImage* image :
+       {&skin.BmpLeft, &skin.BmpRight, &skin.BmpTop, &skin.BmpBottom, &skin.BmpTopLeft,
+        &skin.BmpTopRight, &skin.BmpBottomLeft, &skin.BmpBottomRight, &skin.BmpBack}) {
+    *image = image->Enlarged(factor);
+  }
+}
+
 TSkinSettings ReadSkin(const IFileSystem& files, const std::string& skinPath,
                        const std::string& currentFontName, std::int32_t currentFontSize) {
   TSkinSettings skin;

@@ -130,6 +130,13 @@ struct TSkinSettings {
   bool IsUsable() const;
 };
 
+// The skin's nine images enlarged by Factor, nearest neighbour (TPixelImage::Enlarged),
+// for a screen of that many times 96 DPI. The composition then runs on them as
+// it does at 96 DPI: margins, tiles and the list's size in whole tiles all grow
+// by the same factor, and no pixel of a tile is smeared. An image too large to be
+// enlarged becomes empty, so a skin with such an edge is no longer usable.
+void EnlargeSkinImages(TSkinSettings& skin, std::int32_t factor);
+
 // Reads the skin file SkinPath through Files. Bitmap names are relative to the skin
 // file's folder (the path up to its last backslash); the font name and size default
 // to the list's current font. A path without a folder part reads nothing and gives

@@ -15,6 +15,8 @@ class ScriptedPointer : public IPointer {
   std::vector<TPoint> positions{{0, 0}};
   // The first one is the primary monitor.
   std::vector<TRect> monitors{{0, 0, 1024, 768}};
+  // The DPI of each monitor, in the same order; a monitor without one is at 96.
+  std::vector<int> dpis;
   mutable std::size_t looks = 0;
 
   TPoint CursorPos() const override {
@@ -23,15 +25,24 @@ class ScriptedPointer : public IPointer {
     return positions[at];
   }
 
+  TRect MonitorRectAt(TPoint point) const override { return monitors[MonitorAt(point)]; }
+
+  TDpiScale DpiAt(TPoint point) const override {
+    const std::size_t monitor = MonitorAt(point);
+    return TDpiScale(monitor < dpis.size() ? dpis[monitor] : kDefaultDpi);
+  }
+
+ private:
   // A point on no monitor gets the primary one.
-  TRect MonitorRectAt(TPoint point) const override {
-    for (const TRect& monitor : monitors) {
+  std::size_t MonitorAt(TPoint point) const {
+    for (std::size_t i = 0; i < monitors.size(); ++i) {
+      const TRect& monitor = monitors[i];
       if (point.X >= monitor.Left && point.X < monitor.Right && point.Y >= monitor.Top &&
           point.Y < monitor.Bottom) {
-        return monitor;
+        return i;
       }
     }
-    return monitors.front();
+    return 0;
   }
 };
 

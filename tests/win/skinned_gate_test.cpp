@@ -67,8 +67,8 @@ TEST(SkinnedGate, TheGapsOfTheSelectionRectangleShowTheBackground) {
   for (const char* selection : selections) {
     SCOPED_TRACE(selection);
     files.files["C:\\skn\\hatch.skn"] = skin + selection;
-    const std::unique_ptr<TSkinnedGate> gate =
-        TSkinnedGate::Compose(files, "C:\\skn\\hatch.skn", "MS UI Gothic", 9, {"", ""});
+    const std::unique_ptr<TSkinnedGate> gate = TSkinnedGate::Compose(
+        files, "C:\\skn\\hatch.skn", "MS UI Gothic", 9, {"", ""}, TDpiScale());
     ASSERT_NE(gate, nullptr);
     const int width = gate->Layout().ListRect.Width();
     const int height = gate->Layout().ListRect.Height();

@@ -61,10 +61,16 @@ void TForm_main::DoubleClick(int row) {
 }
 
 void TForm_main::ApplyListAppearance(const TListAppearance& appearance) {
+  if (skin_) {
+    // Laid out again at another DPI: the skin is composed anew, if it still can be.
+    CreateList(false);
+    skin_.reset();
+    SetWindowRgn(Handle(), nullptr, FALSE);
+  }
   appearance_ = appearance;
-  font_ =
-      CreatePointFont(appearance.FontName, appearance.FontSize, appearance.Bold, appearance.Italic,
-                      appearance.UnderLine, appearance.StrikeOut, appearance.FontCharSet);
+  font_ = CreatePointFont(appearance.FontName, appearance.FontSize, appearance.Bold,
+                          appearance.Italic, appearance.UnderLine, appearance.StrikeOut,
+                          appearance.FontCharSet, appearance.Dpi);
   list_->SetFont(font_.Get());
   list_->SetColors(ToColorRef(appearance.FontColor), ToColorRef(appearance.BackColor));
 }
@@ -86,8 +92,8 @@ std::int32_t TForm_main::RowHeight() {
 }
 
 std::optional<TSize> TForm_main::ComposeSkinnedWindow(const std::string& skinPath) {
-  skin_ =
-      TSkinnedGate::Compose(files_, skinPath, appearance_.FontName, appearance_.FontSize, rows_);
+  skin_ = TSkinnedGate::Compose(files_, skinPath, appearance_.FontName, appearance_.FontSize, rows_,
+                                appearance_.Dpi);
   if (!skin_) return std::nullopt;
   CreateList(true);
   list_->SetFont(skin_->ItemFont());
@@ -156,6 +162,13 @@ LRESULT TForm_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATEAPP:
       if (!wParam) session_.ApplicationEventsDeactivate();
       break;
+    case WM_DPICHANGED: {
+      // Only the DPI is taken: the session sizes the window for it, from the
+      // suggested place's top-left corner.
+      const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
+      session_.WindowDpiChanged(TDpiScale(HIWORD(wParam)), {suggested.left, suggested.top});
+      return 0;
+    }
     case WM_SETFOCUS:
       SetFocus(list_->Handle());
       return 0;

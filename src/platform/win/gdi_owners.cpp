@@ -8,7 +8,13 @@ int ScreenPixelsPerInch() {
 
 TFont CreatePointFont(const std::string& face, int points, bool bold, bool italic, bool underline,
                       bool strikeOut, int charSet) {
-  const int height = -MulDiv(points, ScreenPixelsPerInch(), 72);
+  return CreatePointFont(face, points, bold, italic, underline, strikeOut, charSet,
+                         TDpiScale(ScreenPixelsPerInch()));
+}
+
+TFont CreatePointFont(const std::string& face, int points, bool bold, bool italic, bool underline,
+                      bool strikeOut, int charSet, const TDpiScale& dpi) {
+  const int height = -MulDiv(points, dpi.Dpi(), 72);
   return TFont(CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, italic, underline,
                            strikeOut, static_cast<DWORD>(charSet & 0xFF), OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,

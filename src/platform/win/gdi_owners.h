@@ -7,6 +7,8 @@
 #include <string>
 #include <utility>
 
+#include "platform/dpi_scale.h"
+
 namespace nuvopick::win {
 
 class TIcon {
@@ -140,6 +142,9 @@ int ScreenPixelsPerInch();
 // A font of Points in the given face, styles and character set, as the screen shows it.
 TFont CreatePointFont(const std::string& face, int points, bool bold, bool italic, bool underline,
                       bool strikeOut, int charSet);
+// The same font for a window drawn at Dpi, which may be another monitor's than the screen's.
+TFont CreatePointFont(const std::string& face, int points, bool bold, bool italic, bool underline,
+                      bool strikeOut, int charSet, const TDpiScale& dpi);
 
 // The size of Text written in Font.
 SIZE MeasureText(HFONT font, const std::string& text);

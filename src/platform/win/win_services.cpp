@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include "platform/win/lazy_library.h"
+#include "platform/win/window_dpi.h"
 #include "text/text_helpers.h"
 
 namespace nuvopick::win {
@@ -42,6 +43,10 @@ TRect TWinPointer::MonitorRectAt(TPoint point) const {
     return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   }
   return {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+}
+
+TDpiScale TWinPointer::DpiAt(TPoint point) const {
+  return DpiAtPoint(POINT{point.X, point.Y});
 }
 
 bool TWinShellExecute::Execute(const TLaunchRequest& request) {

@@ -24,6 +24,7 @@ class TWinPointer : public IPointer {
  public:
   TPoint CursorPos() const override;
   TRect MonitorRectAt(TPoint point) const override;
+  TDpiScale DpiAt(TPoint point) const override;
 };
 
 class TWinShellExecute : public IShellExecute {

@@ -7,9 +7,9 @@
 namespace nuvopick::win {
 namespace {
 
-TFont FontOf(const TSkinFont& font) {
+TFont FontOf(const TSkinFont& font, const TDpiScale& dpi) {
   return CreatePointFont(font.Name, font.Size, font.Style.Bold, font.Style.Italic,
-                         font.Style.UnderLine, font.Style.StrikeOut, font.CharSet);
+                         font.Style.UnderLine, font.Style.StrikeOut, font.CharSet, dpi);
 }
 
 COLORREF ColorOf(TRgb color) {
@@ -52,19 +52,19 @@ LOGBRUSH BrushOf(TBrushStyle style, TRgb color) {
 
 }  // namespace
 
-std::unique_ptr<TSkinnedGate> TSkinnedGate::Compose(const IFileSystem& files,
-                                                    const std::string& skinPath,
-                                                    const std::string& currentFontName,
-                                                    int currentFontSize,
-                                                    const std::vector<std::string>& rows) {
+std::unique_ptr<TSkinnedGate> TSkinnedGate::Compose(
+    const IFileSystem& files, const std::string& skinPath, const std::string& currentFontName,
+    int currentFontSize, const std::vector<std::string>& rows, const TDpiScale& dpi) {
   std::unique_ptr<TSkinnedGate> gate(new TSkinnedGate());
   gate->skin_ = ReadSkin(files, skinPath, currentFontName, currentFontSize);
+  EnlargeSkinImages(gate->skin_, dpi.WholeFactor());
   if (!gate->skin_.IsUsable()) return nullptr;
-  gate->itemFont_ = FontOf(gate->skin_.Font);
-  gate->selFont_ = FontOf(gate->skin_.SelFont);
+  gate->itemFont_ = FontOf(gate->skin_.Font, dpi);
+  gate->selFont_ = FontOf(gate->skin_.SelFont, dpi);
+  gate->textIndent_ = dpi.Px(kSkinTextIndent);
 
   const std::int32_t itemHeight = SkinItemHeight(MeasureText(gate->selFont_.Get(), "gM").cy,
-                                                 MeasureText(gate->itemFont_.Get(), "gM").cy);
+                                                 MeasureText(gate->itemFont_.Get(), "gM").cy, dpi);
   std::int32_t textWidth = 0;
   for (const std::string& row : rows) {
     textWidth =
@@ -130,7 +130,7 @@ void TSkinnedGate::DrawItem(const DRAWITEMSTRUCT& item, const std::string& text,
     SetROP2(dc, previousMode);
   }
   SetTextColor(dc, ColorOf(font.Color));
-  TextOutA(dc, 2, index * h, text.c_str(), static_cast<int>(text.size()));
+  TextOutA(dc, textIndent_, index * h, text.c_str(), static_cast<int>(text.size()));
   SetBkMode(dc, previousBkMode);
   if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &item.rcItem);
 }

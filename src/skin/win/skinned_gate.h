@@ -17,13 +17,12 @@ namespace nuvopick::win {
 
 class TSkinnedGate {
  public:
-  // Reads the skin and composes the window for Rows. Nothing when the skin is not
+  // Reads the skin and composes the window for Rows at Dpi: the images enlarged
+  // by its whole factor, the fonts made for it. Nothing when the skin is not
   // usable or cannot be composed: the window is then built without it.
-  static std::unique_ptr<TSkinnedGate> Compose(const IFileSystem& files,
-                                               const std::string& skinPath,
-                                               const std::string& currentFontName,
-                                               int currentFontSize,
-                                               const std::vector<std::string>& rows);
+  static std::unique_ptr<TSkinnedGate> Compose(
+      const IFileSystem& files, const std::string& skinPath, const std::string& currentFontName,
+      int currentFontSize, const std::vector<std::string>& rows, const TDpiScale& dpi);
 
   const TSkinLayout& Layout() const { return layout_; }
   HFONT ItemFont() const { return itemFont_.Get(); }
@@ -39,6 +38,7 @@ class TSkinnedGate {
 
   TSkinSettings skin_;
   TSkinLayout layout_;
+  int textIndent_ = kSkinTextIndent;
   TPixelImage frameImage_;
   TBitmap frame_;
   TBitmap background_;

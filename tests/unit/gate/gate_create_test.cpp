@@ -225,8 +225,9 @@ TEST_F(GateTest, WithoutArgumentNothingHappens) {
 TEST_F(GateTest, TheListTakesTheConfiguredColourAndFont) {
   AddNamed("txt", {"E1", "E2"});
   Start(kFile);
-  EXPECT_EQ(*view.appearance,
-            (TListAppearance{0xF0FBFF, "ＭＳ ゴシック", 9, 0, 128, false, false, false, false}));
+  EXPECT_EQ(
+      *view.appearance,
+      (TListAppearance{0xF0FBFF, "ＭＳ ゴシック", 9, 0, 128, false, false, false, false, {}}));
 
   Set("BackColor", 0x800000);
   Set("Font_Name", "Arial");
@@ -237,7 +238,7 @@ TEST_F(GateTest, TheListTakesTheConfiguredColourAndFont) {
   Set("Font_Style_StrikeOut", 1);
   Start(kFile);
   EXPECT_EQ(*view.appearance,
-            (TListAppearance{0x800000, "Arial", 12, 0x0000FF, 0, true, false, false, true}));
+            (TListAppearance{0x800000, "Arial", 12, 0x0000FF, 0, true, false, false, true, {}}));
 }
 
 TEST_F(GateTest, ThePlainWindowFitsItsRowsAndStartsAtThePointer) {
@@ -286,6 +287,66 @@ TEST_F(GateTest, TheWindowStaysOnTheMonitorUnderThePointer) {
   // the second monitor instead of jumping onto the primary one.
   const std::int32_t width = 12 * view.charWidth + kGateListMargin;
   EXPECT_EQ(*view.shownAt, (TRect{2944 - width, 1000, 2944, 1000 + 3 * 12 + kGateListMargin}));
+}
+
+// Rows and text are measured in the font made for the DPI; the margin grows with it.
+TEST(PlainGateSize, TheMarginGrowsWithTheDpi) {
+  struct Case {
+    int dpi;
+    std::int32_t rowHeight;
+    std::int32_t textWidth;
+    TSize size;
+  };
+  const Case cases[] = {
+      {96, 12, 72, {77, 53}},
+      {120, 15, 90, {96, 66}},
+      {144, 18, 108, {116, 80}},
+      {192, 24, 144, {154, 106}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.dpi);
+    EXPECT_EQ(PlainGateSize(4, c.rowHeight, c.textWidth, TDpiScale(c.dpi)), c.size);
+  }
+}
+
+// The list appears on the second monitor, at 144 DPI while the primary one is at
+// 96: its font is made for 144 and its margins are grown by half.
+TEST_F(GateTest, TheListIsDrawnAtTheDpiOfTheMonitorUnderThePointer) {
+  pointer.monitors = {{0, 0, 1024, 768}, {1024, 0, 2944, 1080}};
+  pointer.dpis = {96, 144};
+  AddNamed("txt", {"E1", "E2"});
+  pointer.positions = {{1100, 100}};
+  view.rowHeight = 18;
+  Start(kFile);
+  EXPECT_EQ(view.appearance->Dpi, TDpiScale(144));
+  EXPECT_EQ(*view.shownAt, (TRect{1100, 100, 1100 + 12 * 6 + 8, 100 + 3 * 18 + 8}));
+
+  pointer.positions = {{100, 100}};
+  view.rowHeight = 12;
+  Start(kFile);
+  EXPECT_EQ(view.appearance->Dpi, TDpiScale(96));
+  EXPECT_EQ(*view.shownAt, (TRect{100, 100, 100 + 12 * 6 + 5, 100 + 3 * 12 + 5}));
+}
+
+// Moved to a monitor of another DPI while shown, the list is laid out again for
+// it where the system puts it, keeps its selection and plays no second sound.
+TEST_F(GateTest, ANewDpiLaysTheShownListOutAgain) {
+  AddNamed("txt", {"E1", "E2"});
+  Set("IsUseSound", 1);
+  Start(kFile);
+  session->ListBox_appsClick(1);
+  view.selectedRows.clear();
+
+  view.rowHeight = 24;
+  session->WindowDpiChanged(TDpiScale(192), {300, 200});
+  EXPECT_EQ(view.appearance->Dpi, TDpiScale(192));
+  EXPECT_EQ(*view.shownAt, (TRect{300, 200, 300 + 12 * 6 + 10, 200 + 3 * 24 + 10}));
+  EXPECT_EQ(view.selectedRows, std::vector<int>{1});
+  EXPECT_EQ(sound.played.size(), 1u);
+
+  // The same DPI again changes nothing.
+  session->WindowDpiChanged(TDpiScale(192), {0, 0});
+  EXPECT_EQ(view.shownAt->Left, 300);
 }
 
 TEST_F(GateTest, ASkinIsComposedOnlyWhenItsFileExists) {

@@ -165,9 +165,37 @@ TEST(SkinComposition, NothingWithoutTheEdgesToCountTilesIn) {
   EXPECT_FALSE(ComposeSkin(EightImages(8, 8), 17000, 40, 1));
 }
 
+// The room below the text grows with the fonts, by the DPI's exact factor.
 TEST(SkinComposition, ItemHeightFromTheTallerFont) {
-  EXPECT_EQ(SkinItemHeight(12, 14), 19);
-  EXPECT_EQ(SkinItemHeight(16, 12), 21);
+  struct Case {
+    int dpi;
+    std::int32_t sel;
+    std::int32_t item;
+    std::int32_t height;
+  };
+  const Case cases[] = {
+      {96, 12, 14, 19}, {96, 16, 12, 21}, {120, 15, 17, 23}, {144, 18, 21, 29}, {192, 24, 28, 38},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.dpi);
+    EXPECT_EQ(SkinItemHeight(c.sel, c.item, TDpiScale(c.dpi)), c.height);
+  }
+}
+
+// At 192 DPI the images are twice as large and so are the text and the rows:
+// the composition gives the 96-DPI frame with every pixel doubled, so it stays
+// sharp and whole.
+TEST(SkinComposition, DoubledImagesAndTextComposeTheDoubledFrame) {
+  const TSkinSettings skin = EightImages(8, 8);
+  TSkinSettings doubled = skin;
+  EnlargeSkinImages(doubled, 2);
+  const std::optional<TComposedSkin> once = ComposeSkin(skin, 17, 40, 2);
+  const std::optional<TComposedSkin> twice = ComposeSkin(doubled, 34, 80, 2);
+  ASSERT_TRUE(once);
+  ASSERT_TRUE(twice);
+  EXPECT_EQ(twice->Layout, (TSkinLayout{{128, 112}, {16, 16, 112, 96}, 34}));
+  EXPECT_EQ(once->Layout.FrameSize, (TSize{64, 56}));
+  EXPECT_EQ(twice->Frame, once->Frame.Enlarged(2));
 }
 
 // The tiled background: 30 × 30 tiles over a 100 × 50 list make a 120 × 60 image,
