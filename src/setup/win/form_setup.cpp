@@ -84,7 +84,6 @@ SIZE TForm_setup::WindowSizeAt(const TDpiScale& dpi) const {
 void TForm_setup::ChangeDpi(const TDpiScale& dpi, const RECT& suggested) {
   dpi_ = dpi;
   TSetupFonts fonts = CreateSetupFonts(dpi_);
-  SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
   for (const TPlacedView& placed : views_) {
     HWND control = placed.View->Handle();
     const TRect bounds = dpi_.Px(placed.Bounds);
@@ -105,7 +104,6 @@ void TForm_setup::ChangeDpi(const TDpiScale& dpi, const RECT& suggested) {
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   const TSize client = ScaledClientSize(dpi_);
   SetClientSize(client.Width, client.Height);
-  SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
   RedrawWindow(Handle(), nullptr, nullptr,
                RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
