@@ -20,11 +20,13 @@ TRect OldStyleDialogBounds(int left, int top, int width, int height, TSize scree
 }
 
 TplBFControlLayout OldStyleControlLayout(int formWidth, int formHeight, const TRect& dialog,
-                                         const TRect& tree, TSize okButton) {
+                                         const TRect& tree, TSize okButton, const TDpiScale& dpi) {
   TplBFControlLayout layout;
-  layout.TreeSize = {formWidth - 32, dialog.Bottom - tree.Top - okButton.Height - 18};
-  layout.OkPos = {formWidth - 2 * okButton.Width - 25, formHeight - okButton.Height - 35};
-  layout.CancelPos = {layout.OkPos.X + okButton.Width + 5, layout.OkPos.Y};
+  layout.TreeSize = {formWidth - dpi.Px(32),
+                     dialog.Bottom - tree.Top - okButton.Height - dpi.Px(18)};
+  layout.OkPos = {formWidth - 2 * okButton.Width - dpi.Px(25),
+                  formHeight - okButton.Height - dpi.Px(35)};
+  layout.CancelPos = {layout.OkPos.X + okButton.Width + dpi.Px(5), layout.OkPos.Y};
   return layout;
 }
 

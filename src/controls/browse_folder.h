@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/dpi_scale.h"
 #include "platform/geometry.h"
 
 namespace nuvopick {
@@ -190,7 +191,8 @@ TRect OldStyleDialogBounds(int left, int top, int width, int height, TSize scree
 // FormWidth x FormHeight: the tree keeps its place and takes TreeSize, the OK
 // and Cancel buttons move to OkPos and CancelPos (in the dialog's client
 // coordinates). Dialog and tree are the screen rectangles measured after the
-// move; okButton is the OK button's size.
+// move; okButton is the OK button's size. The margins are those of a 96-DPI
+// screen, scaled by the dialog's DPI.
 struct TplBFControlLayout {
   TSize TreeSize;
   TPoint OkPos;
@@ -199,7 +201,7 @@ struct TplBFControlLayout {
   bool operator==(const TplBFControlLayout&) const = default;
 };
 TplBFControlLayout OldStyleControlLayout(int formWidth, int formHeight, const TRect& dialog,
-                                         const TRect& tree, TSize okButton);
+                                         const TRect& tree, TSize okButton, const TDpiScale& dpi);
 
 class TplBrowseFolder;
 

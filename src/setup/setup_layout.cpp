@@ -14,4 +14,18 @@ TPoint CenterIn(const TRect& outer, const TSize& inner) {
           (outer.Top + outer.Bottom - inner.Height) / 2};
 }
 
+int UnscaledTextWidth(int pixels, const TDpiScale& dpi) {
+  const long long scaled = static_cast<long long>(pixels) * kDefaultDpi;
+  return static_cast<int>((scaled + dpi.Dpi() - 1) / dpi.Dpi());
+}
+
+TPoint UnscaledPoint(TPoint at, const TDpiScale& dpi) {
+  const auto down = [&dpi](std::int32_t pixel) {
+    const long long scaled = static_cast<long long>(pixel) * kDefaultDpi;
+    const long long whole = scaled / dpi.Dpi();
+    return static_cast<std::int32_t>(scaled % dpi.Dpi() < 0 ? whole - 1 : whole);
+  };
+  return {down(at.X), down(at.Y)};
+}
+
 }  // namespace nuvopick

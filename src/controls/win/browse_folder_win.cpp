@@ -10,6 +10,7 @@
 #include <type_traits>
 
 #include "platform/win/lazy_library.h"
+#include "platform/win/window_dpi.h"
 
 namespace nuvopick::win {
 namespace {
@@ -203,9 +204,9 @@ void PlaceOldStyle(const TplBrowseFolder& browser, HWND dialog, const TRect& bou
   HWND cancel = GetDlgItem(dialog, IDCANCEL);
   if (tree == nullptr || ok == nullptr || cancel == nullptr) return;
   const TRect okBounds = BoundsOf(ok);
-  const TplBFControlLayout layout =
-      OldStyleControlLayout(browser.FormWidth(), browser.FormHeight(), BoundsOf(dialog),
-                            BoundsOf(tree), {okBounds.Width(), okBounds.Height()});
+  const TplBFControlLayout layout = OldStyleControlLayout(
+      browser.FormWidth(), browser.FormHeight(), BoundsOf(dialog), BoundsOf(tree),
+      {okBounds.Width(), okBounds.Height()}, DpiOfWindow(dialog));
   constexpr UINT kKeep = SWP_NOZORDER | SWP_NOACTIVATE;
   SetWindowPos(tree, nullptr, 0, 0, layout.TreeSize.Width, layout.TreeSize.Height,
                kKeep | SWP_NOMOVE);

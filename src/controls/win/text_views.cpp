@@ -37,12 +37,18 @@ TLinkView::TLinkView(TCaption& model, const TPlacement& place, THandlers handler
   TPlacement fitted = place;
   fitted.Width = WidthOf(model.Text());
   CreateControl("STATIC", model.Text(), SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0, fitted);
-  Watch([this, height = place.Height] {
+  Watch([this] {
     SetWindowTextA(Handle(), caption_.Text().c_str());
-    SetWindowPos(Handle(), nullptr, 0, 0, WidthOf(caption_.Text()), height,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Fit();
     InvalidateRect(Handle(), nullptr, TRUE);
   });
+}
+
+void TLinkView::Fit() {
+  RECT bounds{};
+  GetWindowRect(Handle(), &bounds);
+  SetWindowPos(Handle(), nullptr, 0, 0, WidthOf(caption_.Text()), bounds.bottom - bounds.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int TLinkView::WidthOf(const std::string& text) const {
@@ -74,6 +80,12 @@ LRESULT TLinkView::ControlMessage(UINT message, WPARAM wParam, LPARAM lParam,
   } else if (message == WM_MOUSELEAVE) {
     hovered_ = false;
     if (handlers_.Leave) Run(handlers_.Leave);
+  } else if (message == WM_SETFONT) {
+    // Another font (the window moved to a screen of another DPI) measures anew.
+    font_ = reinterpret_cast<HFONT>(wParam);
+    const LRESULT result = next(message, wParam, lParam);
+    Fit();
+    return result;
   }
   return next(message, wParam, lParam);
 }

@@ -45,6 +45,8 @@ class TLinkView : public TModelView {
 
  private:
   int WidthOf(const std::string& text) const;
+  // The link as wide as its text, as high as it is.
+  void Fit();
 
   TCaption& caption_;
   HFONT font_;

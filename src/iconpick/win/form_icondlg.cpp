@@ -4,10 +4,12 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/win/application.h"
 #include "platform/win/lazy_library.h"
 #include "platform/win/module_path.h"
+#include "platform/win/window_dpi.h"
 #include "platform/win/window_text.h"
 #include "resource_ids.h"
 
@@ -15,8 +17,30 @@ namespace nuvopick::win {
 
 namespace {
 
-// A cell and the grid line right and below it.
-constexpr int kPitch = kIconCellSize + 1;
+constexpr DWORD kPickerStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+// The window's outer size on a 96-DPI screen.
+constexpr SIZE kWindowSize96{323, 373};
+
+// The system's width of a vertical scroll bar at Dpi (Windows 10 1607 and
+// later), or at the system's DPI.
+int ScrollBarWidth(const TDpiScale& dpi) {
+  using TMetricForDpi = int WINAPI(int, UINT);
+  static auto* const metricForDpi =
+      LazyFunction<TMetricForDpi>("user32.dll", "GetSystemMetricsForDpi");
+  if (metricForDpi != nullptr) return metricForDpi(SM_CXVSCROLL, static_cast<UINT>(dpi.Dpi()));
+  return GetSystemMetrics(SM_CXVSCROLL);
+}
+
+// The system's font for dialogs at Dpi: none of our own at the system's DPI,
+// where the system's own is right.
+TFont GuiFontAt(const TDpiScale& dpi) {
+  const TDpiScale system = SystemDpi();
+  if (dpi == system) return {};
+  LOGFONTA face{};
+  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
+  face.lfHeight = MulDiv(face.lfHeight, dpi.Dpi(), system.Dpi());
+  return TFont(CreateFontIndirectA(&face));
+}
 
 }  // namespace
 
@@ -26,10 +50,10 @@ class TForm_icondlg::TIconGrid : public TWindow {
  public:
   explicit TIconGrid(TForm_icondlg& form) : form_(form) {}
 
-  bool Create(HWND parent, RECT bounds) {
+  bool Create(HWND parent, const TRect& bounds) {
     if (!CreateHandle({"TIconGrid", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP,
-                       WS_EX_CLIENTEDGE, bounds.left, bounds.top, bounds.right - bounds.left,
-                       bounds.bottom - bounds.top, parent})) {
+                       WS_EX_CLIENTEDGE, bounds.Left, bounds.Top, bounds.Width(), bounds.Height(),
+                       parent})) {
       return false;
     }
     SetWindowLongPtrA(Handle(), GWLP_ID, IDC_ICON_GRID);
@@ -65,10 +89,10 @@ class TForm_icondlg::TIconGrid : public TWindow {
         return 0;
       case WM_LBUTTONDOWN: {
         SetFocus(Handle());
-        const int x = static_cast<short>(LOWORD(lParam));
-        const int y = static_cast<short>(HIWORD(lParam));
-        const TIconCell cell{top_ + y / kPitch, x / kPitch};
-        if (cell.Column < kIconColumns && cell.Row < picker.RowCount()) {
+        const TPoint at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        const TIconCell cell = Metrics().CellAt(at, top_);
+        if (cell.Row >= 0 && cell.Column >= 0 && cell.Column < kIconColumns &&
+            cell.Row < picker.RowCount()) {
           picker.DrawGrid_iconSelectCell(cell);
         }
         return 0;
@@ -104,10 +128,12 @@ class TForm_icondlg::TIconGrid : public TWindow {
   }
 
  private:
+  TIconGridMetrics Metrics() const { return IconGridMetrics(form_.dpi_); }
+
   int VisibleRows() const {
     RECT client{};
     GetClientRect(Handle(), &client);
-    return std::max(1, static_cast<int>(client.bottom) / kPitch);
+    return std::max(1, static_cast<int>(client.bottom) / Metrics().Pitch);
   }
 
   void Scroll(int code) {
@@ -135,24 +161,29 @@ class TForm_icondlg::TIconGrid : public TWindow {
     GetClientRect(Handle(), &client);
     FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
     HBRUSH line = GetSysColorBrush(COLOR_BTNFACE);
+    const TIconGridMetrics metrics = Metrics();
+    const int cellSize = metrics.Cell;
+    const int pitch = metrics.Pitch;
+    // The icons are as large as 32 x 32 is at 96 DPI, in the cell's corner.
+    const int iconSize = form_.dpi_.Px(32);
     for (int row = top_; row < picker.RowCount(); ++row) {
-      const int y = (row - top_) * kPitch;
+      const int y = (row - top_) * pitch;
       if (y > client.bottom) break;
       for (int column = 0; column < kIconColumns; ++column) {
-        const int x = column * kPitch;
+        const int x = column * pitch;
         const TIconCell cell{row, column};
-        RECT box{x, y, x + kIconCellSize, y + kIconCellSize};
+        RECT box{x, y, x + cellSize, y + cellSize};
         if (cell == picker.CurrentCell()) {
           FillRect(dc, &box, GetSysColorBrush(COLOR_HIGHLIGHT));
           if (GetFocus() == Handle()) DrawFocusRect(dc, &box);
         }
         const int index = IconIndexOfCell(cell);
         if (index < static_cast<int>(form_.iconList_.size())) {
-          DrawIconEx(dc, x, y, form_.iconList_[static_cast<std::size_t>(index)].Get(), 0, 0, 0,
-                     nullptr, DI_NORMAL);
+          DrawIconEx(dc, x, y, form_.iconList_[static_cast<std::size_t>(index)].Get(), iconSize,
+                     iconSize, 0, nullptr, DI_NORMAL);
         }
-        RECT right{x + kIconCellSize, y, x + kPitch, y + kPitch};
-        RECT below{x, y + kIconCellSize, x + kPitch, y + kPitch};
+        RECT right{x + cellSize, y, x + pitch, y + pitch};
+        RECT below{x, y + cellSize, x + pitch, y + pitch};
         FillRect(dc, &right, line);
         FillRect(dc, &below, line);
       }
@@ -169,9 +200,12 @@ TForm_icondlg::TForm_icondlg(std::string ownExePath)
 
 TForm_icondlg::~TForm_icondlg() = default;
 
+// The window appears on the main screen, at the system's DPI; once there it
+// takes the DPI of its screen.
 bool TForm_icondlg::Create() {
-  if (!TForm::Create({"TForm_icondlg", kIconPickerCaption, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                      0, CW_USEDEFAULT, CW_USEDEFAULT, 323, 373, nullptr})) {
+  const SIZE size = WindowSizeAt(SystemDpi());
+  if (!TForm::Create({"TForm_icondlg", kIconPickerCaption, kPickerStyle, 0, CW_USEDEFAULT,
+                      CW_USEDEFAULT, size.cx, size.cy, nullptr})) {
     return false;
   }
   // Tab and Shift+Tab between the controls, Enter for OK, Escape for Cancel.
@@ -183,14 +217,29 @@ HWND TForm_icondlg::Grid() const {
   return grid_ ? grid_->Handle() : nullptr;
 }
 
-TPlacement TForm_icondlg::At(int id, RECT bounds) const {
-  return {Handle(),
-          bounds.left,
-          bounds.top,
-          bounds.right - bounds.left,
-          bounds.bottom - bounds.top,
-          id,
-          static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))};
+// The client area of the 96-DPI window, scaled.
+TSize TForm_icondlg::ScaledClientSize(const TDpiScale& dpi) const {
+  const SIZE frame96 = WindowSizeForClient({0, 0}, kPickerStyle, 0, TDpiScale());
+  return dpi.Px(TSize{kWindowSize96.cx - frame96.cx, kWindowSize96.cy - frame96.cy});
+}
+
+SIZE TForm_icondlg::WindowSizeAt(const TDpiScale& dpi) const {
+  const TSize client = ScaledClientSize(dpi);
+  return WindowSizeForClient({client.Width, client.Height}, kPickerStyle, 0, dpi);
+}
+
+TIconPickerLayout TForm_icondlg::Layout() const {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  return IconPickerLayout({client.right, client.bottom}, ScrollBarWidth(dpi_), dpi_);
+}
+
+HFONT TForm_icondlg::Font() const {
+  return font_ ? font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+TPlacement TForm_icondlg::At(int id, const TRect& bounds) const {
+  return {Handle(), bounds.Left, bounds.Top, bounds.Width(), bounds.Height(), id, Font()};
 }
 
 void TForm_icondlg::Add(std::unique_ptr<TModelView> view) {
@@ -199,28 +248,56 @@ void TForm_icondlg::Add(std::unique_ptr<TModelView> view) {
 }
 
 void TForm_icondlg::FormCreate() {
-  RECT client{};
-  GetClientRect(Handle(), &client);
-  const int right = client.right - 6;
-  Add(std::make_unique<TEditView>(picker_.Edit_icon, At(IDC_ICON_PATH, {6, 6, right - 30, 28}),
-                                  nullptr));
-  Add(std::make_unique<TButtonView>(picker_.Button_fdlg,
-                                    At(IDC_ICON_BROWSE, {right - 26, 6, right, 28}), nullptr));
-  // Six cells with their lines, the scroll bar and the edge.
-  const int gridWidth = kIconColumns * kPitch + GetSystemMetrics(SM_CXVSCROLL) + 4;
+  dpi_ = DpiOfWindow(Handle());
+  font_ = GuiFontAt(dpi_);
+  const TSize client = ScaledClientSize(dpi_);
+  SetClientSize(client.Width, client.Height);
+  const TIconPickerLayout layout = Layout();
+  Add(std::make_unique<TEditView>(picker_.Edit_icon, At(IDC_ICON_PATH, layout.Path), nullptr));
+  Add(std::make_unique<TButtonView>(picker_.Button_fdlg, At(IDC_ICON_BROWSE, layout.Browse),
+                                    nullptr));
   grid_ = std::make_unique<TIconGrid>(*this);
-  grid_->Create(Handle(), {6, 34, 6 + gridWidth, 34 + 5 * kPitch + 4});
-  const int below = 34 + 5 * kPitch + 12;
+  grid_->Create(Handle(), layout.Grid);
   Add(std::make_unique<TStaticView>("STATIC", "選択中のインデックス", 0,
-                                    At(IDC_ICON_INDEX_CAPTION, {6, below, 150, below + 16})));
-  Add(std::make_unique<TCaptionView>(picker_.Label_iconidx, 0,
-                                     At(IDC_ICON_INDEX, {154, below, 220, below + 16})));
-  const int buttons = client.bottom - 31;
-  Add(std::make_unique<TButtonView>(picker_.Button_OK,
-                                    At(IDOK, {right - 158, buttons, right - 82, buttons + 25}),
-                                    nullptr, BS_DEFPUSHBUTTON));
-  Add(std::make_unique<TButtonView>(
-      picker_.Button_cancel, At(IDCANCEL, {right - 76, buttons, right, buttons + 25}), nullptr));
+                                    At(IDC_ICON_INDEX_CAPTION, layout.IndexCaption)));
+  Add(std::make_unique<TCaptionView>(picker_.Label_iconidx, 0, At(IDC_ICON_INDEX, layout.Index)));
+  Add(std::make_unique<TButtonView>(picker_.Button_OK, At(IDOK, layout.Ok), nullptr,
+                                    BS_DEFPUSHBUTTON));
+  Add(std::make_unique<TButtonView>(picker_.Button_cancel, At(IDCANCEL, layout.Cancel), nullptr));
+  grid_->Refresh();
+}
+
+// The window takes its size at Dpi where the system puts it, then its
+// controls their places and the font of that DPI.
+void TForm_icondlg::ChangeDpi(const TDpiScale& dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  TFont font = GuiFontAt(dpi_);
+  const UINT keep = SWP_NOZORDER | SWP_NOACTIVATE;
+  // The size the system asked for before (WM_GETDPISCALEDSIZE), made exact on
+  // the frame drawn.
+  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, keep);
+  const TSize client = ScaledClientSize(dpi_);
+  SetClientSize(client.Width, client.Height);
+  const TIconPickerLayout layout = Layout();
+  const struct {
+    int id;
+    const TRect& bounds;
+  } places[] = {{IDC_ICON_PATH, layout.Path},   {IDC_ICON_BROWSE, layout.Browse},
+                {IDC_ICON_GRID, layout.Grid},   {IDC_ICON_INDEX_CAPTION, layout.IndexCaption},
+                {IDC_ICON_INDEX, layout.Index}, {IDOK, layout.Ok},
+                {IDCANCEL, layout.Cancel}};
+  for (const auto& place : places) {
+    SetWindowPos(GetDlgItem(Handle(), place.id), nullptr, place.bounds.Left, place.bounds.Top,
+                 place.bounds.Width(), place.bounds.Height(), keep);
+  }
+  // The old font goes once no control uses it.
+  std::swap(font_, font);
+  for (const auto& place : places) {
+    if (place.id == IDC_ICON_GRID) continue;
+    SendMessageA(GetDlgItem(Handle(), place.id), WM_SETFONT, reinterpret_cast<WPARAM>(Font()),
+                 TRUE);
+  }
   grid_->Refresh();
 }
 
@@ -233,6 +310,12 @@ LRESULT TForm_icondlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
   switch (message) {
     case WM_CLOSE:
       picker_.FormClose();
+      return 0;
+    case WM_GETDPISCALEDSIZE:
+      *reinterpret_cast<SIZE*>(lParam) = WindowSizeAt(TDpiScale(static_cast<int>(wParam)));
+      return TRUE;
+    case WM_DPICHANGED:
+      ChangeDpi(TDpiScale(HIWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case DM_GETDEFID:
       // Enter presses the button that has the keyboard, OK anywhere else.

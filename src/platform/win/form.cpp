@@ -16,12 +16,16 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return TWindow::HandleMessage(message, wParam, lParam);
 }
 
+// The frame is measured on the window as it is drawn now, which after a move to
+// a screen of another DPI is that screen's frame.
 void TForm::SetClientSize(int width, int height) {
-  RECT rect{0, 0, width, height};
-  auto style = static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE));
-  auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE));
-  AdjustWindowRectEx(&rect, style, FALSE, exStyle);
-  SetWindowPos(Handle(), nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
+  RECT window{};
+  RECT client{};
+  GetWindowRect(Handle(), &window);
+  GetClientRect(Handle(), &client);
+  const int frameWidth = (window.right - window.left) - client.right;
+  const int frameHeight = (window.bottom - window.top) - client.bottom;
+  SetWindowPos(Handle(), nullptr, 0, 0, width + frameWidth, height + frameHeight,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

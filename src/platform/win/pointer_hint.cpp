@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/win/lazy_library.h"
+#include "platform/win/window_dpi.h"
 
 namespace nuvopick::win {
 namespace {
@@ -50,8 +51,6 @@ void TPointerHint::Create(HWND owner, TQuery query) {
   tool.uFlags = TTF_IDISHWND | TTF_TRACK | TTF_ABSOLUTE;
   tool.lpszText = text_.data();
   SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  // A width limit lets "\r\n" break the lines.
-  SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 800);
 }
 
 void TPointerHint::PointerSeen() {
@@ -124,6 +123,10 @@ void TPointerHint::Show(const TText& text) {
   text_ = text.Text;
   TOOLINFOA tool = ToolOf(owner_);
   tool.lpszText = text_.data();
+  // A width limit lets "\r\n" break the lines. It, the pointer's height and
+  // the gap above it grow with the DPI of the owner's screen.
+  const TDpiScale dpi = DpiOfWindow(owner_);
+  SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, dpi.Px(800));
   SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
   // Below the pointer, kept on the screen.
   POINT pointer{};
@@ -135,10 +138,10 @@ void TPointerHint::Show(const TText& text) {
   GetMonitorInfoA(MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST), &monitor);
   const RECT& area = monitor.rcWork;
   int x = pointer.x;
-  int y = pointer.y + 20;
+  int y = pointer.y + dpi.Px(20);
   x = std::max(static_cast<int>(area.left),
                std::min(x, static_cast<int>(area.right - LOWORD(size))));
-  if (y + HIWORD(size) > area.bottom) y = pointer.y - 4 - HIWORD(size);
+  if (y + HIWORD(size) > area.bottom) y = pointer.y - dpi.Px(4) - HIWORD(size);
   SendMessageA(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(x, y));
   SendMessageA(tooltip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
   tracker_.Shown();

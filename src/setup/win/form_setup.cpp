@@ -7,6 +7,7 @@
 
 #include "platform/win/application.h"
 #include "platform/win/load_icon_from.h"
+#include "platform/win/window_dpi.h"
 #include "resource_ids.h"
 #include "setup/setup_layout.h"
 #include "setup/win/setup_window_metrics.h"
@@ -29,25 +30,31 @@ TForm_setup::~TForm_setup() {
   }
 }
 
+namespace {
+
+constexpr DWORD kSetupStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
+}  // namespace
+
+// The window appears on the main screen, at the system's DPI; once there it
+// takes the DPI of its screen.
 bool TForm_setup::Create() {
-  RECT frame{0, 0, kClientWidth, kClientHeight};
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  AdjustWindowRectEx(&frame, style, FALSE, 0);
-  return TForm::Create({"TForm_setup", kSetupCaption, style, 0, CW_USEDEFAULT, CW_USEDEFAULT,
-                        frame.right - frame.left, frame.bottom - frame.top, nullptr});
+  const SIZE size = WindowSizeAt(SystemDpi());
+  return TForm::Create({"TForm_setup", kSetupCaption, kSetupStyle, 0, CW_USEDEFAULT, CW_USEDEFAULT,
+                        size.cx, size.cy, nullptr});
 }
 
 void TForm_setup::FormCreate() {
-  SetClientSize(kClientWidth, kClientHeight);
+  dpi_ = DpiOfWindow(Handle());
+  const TSize client = ScaledClientSize(dpi_);
+  SetClientSize(client.Width, client.Height);
   taskBarCreated_ = RegisterWindowMessageA("TaskBarCreated");
   messages_.SetOwner(Handle());
   dialogs_.SetOwner(Handle());
   shell_.SetOwner(Handle());
   choose_.SetOwner(Handle());
   tray_.SetWindow(Handle(), LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_NUVOPICK)));
-  font_ = CreateWindowFont(false);
-  boldFont_ = CreateWindowFont(true);
-  extFont_ = CreateFixedFont();
+  fonts_ = CreateSetupFonts(dpi_);
   panelBrush_.Reset(CreateSolidBrush(kPanelColor));
 
   BuildFrame();
@@ -61,6 +68,44 @@ void TForm_setup::FormCreate() {
   if (Application().Terminated()) return;
   SetWindowPos(Handle(), nullptr, form_.Position.X, form_.Position.Y, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+TSize TForm_setup::ScaledClientSize(const TDpiScale& dpi) const {
+  return dpi.Px(TSize{kClientWidth, kClientHeight});
+}
+
+SIZE TForm_setup::WindowSizeAt(const TDpiScale& dpi) const {
+  const TSize client = ScaledClientSize(dpi);
+  return WindowSizeForClient({client.Width, client.Height}, kSetupStyle, 0, dpi);
+}
+
+// Every control goes where its 96-DPI place lies at the new DPI, in fonts made
+// for it; the old fonts go once no control uses them.
+void TForm_setup::ChangeDpi(const TDpiScale& dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  TSetupFonts fonts = CreateSetupFonts(dpi_);
+  for (const TPlacedView& placed : views_) {
+    HWND control = placed.View->Handle();
+    const TRect bounds = dpi_.Px(placed.Bounds);
+    SetWindowPos(control, nullptr, bounds.Left, bounds.Top, bounds.Width(), bounds.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (placed.Font) {
+      SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Of(*placed.Font)), FALSE);
+    }
+    if (placed.RowHeight > 0) {
+      SendMessageA(control, LB_SETITEMHEIGHT, 0, dpi_.Px(placed.RowHeight));
+    }
+  }
+  fonts_ = std::move(fonts);
+  ShowAboutIcon();
+  // The place is the system's; the size, which the system asked for before
+  // (WM_GETDPISCALEDSIZE), is the window's own, made exact on the frame drawn.
+  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  const TSize client = ScaledClientSize(dpi_);
+  SetClientSize(client.Width, client.Height);
+  RedrawWindow(Handle(), nullptr, nullptr,
+               RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void TForm_setup::Run(const std::function<void()>& command) {
@@ -125,7 +170,7 @@ void TForm_setup::RepaintLists() {
 void TForm_setup::DrawExtRow(const DRAWITEMSTRUCT& item) {
   const auto index = static_cast<int>(item.itemID);
   if (index < 0 || index >= form_.ExtList().Count()) return;
-  DrawListRow(item, form_.ExtPage.ListBoxEx_extDrawItem(index), extFont_.Get());
+  DrawListRow(item, form_.ExtPage.ListBoxEx_extDrawItem(index), fonts_.Fixed.Get(), dpi_);
 }
 
 // The icon panel is a button: raised, or lowered while it is pressed.
@@ -135,15 +180,16 @@ void TForm_setup::DrawIconPanel(const DRAWITEMSTRUCT& item) {
   const TExtPage& page = form_.ExtPage;
   DrawEdge(item.hDC, &rect, page.IconPanelLowered() ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
   if (extIcon_) {
-    const int at = kIconOffset - (page.IconImageShifted() ? 1 : 0);
-    DrawIconEx(item.hDC, at, at, extIcon_.Get(), kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+    const int at = dpi_.Px(kIconOffset) - (page.IconImageShifted() ? dpi_.Px(1) : 0);
+    const int size = dpi_.Px(kIconSize);
+    DrawIconEx(item.hDC, at, at, extIcon_.Get(), size, size, 0, nullptr, DI_NORMAL);
   }
 }
 
 void TForm_setup::MeasureTrayTitle(MEASUREITEMSTRUCT& item) {
-  const SIZE text = MeasureText(boldFont_.Get(), kTrayTitleText);
-  item.itemWidth = static_cast<UINT>(text.cx + 40);
-  item.itemHeight = static_cast<UINT>(text.cy + 8);
+  const SIZE text = MeasureText(fonts_.Bold.Get(), kTrayTitleText);
+  item.itemWidth = static_cast<UINT>(text.cx + dpi_.Px(40));
+  item.itemHeight = static_cast<UINT>(text.cy + dpi_.Px(8));
 }
 
 void TForm_setup::DrawTrayTitle(const DRAWITEMSTRUCT& item) {
@@ -164,7 +210,7 @@ void TForm_setup::DrawTrayTitle(const DRAWITEMSTRUCT& item) {
   SetStretchBltMode(item.hDC, COLORONCOLOR);
   StretchDIBits(item.hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, 0, 0, 32, 1,
                 pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
-  TSelected font(item.hDC, boldFont_.Get());
+  TSelected font(item.hDC, fonts_.Bold.Get());
   SIZE size{};
   GetTextExtentPoint32A(item.hDC, kTrayTitleText, static_cast<int>(sizeof kTrayTitleText - 1),
                         &size);
@@ -191,8 +237,10 @@ bool TForm_setup::IconPanelMouse(UINT message, POINT at) {
   switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-      const RECT image{kIconOffset, kIconOffset, kIconOffset + kIconSize, kIconOffset + kIconSize};
-      iconPressedOnImage_ = extIcon_ && PtInRect(&image, at);
+      const TRect image = dpi_.Px(
+          TRect{kIconOffset, kIconOffset, kIconOffset + kIconSize, kIconOffset + kIconSize});
+      const RECT imageRect{image.Left, image.Top, image.Right, image.Bottom};
+      iconPressedOnImage_ = extIcon_ && PtInRect(&imageRect, at);
       SetCapture(control);
       Run([&page, onImage = iconPressedOnImage_] { page.Panel_iconMouseDown(onImage); });
       RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -201,9 +249,9 @@ bool TForm_setup::IconPanelMouse(UINT message, POINT at) {
     case WM_LBUTTONUP: {
       if (!page.IconPanelLowered()) return true;
       if (GetCapture() == control) ReleaseCapture();
-      // Measured from what was pressed: the image or the panel.
-      const int offset = iconPressedOnImage_ ? kIconOffset : 0;
-      const TPoint from{at.x - offset, at.y - offset};
+      // Measured from what was pressed, the image or the panel, at 96 DPI.
+      const int offset = iconPressedOnImage_ ? dpi_.Px(kIconOffset) : 0;
+      const TPoint from = UnscaledPoint({at.x - offset, at.y - offset}, dpi_);
       Run([&page, from] { page.Panel_iconMouseUp(from); });
       RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
       return true;
@@ -246,6 +294,14 @@ LRESULT TForm_setup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Run([this] { form_.ApplicationEventsRestore(); });
       }
       break;
+    case WM_GETDPISCALEDSIZE: {
+      const SIZE size = WindowSizeAt(TDpiScale(static_cast<int>(wParam)));
+      *reinterpret_cast<SIZE*>(lParam) = size;
+      return TRUE;
+    }
+    case WM_DPICHANGED:
+      ChangeDpi(TDpiScale(HIWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_ENDSESSION:
       Run([this, wParam] { form_.EndSession(wParam != 0); });
       return 0;

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "controls/win/text_views.h"
 #include "controls/win/track_bar_view.h"
 #include "controls/win/tree_view.h"
+#include "platform/dpi_scale.h"
 #include "platform/win/form.h"
 #include "platform/win/gdi_owners.h"
 #include "platform/win/pointer_hint.h"
@@ -25,6 +27,7 @@
 #include "platform/win/win_setup_services.h"
 #include "resource_ids.h"
 #include "setup/form_setup.h"
+#include "setup/win/setup_window_metrics.h"
 #include "setup/win/win_choose_dialogs.h"
 #include "setup/win/win_file_dialogs.h"
 
@@ -48,10 +51,14 @@ class TForm_setup : public TForm, private ISetupView {
   void MessageFailed(const std::exception& error) override { form_.ShowError(error); }
 
  private:
-  // A control's view and the page it sits on (-1: on every page).
+  // A control's view and the page it sits on (-1: on every page), where it
+  // lies at 96 DPI, its font and, for an owner-drawn list, its rows' height.
   struct TPlacedView {
     std::unique_ptr<TModelView> View;
     int Page;
+    TRect Bounds;
+    std::optional<setup_window::TFontRole> Font;
+    int RowHeight = 0;
   };
 
   // ISetupView
@@ -67,14 +74,16 @@ class TForm_setup : public TForm, private ISetupView {
   void ShowExtIcon(const std::string& iconFile, std::int32_t iconIndex) override;
   void RepaintLists() override;
 
-  // Building the pages: each control by its view, placed on its page.
-  TPlacement At(int x, int y, int width, int height, HFONT font = nullptr);
+  // Building the pages: each control by its view, placed on its page. The
+  // places and sizes are those of a 96-DPI screen.
+  TPlacement At(int x, int y, int width, int height,
+                setup_window::TFontRole font = setup_window::TFontRole::Normal);
   TModelRunner Runner();
   TModelView& Place(int page, std::unique_ptr<TModelView> view);
   // A control with a model of a known name takes that name's number.
   void Renumber(const TModelView& view) const;
   HWND AddStatic(const std::string& text, DWORD style, int page, int x, int y, int width,
-                 int height, HFONT font = nullptr);
+                 int height, setup_window::TFontRole font = setup_window::TFontRole::Normal);
   HWND AddLabel(const std::string& text, int page, int x, int y, int width, int height = 14);
   void AddGroupBox(const std::string& caption, int page, int x, int y, int width, int height);
   HWND AddButton(nuvopick::TButton& model, int page, int x, int y, int width, int height);
@@ -88,14 +97,20 @@ class TForm_setup : public TForm, private ISetupView {
                     int y, int width);
   // OnExit, when given, runs when the box loses the keyboard.
   HWND AddEdit(nuvopick::TEdit& model, int page, int x, int y, int width,
-               std::function<void()> onExit = {}, HFONT font = nullptr);
+               std::function<void()> onExit = {},
+               setup_window::TFontRole font = setup_window::TFontRole::Normal);
   HWND AddComboBox(nuvopick::TComboBox& model, int page, int x, int y, int width);
   HWND AddCaption(nuvopick::TCaption& model, int page, int x, int y, int width,
-                  HFONT font = nullptr);
+                  setup_window::TFontRole font = setup_window::TFontRole::Normal);
   void AddTrackRow(nuvopick::TTrackBar& model, nuvopick::TCaption& value, const std::string& name,
                    const std::string& unit, int page, int y, int frequency);
   TListView& AddList(nuvopick::TListBoxEx& model, int page, int x, int y, int width, int height,
-                     DWORD style, TListView::THandlers handlers = {}, HFONT font = nullptr);
+                     DWORD style, TListView::THandlers handlers = {},
+                     setup_window::TFontRole font = setup_window::TFontRole::Normal);
+  // The height of an owner-drawn list's rows, at 96 DPI.
+  void SetRowHeight(const TListView& list, int height);
+  // Moves a control already placed to Bounds (at 96 DPI).
+  void MoveControl(HWND control, const TRect& bounds);
   void AddHeading(int page, const std::string& text);
   void BuildFrame();
   void BuildTree();
@@ -112,9 +127,18 @@ class TForm_setup : public TForm, private ISetupView {
   void BindWindowModels();
   void ShowPage(int page);
 
+  // The window at the DPI of its screen: its client area, and after a move to
+  // a screen of another DPI every control's place, font and rows.
+  TSize ScaledClientSize(const TDpiScale& dpi) const;
+  SIZE WindowSizeAt(const TDpiScale& dpi) const;
+  void ChangeDpi(const TDpiScale& dpi, const RECT& suggested);
+  // Width of a text in the window's font, in the 96-DPI lengths of the layout.
+  int TextWidth(const std::string& text) const;
+
   // The about panel of the root page and its links.
   void BuildAboutPanel();
   void AddLink(TLinkLabel& model, int x, int y, std::function<void()> click);
+  void ShowAboutIcon();
 
   // Hints: the control under the pointer is named after the model behind its
   // view, or by the view's own name.
@@ -151,10 +175,9 @@ class TForm_setup : public TForm, private ISetupView {
   TWinChooseDialogs choose_;
   nuvopick::TForm_setup form_;
 
-  TFont font_;
-  TFont boldFont_;
+  TDpiScale dpi_;
+  setup_window::TSetupFonts fonts_;
   TBrush panelBrush_;
-  TFont extFont_;
   TIcon extIcon_;
   TForm_icondlg* iconPicker_ = nullptr;
   TPopupMenuView trayMenu_;
@@ -162,6 +185,9 @@ class TForm_setup : public TForm, private ISetupView {
   UINT taskBarCreated_ = 0;
   bool minimized_ = false;
   int nextId_ = IDC_SETUP_GENERATED_FIRST;
+  // Where the control being made goes, until Place keeps it with its view.
+  TRect placing_;
+  setup_window::TFontRole placingFont_ = setup_window::TFontRole::Normal;
 
   std::vector<TPlacedView> views_;
   TTreeViewView* tree_ = nullptr;
@@ -172,8 +198,7 @@ class TForm_setup : public TForm, private ISetupView {
   // The window's own models: its caption, its enabled state, the pages.
   std::vector<TMirrorSubscription> mirrors_;
   TPointerHint hint_;
-  TFont titleFont_;
-  TFont linkFont_;
+  HWND aboutImage_ = nullptr;
   TIcon aboutIcon_;
 };
 

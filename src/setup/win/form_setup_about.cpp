@@ -16,31 +16,35 @@ using namespace setup_window;
 void TForm_setup::BuildAboutPanel() {
   constexpr int page = nuvopick::kRootPage;
   TAboutPanel& about = form_.About;
-  titleFont_ = CreateWindowFont(true, -16);
-  linkFont_ = CreateWindowFont(false, -12, true);
-
   const int top = kContentTop + 30;
   // The panel lies under its contents and leaves them out when it paints itself.
   HWND panel =
       AddStatic("", SS_LEFT | SS_SUNKEN | WS_CLIPSIBLINGS, page, kPageLeft, top, kPageWidth, 150);
   SetWindowPos(panel, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  HWND image = AddStatic("", SS_ICON, page, kPageLeft + 20, top + 20, 32, 32);
-  aboutIcon_.Reset(static_cast<HICON>(LoadImageA(
-      GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_NUVOPICK), IMAGE_ICON, 32, 32, 0)));
-  SendMessageA(image, STM_SETICON, reinterpret_cast<WPARAM>(aboutIcon_.Get()), 0);
+  aboutImage_ = AddStatic("", SS_ICON, page, kPageLeft + 20, top + 20, 32, 32);
+  ShowAboutIcon();
 
   const int left = kPageLeft + 72;
   const int width = kPageLeft + kPageWidth - 12 - left;
-  HWND title = AddCaption(about.Label_AppTitle, page, left, top + 18, width, titleFont_.Get());
-  MoveWindow(title, left, top + 16, width, 20, FALSE);
+  HWND title = AddCaption(about.Label_AppTitle, page, left, top + 18, width, TFontRole::Title);
+  MoveControl(title, {left, top + 16, left + width, top + 36});
   AddCaption(about.Label_Release, page, left, top + 42, width);
-  const int authorWidth = MeasureText(font_.Get(), about.Label_author.Text()).cx;
+  const int authorWidth = TextWidth(about.Label_author.Text());
   AddCaption(about.Label_author, page, left, top + 68, authorWidth + 2);
   AddCaption(about.Label_authorname, page, left + authorWidth + 6, top + 68,
              width - authorWidth - 6);
   AddLink(about.Label_myurl, left, top + 92, [&about] { about.Label_myurlClick(); });
   AddLink(about.Label_mymail, left, top + 110, [&about] { about.Label_mymailClick(); });
   AddLink(about.Label_showreadme, left, top + 128, [&about] { about.Label_showreadmeClick(); });
+}
+
+// The program's icon drawn at the window's DPI from the icon's own images.
+void TForm_setup::ShowAboutIcon() {
+  const int size = dpi_.Px(32);
+  TIcon icon(static_cast<HICON>(LoadImageA(
+      GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_NUVOPICK), IMAGE_ICON, size, size, 0)));
+  SendMessageA(aboutImage_, STM_SETICON, reinterpret_cast<WPARAM>(icon.Get()), 0);
+  aboutIcon_ = std::move(icon);
 }
 
 void TForm_setup::AddLink(TLinkLabel& model, int x, int y, std::function<void()> click) {
@@ -50,7 +54,7 @@ void TForm_setup::AddLink(TLinkLabel& model, int x, int y, std::function<void()>
   handlers.Leave = [&about, &model] { about.Label_myurlMouseLeave(model); };
   handlers.Click = std::move(click);
   handlers.Colour = [&model] { return ToColorRef(model.FontColor()); };
-  Place(0, std::make_unique<TLinkView>(model, At(x, y, 0, 14, linkFont_.Get()), std::move(handlers),
+  Place(0, std::make_unique<TLinkView>(model, At(x, y, 0, 14, TFontRole::Link), std::move(handlers),
                                        Runner()));
 }
 

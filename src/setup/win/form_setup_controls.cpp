@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "setup/control_ids.h"
+#include "setup/setup_layout.h"
 #include "setup/win/form_setup.h"
 #include "setup/win/setup_window_metrics.h"
 
@@ -13,8 +14,13 @@ namespace nuvopick::win {
 
 using namespace setup_window;
 
-TPlacement TForm_setup::At(int x, int y, int width, int height, HFONT font) {
-  return {Handle(), x, y, width, height, nextId_++, font != nullptr ? font : font_.Get()};
+// The control's edges are scaled, so that controls side by side stay so.
+TPlacement TForm_setup::At(int x, int y, int width, int height, TFontRole font) {
+  placing_ = {x, y, x + width, y + height};
+  placingFont_ = font;
+  const TRect scaled = dpi_.Px(placing_);
+  return {Handle(),        scaled.Left, scaled.Top,     scaled.Width(),
+          scaled.Height(), nextId_++,   fonts_.Of(font)};
 }
 
 TModelRunner TForm_setup::Runner() {
@@ -24,8 +30,30 @@ TModelRunner TForm_setup::Runner() {
 TModelView& TForm_setup::Place(int page, std::unique_ptr<TModelView> view) {
   Renumber(*view);
   if (page == kAlwaysShown) ShowWindow(view->Handle(), SW_SHOWNA);
-  views_.push_back({std::move(view), page});
+  // The sample of the list's font draws in the font chosen for the list.
+  const bool ownFont = dynamic_cast<const TSampleListView*>(view.get()) != nullptr;
+  views_.push_back({std::move(view), page, placing_,
+                    ownFont ? std::nullopt : std::optional<TFontRole>(placingFont_)});
   return *views_.back().View;
+}
+
+void TForm_setup::SetRowHeight(const TListView& list, int height) {
+  for (TPlacedView& placed : views_) {
+    if (placed.View.get() == &list) placed.RowHeight = height;
+  }
+  SendMessageA(list.Handle(), LB_SETITEMHEIGHT, 0, dpi_.Px(height));
+}
+
+void TForm_setup::MoveControl(HWND control, const TRect& bounds) {
+  for (TPlacedView& placed : views_) {
+    if (placed.View->Handle() == control) placed.Bounds = bounds;
+  }
+  const TRect scaled = dpi_.Px(bounds);
+  MoveWindow(control, scaled.Left, scaled.Top, scaled.Width(), scaled.Height(), FALSE);
+}
+
+int TForm_setup::TextWidth(const std::string& text) const {
+  return UnscaledTextWidth(MeasureText(fonts_.Normal.Get(), text).cx, dpi_);
 }
 
 // The controls are made with numbers in the order of making; one whose model
@@ -41,7 +69,7 @@ void TForm_setup::Renumber(const TModelView& view) const {
 }
 
 HWND TForm_setup::AddStatic(const std::string& text, DWORD style, int page, int x, int y, int width,
-                            int height, HFONT font) {
+                            int height, TFontRole font) {
   return Place(page,
                std::make_unique<TStaticView>("STATIC", text, style, At(x, y, width, height, font)))
       .Handle();
@@ -66,7 +94,7 @@ HWND TForm_setup::AddButton(nuvopick::TButton& model, int page, int x, int y, in
 // The lines a check box needs for Caption in Width: the box and its gap take
 // room before the text.
 int TForm_setup::CheckBoxLines(const std::string& caption, int width) {
-  return MeasureText(font_.Get(), caption).cx + 24 > width ? 2 : 1;
+  return TextWidth(caption) + 24 > width ? 2 : 1;
 }
 
 HWND TForm_setup::AddCheckBox(nuvopick::TCheckBox& model, const std::string& caption, int page,
@@ -100,7 +128,7 @@ int TForm_setup::AddRadioGroup(nuvopick::TRadioGroup& model, const std::string& 
 }
 
 HWND TForm_setup::AddEdit(nuvopick::TEdit& model, int page, int x, int y, int width,
-                          std::function<void()> onExit, HFONT font) {
+                          std::function<void()> onExit, TFontRole font) {
   return Place(page, std::make_unique<TEditView>(model, At(x, y, width, 21, font), Runner(),
                                                  std::move(onExit)))
       .Handle();
@@ -112,7 +140,7 @@ HWND TForm_setup::AddComboBox(nuvopick::TComboBox& model, int page, int x, int y
 }
 
 HWND TForm_setup::AddCaption(nuvopick::TCaption& model, int page, int x, int y, int width,
-                             HFONT font) {
+                             TFontRole font) {
   return Place(page, std::make_unique<TCaptionView>(model, SS_LEFT | SS_NOPREFIX,
                                                     At(x, y, width, 14, font)))
       .Handle();
@@ -133,7 +161,7 @@ void TForm_setup::AddTrackRow(nuvopick::TTrackBar& model, nuvopick::TCaption& va
 
 TListView& TForm_setup::AddList(nuvopick::TListBoxEx& model, int page, int x, int y, int width,
                                 int height, DWORD style, TListView::THandlers handlers,
-                                HFONT font) {
+                                TFontRole font) {
   return static_cast<TListView&>(
       Place(page, std::make_unique<TListView>(model, style, At(x, y, width, height, font),
                                               std::move(handlers), Runner())));
@@ -142,7 +170,7 @@ TListView& TForm_setup::AddList(nuvopick::TListBoxEx& model, int page, int x, in
 // The page's title over a line, as the pages' tabs are hidden.
 void TForm_setup::AddHeading(int page, const std::string& text) {
   AddStatic(text, SS_LEFT | SS_NOPREFIX, page, kPageLeft, kPageTop + 2, kPageWidth, 16,
-            boldFont_.Get());
+            TFontRole::Bold);
   AddStatic("", SS_ETCHEDHORZ, page, kPageLeft, kPageTop + 21, kPageWidth, 2);
 }
 

@@ -39,12 +39,12 @@ void TForm_setup::BuildEntryList(TEntryEditor& editor, const std::string& captio
   rows.Draw = [this, &editor](const DRAWITEMSTRUCT& item) {
     const auto index = static_cast<int>(item.itemID);
     if (index < 0 || index >= editor.ListBoxEx_app.Count()) return;
-    DrawListRow(item, editor.DrawItem(index), font_.Get());
+    DrawListRow(item, editor.DrawItem(index), fonts_.Normal.Get(), dpi_);
   };
   TListView& list =
       AddList(editor.ListBoxEx_app, page, x, y + 16, listWidth, 7 * kEntryRowHeight + 4,
               LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, std::move(rows));
-  SendMessageA(list.Handle(), LB_SETITEMHEIGHT, 0, kEntryRowHeight);
+  SetRowHeight(list, kEntryRowHeight);
   AddButton(editor.AppUpButton, page, x + listWidth + 4, y + 16, kSmallButtonWidth, 22);
   AddButton(editor.AppDownButton, page, x + listWidth + 4, y + 40, kSmallButtonWidth, 22);
 }
@@ -54,7 +54,7 @@ void TForm_setup::BuildEntryForm(TEntryEditor& editor, int page, int x, int y, i
   int labelWidth = 0;
   for (const char* label : {kNameLabel, kPathLabel, kDirLabel, kParamLabel,
                             editor.Label_sw.Text().c_str(), kShortcutLabel}) {
-    labelWidth = std::max(labelWidth, static_cast<int>(MeasureText(font_.Get(), label).cx));
+    labelWidth = std::max(labelWidth, TextWidth(label));
   }
   labelWidth += 6;
   const int boxLeft = x + labelWidth;

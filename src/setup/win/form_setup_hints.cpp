@@ -3,6 +3,7 @@
 // one), and the form's show-hint event gives its text.
 #include <windows.h>
 
+#include "setup/setup_layout.h"
 #include "setup/win/form_setup.h"
 #include "setup/win/setup_window_metrics.h"
 
@@ -28,8 +29,8 @@ std::string TForm_setup::HintControlName(HWND control) const {
     POINT pointer{};
     GetCursorPos(&pointer);
     ScreenToClient(Handle(), &pointer);
-    const bool onPages =
-        pointer.x >= kPageLeft - kMargin && pointer.y < kClientHeight - kStripHeight;
+    const TPoint at = UnscaledPoint({pointer.x, pointer.y}, dpi_);
+    const bool onPages = at.X >= kPageLeft - kMargin && at.Y < kClientHeight - kStripHeight;
     return onPages ? "PageControl_base" : "Form_setup";
   }
   const auto* view = dynamic_cast<const TModelView*>(TControlView::Of(control));

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "iconpick/win/form_icondlg.h"
+#include "platform/win/lazy_library.h"
 #include "setup/setup_layout.h"
 #include "setup/win/form_setup.h"
 #include "setup/win/setup_window_metrics.h"
@@ -14,6 +15,20 @@
 namespace nuvopick::win {
 
 using namespace setup_window;
+
+namespace {
+
+// The width of a check box's mark at Dpi, which the system gives for the DPI
+// of each screen since Windows 10 1607, and for the system's DPI before.
+int CheckMarkWidth(const TDpiScale& dpi) {
+  using TMetricForDpi = int WINAPI(int, UINT);
+  static auto* const metricForDpi =
+      LazyFunction<TMetricForDpi>("user32.dll", "GetSystemMetricsForDpi");
+  if (metricForDpi != nullptr) return metricForDpi(SM_CXMENUCHECK, static_cast<UINT>(dpi.Dpi()));
+  return GetSystemMetrics(SM_CXMENUCHECK);
+}
+
+}  // namespace
 
 void TForm_setup::BuildFrame() {
   const int stripTop = kClientHeight - kStripHeight;
@@ -80,7 +95,7 @@ void TForm_setup::BuildExtensionPage() {
   int y = kContentTop + 2;
 
   AddCaption(ext.Label_ext, page, kPageLeft, y + 4, 38);
-  AddEdit(ext.Edit_ext, page, kPageLeft + 40, y, kListWidth - 40 - 16, {}, extFont_.Get());
+  AddEdit(ext.Edit_ext, page, kPageLeft + 40, y, kListWidth - 40 - 16, {}, TFontRole::Fixed);
   AddCaption(ext.Label_extafter, page, kPageLeft + kListWidth - 13, y + 4, 14);
   y += 27;
   AddButton(ext.Button_extnew, page, kPageLeft, y, kButtonWidth, kButtonHeight);
@@ -109,8 +124,8 @@ void TForm_setup::BuildExtensionPage() {
     if (message == WM_RBUTTONDBLCLK) Run([&ext, item] { ext.ListBoxEx_extRightDblClick(item); });
   };
   TListView& list = AddList(ext.ListBoxEx_ext, page, kPageLeft, y, kListWidth, listHeight,
-                            LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, std::move(rows), extFont_.Get());
-  SendMessageA(list.Handle(), LB_SETITEMHEIGHT, 0, kExtRowHeight);
+                            LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, std::move(rows), TFontRole::Fixed);
+  SetRowHeight(list, kExtRowHeight);
   AddButton(ext.ExtUpButton, page, kPageLeft + kListWidth + 4, y, 22, 22);
   AddButton(ext.ExtDownButton, page, kPageLeft + kListWidth + 4, y + 24, 22, 22);
   y += listHeight + 6;
@@ -163,9 +178,9 @@ void TForm_setup::BuildGeneralPage() {
   SetWindowTextA(noClick,
                  (std::string(kNoClickPrefix) + kNoClickGap + "の拡張子別項目を実行する").c_str());
   // The switch lies over the blanks of the caption, so that it reads as one sentence.
-  const int glyph = GetSystemMetrics(SM_CXMENUCHECK) + 4;
-  const int gapLeft = kPageLeft + glyph + MeasureText(font_.Get(), kNoClickPrefix).cx;
-  const int gapWidth = MeasureText(font_.Get(), kNoClickGap).cx;
+  const int glyph = UnscaledTextWidth(CheckMarkWidth(dpi_), dpi_) + 4;
+  const int gapLeft = kPageLeft + glyph + TextWidth(kNoClickPrefix);
+  const int gapWidth = TextWidth(kNoClickGap);
   TPanelView::THandlers autoRun;
   // The auto-run switch: every button press turns it, the second of a quick
   // pair of clicks too.

@@ -1,10 +1,12 @@
 // The setup window's measures, colours and private messages, and the small
-// helpers its files share.
+// helpers its files share. The measures are those of a 96-DPI screen; the
+// window scales them by its DPI.
 #pragma once
 
 #include <windows.h>
 
 #include "model/icon_dialog_close_record.h"
+#include "platform/dpi_scale.h"
 #include "platform/win/color_ref.h"
 #include "platform/win/gdi_owners.h"
 #include "platform/win/win_setup_services.h"
@@ -43,10 +45,24 @@ constexpr int kIconOffset = (kIconPanelSize - kIconSize) / 2;
 constexpr char kNoClickPrefix[] = "一定時間クリックされない場合、";
 constexpr char kNoClickGap[] = "　　　　　　　　";
 
-// The window's face, "ＭＳ Ｐゴシック", at Height (in the font's logical units).
-TFont CreateWindowFont(bool bold, int height = -12, bool underline = false);
-TFont CreateFixedFont();
-// A row of an owner-drawn list: its colours filled, its text at left + 2.
-void DrawListRow(const DRAWITEMSTRUCT& item, const TExtRowLook& look, HFONT font);
+// The window's fonts at one DPI: its face "ＭＳ Ｐゴシック" at -12, bold, the
+// about panel's title at -16 and its underlined links, and the fixed face of
+// the extension boxes.
+enum class TFontRole { Normal, Bold, Title, Link, Fixed };
+struct TSetupFonts {
+  TFont Normal;
+  TFont Bold;
+  TFont Title;
+  TFont Link;
+  TFont Fixed;
+
+  HFONT Of(TFontRole role) const;
+};
+TSetupFonts CreateSetupFonts(const TDpiScale& dpi);
+
+// A row of an owner-drawn list: its colours filled, its text 2 pixels (at 96
+// DPI) from the left.
+void DrawListRow(const DRAWITEMSTRUCT& item, const TExtRowLook& look, HFONT font,
+                 const TDpiScale& dpi);
 
 }  // namespace nuvopick::win::setup_window

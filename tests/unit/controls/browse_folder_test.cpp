@@ -80,14 +80,28 @@ TEST(BrowseFolderTest, OldStyleDialogOpensAtTheGivenPlaceOrCentred) {
   }
 }
 
-TEST(BrowseFolderTest, OldStyleControlsFollowTheDialogsSize) {
+TEST(BrowseFolderTest, OldStyleControlsFollowTheDialogsSizeWithMarginsOfItsDpi) {
   // A 500 x 400 dialog at (100, 80) whose tree starts 70 pixels below its top
-  // and whose OK button is 75 x 23.
-  const TplBFControlLayout layout =
-      OldStyleControlLayout(500, 400, {100, 80, 600, 480}, {116, 150, 300, 300}, {75, 23});
-  EXPECT_EQ(layout.TreeSize, (TSize{468, 480 - 150 - 23 - 18}));
-  EXPECT_EQ(layout.OkPos, (TPoint{500 - 150 - 25, 400 - 23 - 35}));
-  EXPECT_EQ(layout.CancelPos, (TPoint{325 + 75 + 5, 342}));
+  // and whose OK button is 75 x 23; the margins 32, 18, 25, 35 and 5 of a
+  // 96-DPI screen grow with the dialog's DPI.
+  const struct {
+    int dpi;
+    TSize tree;
+    TPoint ok;
+    TPoint cancel;
+  } cases[] = {
+      {96, {468, 480 - 150 - 23 - 18}, {500 - 150 - 25, 400 - 23 - 35}, {325 + 75 + 5, 342}},
+      {120, {460, 480 - 150 - 23 - 23}, {500 - 150 - 31, 400 - 23 - 44}, {319 + 75 + 6, 333}},
+      {144, {452, 480 - 150 - 23 - 27}, {500 - 150 - 38, 400 - 23 - 53}, {312 + 75 + 8, 324}},
+      {192, {436, 480 - 150 - 23 - 36}, {500 - 150 - 50, 400 - 23 - 70}, {300 + 75 + 10, 307}},
+  };
+  for (const auto& c : cases) {
+    const TplBFControlLayout layout = OldStyleControlLayout(
+        500, 400, {100, 80, 600, 480}, {116, 150, 300, 300}, {75, 23}, TDpiScale(c.dpi));
+    EXPECT_EQ(layout.TreeSize, c.tree) << c.dpi;
+    EXPECT_EQ(layout.OkPos, c.ok) << c.dpi;
+    EXPECT_EQ(layout.CancelPos, c.cancel) << c.dpi;
+  }
 }
 
 TEST(BrowseFolderTest, OptionsGiveTheirDialogFlags) {
