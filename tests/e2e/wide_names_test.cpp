@@ -7,9 +7,11 @@
 #include <string>
 
 #include "nuvopick_run.h"
+#include "resource_ids.h"
 #include "support/win/recorder_output.h"
 #include "text/ansi_text.h"
 #include "text/win/wide_chars.h"
+#include "window_driving.h"
 
 namespace nuvopick::testing {
 namespace {
@@ -29,12 +31,12 @@ class WideNamesTest : public ::testing::Test {
     CloseHandle(handle);
   }
 
-  // The one entry of the extension, launched at once.
-  void WriteSettings(bool useInterpreter) {
+  // The one entry of the extension, launched at once unless the list is to show.
+  void WriteSettings(bool useInterpreter, bool showList = false) {
     WriteFileText(run.SettingsPath(),
                   "[nvq]\r\nCount=1\r\nName_0=R\r\nAppPath_0=" + recorder +
                       "\r\nParam_0=-f \"%1\"\r\nIsUseCmdp_0=" + (useInterpreter ? "1" : "0") +
-                      "\r\n\r\n[]\r\nIsWait=0\r\nIsOnly1Exe=1\r\n");
+                      "\r\n\r\n[]\r\nIsWait=0\r\nIsOnly1Exe=" + (showList ? "0" : "1") + "\r\n");
   }
 
   std::map<std::string, std::string> WaitForRecord() {
@@ -69,6 +71,21 @@ TEST_F(WideNamesTest, TheProgramGetsTheFilesExactName) {
       EXPECT_EQ(record.at("workingFolder"), folder);
     }
   }
+}
+
+TEST_F(WideNamesTest, TheListsHintShowsTheFilesExactName) {
+  WriteSettings(false, true);
+  SetCursorPos(320, 240);
+  run.Start(u"\"" + file + u"\"");
+  HWND gate = WaitForGate(kTimeout);
+  ASSERT_NE(gate, nullptr);
+  HWND list = GetDlgItem(gate, IDC_GATE_LIST);
+  RECT rect{};
+  GetWindowRect(list, &rect);
+  MovePointer({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+  EXPECT_EQ(WaitForWideTooltip(gate, list, kTimeout), file);
+  PostMessageA(gate, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitForGateEnd(gate), 0u);
 }
 
 }  // namespace
