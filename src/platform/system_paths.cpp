@@ -8,7 +8,6 @@
 namespace nuvopick {
 namespace {
 
-// Before and after the list of refused paths, one a line.
 constexpr char kUnstorableHead[] =
     "次のパスには、設定ファイルの文字コード（シフトJIS）で表せない文字が含まれて"
     "いるため、使えません。\n\n";
@@ -45,14 +44,15 @@ std::string ShownPath(const std::u16string& path) {
   return shown;
 }
 
-}  // namespace
-
+// The warning for Refused paths, one a line.
 TMessageRequest UnstorablePathsMessage(const std::vector<std::u16string>& refused) {
   std::string text = kUnstorableHead;
   for (const std::u16string& path : refused) text += ShownPath(path) + "\n";
   text += kUnstorableTail;
   return {text, kApplicationTitle, TMessageButtons::Ok, TMessageIcon::Warning, true};
 }
+
+}  // namespace
 
 std::vector<std::string> StorablePaths(const std::vector<std::u16string>& paths,
                                        IMessageBox& messages) {

@@ -13,12 +13,9 @@
 
 namespace nuvopick {
 
-// The warning for Refused paths. Each character that the code page lacks is
-// shown as [U+XXXX], so the user can tell which name to change.
-TMessageRequest UnstorablePathsMessage(const std::vector<std::u16string>& refused);
-
 // The paths in the code page, in their order; those it cannot hold are left
-// out, and Messages names them in one warning.
+// out, and Messages names them in one warning. There each character that the
+// code page lacks shows as [U+XXXX], so the user can tell which name to change.
 std::vector<std::string> StorablePaths(const std::vector<std::u16string>& paths,
                                        IMessageBox& messages);
 
