@@ -14,6 +14,7 @@
 #include "settings/settings_path.h"
 #include "settings/sound_word.h"
 #include "shell/registry_association.h"
+#include "text/ansi_text.h"
 #include "text/dbcs.h"
 #include "text/text_helpers.h"
 
@@ -55,7 +56,7 @@ std::string RegisteredExtName(const IClassStore& classStore, const std::string& 
 }  // namespace
 
 TGateSession::TGateSession(const TGateServices& services, IGateView& view, std::string exePath,
-                           std::string firstArgument)
+                           std::u16string firstArgument)
     : services_(services),
       view_(view),
       exePath_(std::move(exePath)),
@@ -85,7 +86,9 @@ void TGateSession::FormCreate() {
       WaitForPointer();
       after = services_.Pointer.CursorPos();
     }
-    ext_.Name = RemoveDot(FileExtensionOf(firstArgument_));
+    // An extension that the settings' code page cannot hold names no section:
+    // the file counts as one without extension.
+    ext_.Name = RemoveDot(NarrowAnsi(FileExtensionOf(firstArgument_)).value_or(std::string()));
   }
 
   if (PointerMoved(before, after)) {
@@ -314,9 +317,9 @@ bool TGateSession::PrepareEntry(int index) {
   if (!IsEntryRow(index)) return false;
   TExeInfo& entry = ext_.Apps.Items(index);
   // Checked as stored: a quoted folder or one with variables does not count.
-  if (!services_.Files.DirectoryExists(entry.DirPath)) {
-    entry.DirPath = FileFolderOf(firstArgument_);
-  }
+  // The opened file's folder takes its place at the launch; it may hold
+  // characters that the entry's code page cannot.
+  if (!services_.Files.DirectoryExists(entry.DirPath)) entry.DirPath.clear();
   return !entry.AppPath.empty();
 }
 

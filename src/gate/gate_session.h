@@ -43,7 +43,7 @@ inline constexpr unsigned kKeyEscape = 27;
 enum class TMouseButton { Left, Right, Middle };
 
 struct TGateHint {
-  std::string Text;
+  std::u16string Text;
   std::uint32_t HideTimeMs = 0;
 };
 
@@ -61,9 +61,10 @@ struct TGateServices {
 class TGateSession {
  public:
   // ExePath is the running executable's full path (the settings file and
-  // "regbackup.ini" lie beside it); FirstArgument the program's first argument.
+  // "regbackup.ini" lie beside it); FirstArgument the program's first argument,
+  // the opened file's path as the wide command line gave it.
   TGateSession(const TGateServices& services, IGateView& view, std::string exePath,
-               std::string firstArgument);
+               std::u16string firstArgument);
 
   // The whole start of association mode: settings, the pointer samples, the
   // entries, the automatic launches, rows, size, place, showing and the timer.
@@ -90,8 +91,9 @@ class TGateSession {
   bool ListBox_appsKeyDown(unsigned virtualKey, bool shift, bool alt, bool ctrl);
   void ListBox_appsKeyUp(unsigned virtualKey);
 
-  // True when entry Index has a program. Gives it the opened file's folder as
-  // working folder when its own is not an existing folder (in memory only).
+  // True when entry Index has a program. When its working folder is not an
+  // existing folder it is cleared (in memory only): the launch then starts it in
+  // the opened file's folder.
   bool PrepareEntry(int index);
   // Sends the launch request for Entry; false when the service refused it or the
   // opened program's association could not be taken off first.
@@ -129,7 +131,7 @@ class TGateSession {
   TGateServices services_;
   IGateView& view_;
   std::string exePath_;
-  std::string firstArgument_;
+  std::u16string firstArgument_;
 
   TGeneralSettings settings_;
   std::string soundName_;

@@ -1,87 +1,100 @@
 #include "gate/launch_request.h"
 
-#include "text/dbcs.h"
+#include "text/ansi_text.h"
 #include "text/text_helpers.h"
 
 namespace nuvopick {
 namespace {
 
 // Position of the dot that starts the extension of the file name part, or npos.
-std::size_t ExtensionDotPos(const std::string& path) {
-  const std::size_t dot = FindLastOfChars(path, ".");
-  if (dot == std::string::npos) return dot;
-  const std::size_t separator = FindLastOfChars(path, "\\:");
-  if (separator != std::string::npos && separator > dot) return std::string::npos;
+std::size_t ExtensionDotPos(const std::u16string& path) {
+  const std::size_t dot = path.rfind(u'.');
+  if (dot == std::u16string::npos) return dot;
+  const std::size_t separator = path.find_last_of(u"\\:");
+  if (separator != std::u16string::npos && separator > dot) return std::u16string::npos;
   return dot;
 }
 
-std::string Quoted(const std::string& text) {
-  return "\"" + text + "\"";
+std::u16string Quoted(const std::u16string& text) {
+  return u"\"" + text + u"\"";
+}
+
+// Letter case of the ASCII letters only, as the shell compares extensions.
+bool SameExtension(const std::u16string& extension, const std::u16string& lowerCase) {
+  if (extension.size() != lowerCase.size()) return false;
+  for (std::size_t i = 0; i < extension.size(); ++i) {
+    const char16_t c = extension[i];
+    if ((c >= u'A' && c <= u'Z' ? c - u'A' + u'a' : c) != lowerCase[i]) return false;
+  }
+  return true;
 }
 
 }  // namespace
 
-std::string FileExtensionOf(const std::string& path) {
+std::u16string FileExtensionOf(const std::u16string& path) {
   const std::size_t dot = ExtensionDotPos(path);
-  return dot == std::string::npos ? std::string() : path.substr(dot);
+  return dot == std::u16string::npos ? std::u16string() : path.substr(dot);
 }
 
-std::string FileFolderOf(const std::string& path) {
-  const std::size_t separator = FindLastOfChars(path, "\\:");
-  return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+std::u16string FileFolderOf(const std::u16string& path) {
+  const std::size_t separator = path.find_last_of(u"\\:");
+  return separator == std::u16string::npos ? std::u16string() : path.substr(0, separator + 1);
 }
 
-bool IsProgramFile(const std::string& path) {
-  const std::string extension = FileExtensionOf(path);
-  return SameTextAscii(extension, ".exe") || SameTextAscii(extension, ".com");
+bool IsProgramFile(const std::u16string& path) {
+  const std::u16string extension = FileExtensionOf(path);
+  return SameExtension(extension, u".exe") || SameExtension(extension, u".com");
 }
 
 void WrapInInterpreter(TLaunchRequest& request, const TInterpreterCommand& command,
                        const std::string& systemDirectory) {
   // cmd takes off the first and the last quote of the line after /C and reads
   // the rest as the command.
-  request.Parameters = "/V:OFF /C \"" + command.Text() + "\"";
-  request.File = systemDirectory + "\\cmd.exe";
+  request.Parameters = u"/V:OFF /C \"" + command.Text() + u"\"";
+  request.File = WidenAnsi(systemDirectory) + u"\\cmd.exe";
   request.Show = kShowHide;
-  if (command.UsesPercentVariable()) request.Environment = {{kPercentVariable, "%"}};
+  if (command.UsesPercentVariable()) request.Environment = {{kPercentVariable, u"%"}};
 }
 
-TLaunchRequest EntryLaunchRequest(const TExeInfo& entry, const std::string& openedFile,
+TLaunchRequest EntryLaunchRequest(const TExeInfo& entry, const std::u16string& openedFile,
                                   const std::string& systemDirectory) {
   TLaunchRequest request;
-  request.Verb = "open";
-  request.File = Quoted(Unquote(entry.AppPath));
-  request.Directory = Quoted(Unquote(entry.DirPath));
+  request.Verb = u"open";
+  request.File = Quoted(WidenAnsi(Unquote(entry.AppPath)));
+  request.Directory =
+      Quoted(entry.DirPath.empty() ? FileFolderOf(openedFile) : WidenAnsi(Unquote(entry.DirPath)));
   request.Show = entry.ShowCmd;
+  const std::u16string paramTemplate = WidenAnsi(entry.Param);
   if (!entry.IsUseCmdp) {
-    request.Parameters = ExpandParam(entry.Param, openedFile);
+    request.Parameters = ExpandParam(paramTemplate, openedFile);
   } else {
     // The program keeps its quotes inside the quoted command, and the blank
     // before the closing quote stays when there are no parameters.
     TInterpreterCommand command;
-    command.AppendCommandText(request.File + " ");
-    ExpandParamParts(entry.Param, openedFile, [&command](const std::string& text, bool isPath) {
-      if (isPath) {
-        command.AppendPathText(text);
-      } else {
-        command.AppendCommandText(text);
-      }
-    });
+    command.AppendCommandText(request.File + u" ");
+    ExpandParamParts(paramTemplate, openedFile,
+                     [&command](const std::u16string& text, bool isPath) {
+                       if (isPath) {
+                         command.AppendPathText(text);
+                       } else {
+                         command.AppendCommandText(text);
+                       }
+                     });
     WrapInInterpreter(request, command, systemDirectory);
   }
   return request;
 }
 
-TLaunchRequest ProgramFileLaunchRequest(bool useInterpreter, const std::string& openedFile,
+TLaunchRequest ProgramFileLaunchRequest(bool useInterpreter, const std::u16string& openedFile,
                                         const std::string& systemDirectory) {
   TLaunchRequest request;
   request.File = openedFile;
   request.ExpandVariables = false;
   if (useInterpreter) {
     TInterpreterCommand command;
-    command.AppendCommandText("\"");
+    command.AppendCommandText(u"\"");
     command.AppendPathText(openedFile);
-    command.AppendCommandText("\" ");
+    command.AppendCommandText(u"\" ");
     WrapInInterpreter(request, command, systemDirectory);
   }
   // Started shown and by the default verb whatever the interpreter asked for.

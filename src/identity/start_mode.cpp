@@ -3,7 +3,7 @@
 
 namespace nuvopick {
 
-TStartMode SelectStartMode(const std::string& firstArgument) {
+TStartMode SelectStartMode(const std::u16string& firstArgument) {
   if (firstArgument.empty()) return TStartMode::Setup;
   if (firstArgument == kTestFormArgument) return TStartMode::TestForm;
   return TStartMode::OpenFile;

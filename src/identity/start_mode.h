@@ -12,9 +12,9 @@ enum class TStartMode {
 };
 
 // The argument that starts the gate window with its demonstration list.
-inline constexpr char kTestFormArgument[] = "/test";
+inline constexpr char16_t kTestFormArgument[] = u"/test";
 
-// "/test" is matched byte for byte: "/TEST" is a file name.
-TStartMode SelectStartMode(const std::string& firstArgument);
+// "/test" is matched character for character: "/TEST" is a file name.
+TStartMode SelectStartMode(const std::u16string& firstArgument);
 
 }  // namespace nuvopick

@@ -14,12 +14,13 @@ inline constexpr std::int32_t kShowNormal = 1;
 inline constexpr std::int32_t kShowShow = 5;  // as the window last was
 
 // One launch: what the service is asked to start and how. The service does not
-// wait for the new program.
+// wait for the new program. The texts are UTF-16, so that a file name reaches
+// the program with every character, also those the ANSI code page lacks.
 struct TLaunchRequest {
-  std::string Verb;  // "open", or empty for the file's default verb
-  std::string File;
-  std::string Parameters;
-  std::string Directory;
+  std::u16string Verb;  // u"open", or empty for the file's default verb
+  std::u16string File;
+  std::u16string Parameters;
+  std::u16string Directory;
   std::int32_t Show = kShowNormal;
   // A failure shows no message of the service's own either.
   bool Quiet = false;
@@ -28,7 +29,7 @@ struct TLaunchRequest {
   bool ExpandVariables = true;
   // Variables set in our own environment just before the request is sent, so
   // that the started program inherits them: name and value.
-  std::vector<std::pair<std::string, std::string>> Environment{};
+  std::vector<std::pair<std::u16string, std::u16string>> Environment{};
 
   bool operator==(const TLaunchRequest&) const = default;
 };

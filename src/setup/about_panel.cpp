@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "setup/form_setup.h"
+#include "text/ansi_text.h"
 #include "text/text_helpers.h"
 
 namespace nuvopick {
@@ -22,7 +23,7 @@ void TAboutPanel::ShowVersion(const std::string& version, const std::string& rel
 }
 
 void TAboutPanel::OpenLink(const std::string& target, const char* errorText) {
-  if (!shell_.Open({"open", target, "", "", kShowShow}, true)) {
+  if (!shell_.Open({u"open", WidenAnsi(target), u"", u"", kShowShow}, true)) {
     messages_.Show({errorText, kErrorCaption, TMessageButtons::Ok, TMessageIcon::Error, true});
   }
 }
@@ -38,7 +39,8 @@ void TAboutPanel::Label_mymailClick() {
 void TAboutPanel::Label_showreadmeClick() {
   // The readme beside the program, not in the current folder, which the open
   // dialogs move. A missing readme is not reported.
-  shell_.Open({"", JoinPath(programFolder_, kReadmeName), "", "", kShowNormal}, false);
+  shell_.Open({u"", WidenAnsi(JoinPath(programFolder_, kReadmeName)), u"", u"", kShowNormal},
+              false);
 }
 
 }  // namespace nuvopick

@@ -8,6 +8,7 @@
 #include "identity/program_identity.h"
 #include "identity/start_mode.h"
 #include "settings/sound_word.h"
+#include "text/ansi_text.h"
 #include "text/text_helpers.h"
 
 namespace nuvopick {
@@ -17,7 +18,7 @@ constexpr char kTestSkinOffText[] = "「スキンを使用する」にチェッ�
 constexpr char kTestNoSkinText[] = "スキンファイルが見つかりません";
 constexpr char kTestUnsavedText[] = "適用ボタンを押して設定を保存してからテストしてください";
 constexpr char kSoundFilter[] = "wavファイル(*.wav)|*.wav";
-constexpr char kEditor[] = "notepad.exe";
+constexpr char16_t kEditor[] = u"notepad.exe";
 constexpr char kSkinFolder[] = "skn";
 
 const std::vector<std::string> kSampleLines = {"色見本", "0123456789", "ABCDabcd"};
@@ -164,22 +165,23 @@ void TAppearancePage::Button_wintestClick() {
         {refusal, kApplicationTitle, TMessageButtons::Ok, TMessageIcon::Warning, true});
     return;
   }
-  services_.Shell.Execute(
-      {"", services_.ExePath, kTestFormArgument, ProgramDir(), kShowNormal, true});
+  services_.Shell.Execute({u"", WidenAnsi(services_.ExePath), kTestFormArgument,
+                           WidenAnsi(ProgramDir()), kShowNormal, true});
 }
 
 // A missing Notepad shows nothing: the shell is asked to start it quietly.
 void TAppearancePage::Button_wineditClick() {
   const std::string& path = Edit_skinpath.Text();
   if (services_.Files.FileExists(path)) {
-    services_.Shell.Execute({"", kEditor, path, ParentDir(path), kShowNormal, true});
+    services_.Shell.Execute(
+        {u"", kEditor, WidenAnsi(path), WidenAnsi(ParentDir(path)), kShowNormal, true});
     return;
   }
   // A new skin is best begun beside the sample skins.
   const std::string skinFolder = JoinPath(ProgramDir(), kSkinFolder);
   const std::string folder =
       services_.Files.DirectoryExists(skinFolder) ? skinFolder : ProgramDir();
-  services_.Shell.Execute({"", kEditor, "", folder, kShowNormal, true});
+  services_.Shell.Execute({u"", kEditor, u"", WidenAnsi(folder), kShowNormal, true});
 }
 
 void TAppearancePage::Button_colorClick() {

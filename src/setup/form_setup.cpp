@@ -13,6 +13,7 @@
 #include "setup/setup_layout.h"
 #include "shell/registry_association.h"
 #include "shell/user_choice.h"
+#include "text/ansi_text.h"
 #include "text/text_helpers.h"
 #include "version.h"
 
@@ -179,8 +180,9 @@ void TForm_setup::OfferWindowsChoiceSettings() {
       services_.Messages.Show({Format(kWindowsChoiceText, names), kConfirmCaption,
                                TMessageButtons::YesNo, TMessageIcon::Question, true});
   if (answer != TMessageResult::Yes) return;
-  services_.Shell.Open({"", DefaultAppsSettingsUri(SetupModePage.RegScope()), "", "", kShowNormal},
-                       true);
+  services_.Shell.Open(
+      {u"", WidenAnsi(DefaultAppsSettingsUri(SetupModePage.RegScope())), u"", u"", kShowNormal},
+      true);
 }
 
 std::string TForm_setup::SettingsPath() const {

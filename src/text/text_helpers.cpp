@@ -72,32 +72,33 @@ int MaxOf(int a, int b) {
   return b < a ? a : b;
 }
 
-std::string ExpandParam(const std::string& paramTemplate, const std::string& firstArgument) {
-  std::string result;
+std::u16string ExpandParam(const std::u16string& paramTemplate,
+                           const std::u16string& firstArgument) {
+  std::u16string result;
   ExpandParamParts(paramTemplate, firstArgument,
-                   [&result](const std::string& text, bool) { result += text; });
+                   [&result](const std::u16string& text, bool) { result += text; });
   return result;
 }
 
-void ExpandParamParts(const std::string& paramTemplate, const std::string& firstArgument,
-                      const std::function<void(const std::string& text, bool isArgument)>& append) {
-  std::string text;
+void ExpandParamParts(
+    const std::u16string& paramTemplate, const std::u16string& firstArgument,
+    const std::function<void(const std::u16string& text, bool isArgument)>& append) {
+  std::u16string text;
   const auto flushText = [&] {
     if (!text.empty()) append(text, false);
     text.clear();
   };
   std::size_t i = 0;
   while (i < paramTemplate.size()) {
-    if (paramTemplate[i] != '%' || i + 1 == paramTemplate.size()) {
-      const std::size_t next = NextCharPos(paramTemplate, i);
-      text.append(paramTemplate, i, next - i);
-      i = next;
-    } else if (paramTemplate[i + 1] == '1') {
+    if (paramTemplate[i] != u'%' || i + 1 == paramTemplate.size()) {
+      text += paramTemplate[i];
+      i += 1;
+    } else if (paramTemplate[i + 1] == u'1') {
       flushText();
       append(firstArgument, true);
       i += 2;
-    } else if (paramTemplate[i + 1] == '%') {
-      text += '%';
+    } else if (paramTemplate[i + 1] == u'%') {
+      text += u'%';
       i += 2;
     } else {
       // An unknown pair loses its "%"; the next character is read afresh.
@@ -113,6 +114,12 @@ std::string Unquote(const std::string& text) {
   std::string result = text.substr(begin);
   while (EndsWithChar(result, '"')) result.pop_back();
   return result;
+}
+
+std::u16string Unquote(const std::u16string& text) {
+  const std::size_t begin = text.find_first_not_of(u'"');
+  if (begin == std::u16string::npos) return {};
+  return text.substr(begin, text.find_last_not_of(u'"') + 1 - begin);
 }
 
 std::optional<std::int32_t> ParseInteger(const std::string& text) {

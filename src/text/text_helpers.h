@@ -34,14 +34,18 @@ int MaxOf(int a, int b);
 
 // The parameter template of an entry with "%1" replaced by FirstArgument (the file
 // being opened, without quotes: the template carries its own) and "%%" by "%". A
-// "%" before any other character is dropped; a "%" at the very end stays.
-std::string ExpandParam(const std::string& paramTemplate, const std::string& firstArgument);
+// "%" before any other character is dropped; a "%" at the very end stays. In
+// UTF-16: the template comes widened from the code page, the file name as the
+// system gave it.
+std::u16string ExpandParam(const std::u16string& paramTemplate,
+                           const std::u16string& firstArgument);
 
 // ExpandParam's result in its pieces, in order: the template's own text, and
 // FirstArgument wherever "%1" stands (IsArgument set), for callers that must
 // treat the file's path apart from the text around it.
-void ExpandParamParts(const std::string& paramTemplate, const std::string& firstArgument,
-                      const std::function<void(const std::string& text, bool isArgument)>& append);
+void ExpandParamParts(
+    const std::u16string& paramTemplate, const std::u16string& firstArgument,
+    const std::function<void(const std::u16string& text, bool isArgument)>& append);
 
 // Blanks and control characters taken off both ends.
 std::string TrimBlanks(const std::string& text);
@@ -51,6 +55,7 @@ std::string FileNamePart(const std::string& path);
 
 // Drops every leading and then every trailing double quote; inner quotes stay.
 std::string Unquote(const std::string& text);
+std::u16string Unquote(const std::u16string& text);
 
 // The integer conversion used for numbers typed by users or stored by the system:
 // leading blanks skipped, an optional sign, then decimal digits or hexadecimal

@@ -9,6 +9,7 @@
 
 #include "nuvopick_run.h"
 #include "support/win/recorder_output.h"
+#include "text/ansi_text.h"
 #include "text/text_helpers.h"
 
 namespace nuvopick::testing {
@@ -78,8 +79,9 @@ TEST_F(GateInterpreterTest, TheProgramGetsTheFilesPathAsAStartWithoutTheInterpre
     DeleteFileA((run.Folder() / "recorder.out").c_str());
     WriteSettings(ext, recorder, c.param);
     Open(file);
-    EXPECT_EQ(WaitForRecord(recorder)["commandLine"],
-              "\"" + recorder + "\" " + ExpandParam(c.param, file));
+    EXPECT_EQ(
+        RecorderWideValue(WaitForRecord(recorder), "wideCommandLine"),
+        WidenAnsi("\"" + recorder + "\" ") + ExpandParam(WidenAnsi(c.param), WidenAnsi(file)));
     EXPECT_FALSE(Exists(folder + "\\INJ"));
     EXPECT_FALSE(Exists(run.Folder() / "INJ"));
   }

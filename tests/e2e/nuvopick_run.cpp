@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+#include "text/ansi_text.h"
+
 namespace nuvopick::testing {
 
 TNuvoPickRun::TNuvoPickRun(const std::string& testName) : folder_(testName) {
@@ -16,6 +18,13 @@ TNuvoPickRun::TNuvoPickRun(const std::string& testName) : folder_(testName) {
 TProcess& TNuvoPickRun::Start(const std::string& arguments) {
   std::string commandLine = "\"" + ExePath() + "\"";
   if (!arguments.empty()) commandLine += " " + arguments;
+  process_ = std::make_unique<TProcess>(ExePath(), commandLine, folder_.Path());
+  return *process_;
+}
+
+TProcess& TNuvoPickRun::Start(const std::u16string& arguments) {
+  std::u16string commandLine = u"\"" + WidenAnsi(ExePath()) + u"\"";
+  if (!arguments.empty()) commandLine += u" " + arguments;
   process_ = std::make_unique<TProcess>(ExePath(), commandLine, folder_.Path());
   return *process_;
 }

@@ -20,6 +20,7 @@ class TNuvoPickRun {
 
   // Starts the copy; Arguments follow the program's quoted path as they stand.
   TProcess& Start(const std::string& arguments);
+  TProcess& Start(const std::u16string& arguments);
   TProcess& Process() { return *process_; }
 
  private:

@@ -227,12 +227,12 @@ void ClickOn(HWND control) {
 
 // The answer is written into memory of the tooltip's process, so the request
 // is put there too.
-std::string TooltipText(HWND tip, HWND toolOwner, HWND tool) {
+std::u16string TooltipWideText(HWND tip, HWND toolOwner, HWND tool) {
   DWORD id = 0;
   GetWindowThreadProcessId(tip, &id);
   HANDLE process =
       OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
-  if (process == nullptr) return "<no access>";
+  if (process == nullptr) return u"<no access>";
   struct TRemote {
     TTTOOLINFOW info;
     wchar_t text[1024];
@@ -249,8 +249,15 @@ std::string TooltipText(HWND tip, HWND toolOwner, HWND tool) {
   ReadProcessMemory(process, remote->text, local.text, sizeof local.text, nullptr);
   VirtualFreeEx(process, remote, 0, MEM_RELEASE);
   CloseHandle(process);
+  local.text[1023] = L'\0';
+  return reinterpret_cast<const char16_t*>(local.text);
+}
+
+std::string TooltipText(HWND tip, HWND toolOwner, HWND tool) {
+  const std::u16string wide = TooltipWideText(tip, toolOwner, tool);
   char text[2048] = {};
-  WideCharToMultiByte(CP_ACP, 0, local.text, -1, text, sizeof text, nullptr, nullptr);
+  WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<const wchar_t*>(wide.c_str()), -1, text,
+                      sizeof text, nullptr, nullptr);
   return text;
 }
 
@@ -273,6 +280,15 @@ std::string WaitForTooltip(HWND toolOwner, HWND tool, DWORD milliseconds) {
     Sleep(50);
   } while (GetTickCount() - start < milliseconds);
   return std::string();
+}
+
+std::u16string WaitForWideTooltip(HWND toolOwner, HWND tool, DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  do {
+    if (HWND tip = VisibleTooltipOf(toolOwner)) return TooltipWideText(tip, toolOwner, tool);
+    Sleep(50);
+  } while (GetTickCount() - start < milliseconds);
+  return std::u16string();
 }
 
 }  // namespace nuvopick::testing

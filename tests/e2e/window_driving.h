@@ -62,13 +62,16 @@ void ShowSetupPage(HWND setup, int page);
 // picker; the picker once it shows, or nullptr.
 HWND OpenIconPicker(TProcess& process, HWND setup);
 
-// The text of the tooltip Tip of another process for the tool Tool of ToolOwner.
+// The text of the tooltip Tip of another process for the tool Tool of ToolOwner,
+// as it is and in the ANSI code page.
+std::u16string TooltipWideText(HWND tip, HWND toolOwner, HWND tool);
 std::string TooltipText(HWND tip, HWND toolOwner, HWND tool);
 // A visible tooltip of the process of Window, or nullptr.
 HWND VisibleTooltipOf(HWND window);
 // The text of the tooltip for Tool of ToolOwner once one of that process shows;
 // empty when none does within the time.
 std::string WaitForTooltip(HWND toolOwner, HWND tool, DWORD milliseconds);
+std::u16string WaitForWideTooltip(HWND toolOwner, HWND tool, DWORD milliseconds);
 
 HWND FindVisibleGate();
 // The gate once it is shown and active, so that keys and activation changes of

@@ -11,6 +11,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "controls/edit_ex.h"
@@ -32,6 +33,49 @@ HDROP MakeDrop(const std::vector<std::string>& names) {
   std::memcpy(reinterpret_cast<char*>(block) + sizeof(DROPFILES), list.data(), list.size());
   GlobalUnlock(memory);
   return static_cast<HDROP>(memory);
+}
+
+// The same with UTF-16 names, as the shell hands over names that the ANSI code
+// page cannot hold.
+HDROP MakeWideDrop(const std::vector<std::u16string>& names) {
+  std::u16string list;
+  for (const std::u16string& name : names) list += name + u'\0';
+  list += u'\0';
+  const std::size_t bytes = list.size() * sizeof(char16_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + bytes);
+  auto* block = static_cast<DROPFILES*>(GlobalLock(memory));
+  block->pFiles = sizeof(DROPFILES);
+  block->fWide = TRUE;
+  std::memcpy(reinterpret_cast<char*>(block) + sizeof(DROPFILES), list.data(), bytes);
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
+}
+
+// Answers the first message box of this thread's that comes up within the time
+// with OK, and gives its text; empty when none came.
+std::string AnswerMessageBox(DWORD threadId, DWORD milliseconds) {
+  struct TFound {
+    HWND box = nullptr;
+  } found;
+  const DWORD start = GetTickCount();
+  while (found.box == nullptr && GetTickCount() - start < milliseconds) {
+    EnumThreadWindows(
+        threadId,
+        [](HWND window, LPARAM data) -> BOOL {
+          char name[16] = {};
+          GetClassNameA(window, name, sizeof name);
+          if (std::strcmp(name, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+          reinterpret_cast<TFound*>(data)->box = window;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    if (found.box == nullptr) Sleep(20);
+  }
+  if (found.box == nullptr) return {};
+  char text[1024] = {};
+  GetDlgItemTextA(found.box, 0xFFFF, text, sizeof text);
+  PostMessageA(found.box, WM_COMMAND, IDOK, 0);
+  return text;
 }
 
 bool Registered(HWND window) {
@@ -101,6 +145,20 @@ TYPED_TEST(FileDropTest, AcceptingControlHandsEveryNameToTheModelInOrder) {
   char text[8] = {};
   GetWindowTextA(this->window, text, sizeof text);
   EXPECT_STREQ(text, "x");
+}
+
+TYPED_TEST(FileDropTest, ANameTheCodePageCannotHoldIsRefusedNotAltered) {
+  this->model.AcceptDragFile = true;
+  const TFileDropLink drops = AttachFileDrop(this->window, this->model);
+  std::string warning;
+  std::thread answer(
+      [&warning, thread = GetCurrentThreadId()] { warning = AnswerMessageBox(thread, 10000); });
+  HDROP drop = MakeWideDrop({u"C:\\np\\表 dir\\\u00E9\uD55C\u00FC 1.nvq", u"C:\\表\\a.txt"});
+  SendMessageA(this->window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+  answer.join();
+  EXPECT_EQ(this->dropped, (std::vector<std::vector<std::string>>{{"C:\\表\\a.txt"}}));
+  EXPECT_NE(warning.find("C:\\np\\表 dir\\[U+00E9][U+D55C][U+00FC] 1.nvq"), std::string::npos)
+      << warning;
 }
 
 TYPED_TEST(FileDropTest, RefusingControlIsNotRegisteredAndRaisesNothing) {

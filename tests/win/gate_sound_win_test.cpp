@@ -14,7 +14,7 @@ TEST(GateWindowSound, TheSoundPlaysOnceWhenTheListShows) {
   TTempFolder folder("gatesound");
   WriteFileText(folder / "NuvoPick.ini", "[]\r\nIsUseSound=1\r\nSoundMBType=HAND\r\n");
   RecordingSound sound;
-  win::TForm_main gate(folder / "NuvoPick.exe", "/test", &sound);
+  win::TForm_main gate(folder / "NuvoPick.exe", u"/test", &sound);
   ASSERT_TRUE(gate.Create());
   // What the event loop does first: show the main window, then handle messages.
   ShowWindow(gate.Handle(), SW_SHOW);

@@ -13,6 +13,7 @@
 #include "platform/win/module_path.h"
 #include "setup/win/form_setup.h"
 #include "text/command_line.h"
+#include "text/win/wide_chars.h"
 
 using namespace nuvopick;
 using namespace nuvopick::win;
@@ -20,7 +21,9 @@ using namespace nuvopick::win;
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Application().SetTitle(kApplicationTitle);
 
-  const std::string firstArgument = FirstArgument(GetCommandLineA());
+  // Wide: the ANSI command line would give a file name with characters outside
+  // the code page as look-alikes or "?", the name of no file or of another one.
+  const std::u16string firstArgument = FirstArgument(FromWideChars(GetCommandLineW()));
 
   TForm_main formMain(RunningExePath(), firstArgument);
   formMain.Create();

@@ -9,8 +9,12 @@
 #include <string>
 #include <type_traits>
 
+#include "platform/system_paths.h"
 #include "platform/win/lazy_library.h"
+#include "platform/win/win_setup_services.h"
 #include "platform/win/window_dpi.h"
+#include "text/ansi_text.h"
+#include "text/win/wide_chars.h"
 
 namespace nuvopick::win {
 namespace {
@@ -62,8 +66,10 @@ struct TShellFunctions {
   decltype(SHGetSpecialFolderLocation)* specialFolder =
       LazyFunction<decltype(SHGetSpecialFolderLocation)>("shell32.dll",
                                                          "SHGetSpecialFolderLocation");
-  decltype(SHGetPathFromIDListA)* pathOf =
-      LazyFunction<decltype(SHGetPathFromIDListA)>("shell32.dll", "SHGetPathFromIDListA");
+  // Wide: the ANSI path would give characters outside the code page as
+  // look-alikes or "?".
+  decltype(SHGetPathFromIDListW)* pathOf =
+      LazyFunction<decltype(SHGetPathFromIDListW)>("shell32.dll", "SHGetPathFromIDListW");
   decltype(CoTaskMemFree)* free =
       LazyFunction<decltype(CoTaskMemFree)>("ole32.dll", "CoTaskMemFree");
 
@@ -111,10 +117,10 @@ std::wstring Widen(const std::string& text) {
 }
 
 // The file-system path of an item, empty when it has none.
-std::string PathOf(PCIDLIST_ABSOLUTE list) {
-  char path[MAX_PATH + 1] = "";
+std::u16string PathOf(PCIDLIST_ABSOLUTE list) {
+  wchar_t path[MAX_PATH + 1] = L"";
   if (list == nullptr || !Shell().pathOf(list, path)) return {};
-  return path;
+  return FromWideChars(path);
 }
 
 // The item list of a folder: a path that parses to something folder-like, else
@@ -228,7 +234,10 @@ void DialogInitialized(TBrowseRun& run, HWND dialog) {
 }
 
 void SelectionChanged(TBrowseRun& run, HWND dialog, LPARAM item) {
-  const std::string directory = PathOf(reinterpret_cast<PCIDLIST_ABSOLUTE>(item));
+  // A folder that the settings' code page cannot hold is offered as one without
+  // a path: it cannot be stored.
+  const std::string directory =
+      NarrowAnsi(PathOf(reinterpret_cast<PCIDLIST_ABSOLUTE>(item))).value_or(std::string());
   HWND ok = GetDlgItem(dialog, IDOK);
   const std::optional<TplBFSelectionAnswer> answer = run.browser->SelectionChanged(
       reinterpret_cast<std::uintptr_t>(dialog), directory, ok != nullptr && IsWindowEnabled(ok));
@@ -286,7 +295,11 @@ bool RunDialog(TplBrowseFolder& browser, HWND owner) {
     SetErrorMode(errorMode);
   }
   std::optional<std::string> path;
-  if (chosen && !run.failure) path = PathOf(chosen.get());
+  if (chosen && !run.failure) {
+    TWinMessageBox messages;
+    messages.SetOwner(owner);
+    path = StorablePath(PathOf(chosen.get()), messages);
+  }
   const bool confirmed = browser.EndExecute(path);
   return confirmed && !run.failure;
 }

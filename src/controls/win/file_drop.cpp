@@ -4,27 +4,40 @@
 
 #include <utility>
 
+#include "platform/system_paths.h"
 #include "platform/win/lazy_library.h"
+#include "platform/win/win_setup_services.h"
+#include "text/win/wide_chars.h"
 
 namespace nuvopick::win {
 namespace {
 
 // Every name of the drop, then the handle released: the handle is the
-// receiver's to free, whatever the handler does afterwards.
-std::vector<std::string> TakeDroppedNames(HDROP drop) {
-  std::vector<std::string> names;
-  auto* query = LazyFunction<decltype(DragQueryFileA)>("shell32.dll", "DragQueryFileA");
+// receiver's to free, whatever the handler does afterwards. Wide: the ANSI
+// names would give characters outside the code page as look-alikes or "?".
+std::vector<std::u16string> TakeDroppedNames(HDROP drop) {
+  std::vector<std::u16string> names;
+  auto* query = LazyFunction<decltype(DragQueryFileW)>("shell32.dll", "DragQueryFileW");
   auto* finish = LazyFunction<decltype(DragFinish)>("shell32.dll", "DragFinish");
   if (query != nullptr) {
     const UINT count = query(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-      std::string name(query(drop, i, nullptr, 0), '\0');
-      if (!name.empty()) query(drop, i, name.data(), static_cast<UINT>(name.size() + 1));
+      std::u16string name(query(drop, i, nullptr, 0), u'\0');
+      if (!name.empty()) query(drop, i, WideChars(name), static_cast<UINT>(name.size() + 1));
       names.push_back(std::move(name));
     }
   }
   if (finish != nullptr) finish(drop);
   return names;
+}
+
+// The names the settings can keep; the others are refused with a warning owned
+// by the control's window.
+std::vector<std::string> StorableDroppedNames(HWND control, HDROP drop) {
+  const std::vector<std::u16string> names = TakeDroppedNames(drop);
+  TWinMessageBox messages;
+  messages.SetOwner(GetAncestor(control, GA_ROOT));
+  return StorablePaths(names, messages);
 }
 
 }  // namespace
@@ -40,14 +53,16 @@ void RegisterFileDrops(HWND control, bool accept) {
 
 TSubclassToken RouteFileDrops(HWND control, TFileDropHandler handler) {
   return HookControl(
-      control, [handler = std::move(handler)](UINT message, WPARAM wParam, LPARAM lParam,
-                                              const TNextHandler& next) {
+      control, [control, handler = std::move(handler)](UINT message, WPARAM wParam, LPARAM lParam,
+                                                       const TNextHandler& next) {
         const LRESULT result = next(message, wParam, lParam);
         if (message == WM_DROPFILES) {
-          const std::vector<std::string> names = TakeDroppedNames(reinterpret_cast<HDROP>(wParam));
-          // A copy: the handler may destroy the control, and the hook with it.
+          const std::vector<std::string> names =
+              StorableDroppedNames(control, reinterpret_cast<HDROP>(wParam));
+          // A copy: the handler may destroy the control, and the hook with it. A
+          // drop whose every name was refused hands nothing on.
           const TFileDropHandler call = handler;
-          if (call) call(names);
+          if (call && !names.empty()) call(names);
         }
         return result;
       });

@@ -16,7 +16,7 @@
 namespace nuvopick::win {
 
 struct TListHint {
-  std::string Text;
+  std::u16string Text;
   std::uint32_t HideTimeMs = 0;
 };
 

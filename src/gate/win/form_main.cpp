@@ -12,7 +12,7 @@ constexpr UINT_PTR kNoClickTimer = 1;
 
 }  // namespace
 
-TForm_main::TForm_main(std::string exePath, std::string firstArgument, ISound* sound)
+TForm_main::TForm_main(std::string exePath, std::u16string firstArgument, ISound* sound)
     : session_({files_, hives_, shell_, pointer_, clock_, sound ? *sound : sound_, system_}, *this,
                std::move(exePath), std::move(firstArgument)) {}
 

@@ -20,7 +20,8 @@ namespace nuvopick::win {
 class TForm_main : public TForm, private IGateView {
  public:
   // Sound, when given, stands for the system's sounds (the window does not own it).
-  TForm_main(std::string exePath, std::string firstArgument, ISound* sound = nullptr);
+  // FirstArgument: the program's first argument, from the wide command line.
+  TForm_main(std::string exePath, std::u16string firstArgument, ISound* sound = nullptr);
 
   bool Create();
 

@@ -6,12 +6,16 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/system_paths.h"
 #include "platform/win/application.h"
 #include "platform/win/lazy_library.h"
 #include "platform/win/module_path.h"
+#include "platform/win/win_setup_services.h"
 #include "platform/win/window_dpi.h"
 #include "platform/win/window_text.h"
 #include "resource_ids.h"
+#include "text/ansi_text.h"
+#include "text/win/wide_chars.h"
 
 namespace nuvopick::win {
 
@@ -361,18 +365,23 @@ void TForm_icondlg::RepaintGrid() {
 }
 
 std::optional<std::string> TForm_icondlg::ChooseIconFile(const std::string& folder) {
-  auto* open = LazyFunction<decltype(GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+  // Wide, so that a name outside the code page is refused, not answered altered.
+  auto* open = LazyFunction<decltype(GetOpenFileNameW)>("comdlg32.dll", "GetOpenFileNameW");
   if (open == nullptr) return std::nullopt;
-  char file[MAX_PATH] = "";
-  OPENFILENAMEA dialog{};
+  std::u16string file(MAX_PATH, u'\0');
+  const std::u16string initialDir = WidenAnsi(folder);
+  OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = Handle();
-  dialog.lpstrFile = file;
+  dialog.lpstrFile = WideChars(file);
   dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrInitialDir = folder.c_str();
+  dialog.lpstrInitialDir = WideChars(initialDir);
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
   if (!open(&dialog)) return std::nullopt;
-  return std::string(file);
+  file.resize(file.find(u'\0'));
+  TWinMessageBox messages;
+  messages.SetOwner(Handle());
+  return StorablePath(file, messages);
 }
 
 void TForm_icondlg::ShowCentred() {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/win/lazy_library.h"
+#include "text/win/wide_chars.h"
 
 namespace nuvopick::win {
 namespace {
@@ -17,22 +18,22 @@ THint::~THint() {
   if (tooltip_ != nullptr) DestroyWindow(tooltip_);
 }
 
-void THint::Create(HWND owner, HWND control, const std::string& text, std::uint32_t hideTimeMs) {
+void THint::Create(HWND owner, HWND control, const std::u16string& text, std::uint32_t hideTimeMs) {
   InitCommonControlsOnce();
   owner_ = owner;
   control_ = control;
   text_ = text;
   hideTimeMs_ = hideTimeMs;
-  tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX,
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner,
-                             nullptr, GetModuleHandleA(nullptr), nullptr);
-  TOOLINFOA tool{};
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
+  TOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_TRACK | TTF_ABSOLUTE;
   tool.hwnd = owner;
   tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = text_.data();
-  SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  tool.lpszText = WideChars(text_);
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 800);
 }
 
@@ -72,7 +73,7 @@ void THint::Show() {
   shown_ = true;
   POINT pointer{};
   GetCursorPos(&pointer);
-  TOOLINFOA tool{};
+  TOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.hwnd = owner_;
   tool.uId = reinterpret_cast<UINT_PTR>(control_);

@@ -18,7 +18,8 @@ class THint {
   ~THint();
 
   // A hint with Text for Control, hidden after HideTimeMs; the timers go to Owner.
-  void Create(HWND owner, HWND control, const std::string& text, std::uint32_t hideTimeMs);
+  // The text is UTF-16: it shows a file name with every character.
+  void Create(HWND owner, HWND control, const std::u16string& text, std::uint32_t hideTimeMs);
 
   // Feed these from the control's and the owner's messages.
   void MouseMoved();
@@ -33,7 +34,7 @@ class THint {
   HWND owner_ = nullptr;
   HWND control_ = nullptr;
   HWND tooltip_ = nullptr;
-  std::string text_;
+  std::u16string text_;
   std::uint32_t hideTimeMs_ = 0;
   bool pending_ = false;
   bool shown_ = false;

@@ -8,6 +8,7 @@
 #include "platform/win/lazy_library.h"
 #include "platform/win/window_dpi.h"
 #include "text/text_helpers.h"
+#include "text/win/wide_chars.h"
 
 namespace nuvopick::win {
 
@@ -49,34 +50,38 @@ TDpiScale TWinPointer::DpiAt(TPoint point) const {
   return DpiAtPoint(POINT{point.X, point.Y});
 }
 
+// Wide calls: the request carries file names with characters that the ANSI
+// code page may lack.
 bool TWinShellExecute::Execute(const TLaunchRequest& request) {
   // The request keeps the working folder in quotes as the program builds it; the
   // execute service ignores a quoted folder, so the quotes come off here.
-  const std::string directory = Unquote(request.Directory);
-  SHELLEXECUTEINFOA info{};
+  const std::u16string directory = Unquote(request.Directory);
+  SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof info;
   // The started program inherits our environment as it is at this call.
   for (const auto& [name, value] : request.Environment) {
-    SetEnvironmentVariableA(name.c_str(), value.c_str());
+    SetEnvironmentVariableW(WideChars(name), WideChars(value));
   }
   info.fMask = (request.ExpandVariables ? SEE_MASK_DOENVSUBST : 0) |
                (request.Quiet ? SEE_MASK_FLAG_NO_UI : 0);
-  info.lpVerb = request.Verb.empty() ? nullptr : request.Verb.c_str();
-  info.lpFile = request.File.c_str();
-  info.lpParameters = request.Parameters.c_str();
-  info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
+  info.lpVerb = request.Verb.empty() ? nullptr : WideChars(request.Verb);
+  info.lpFile = WideChars(request.File);
+  info.lpParameters = WideChars(request.Parameters);
+  info.lpDirectory = directory.empty() ? nullptr : WideChars(directory);
   info.nShow = request.Show;
-  auto* execute = LazyFunction<decltype(ShellExecuteExA)>("shell32.dll", "ShellExecuteExA");
+  auto* execute = LazyFunction<decltype(ShellExecuteExW)>("shell32.dll", "ShellExecuteExW");
   return execute != nullptr && execute(&info) != FALSE;
 }
 
 bool TWinShellExecute::Open(const TLaunchRequest& request, bool owned) {
-  auto* open = LazyFunction<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+  auto* open = LazyFunction<decltype(ShellExecuteW)>("shell32.dll", "ShellExecuteW");
   if (open == nullptr) return false;
+  const auto OrNull = [](const std::u16string& text) {
+    return text.empty() ? nullptr : WideChars(text);
+  };
   const auto result = reinterpret_cast<INT_PTR>(
-      open(owned ? owner_ : nullptr, request.Verb.empty() ? nullptr : request.Verb.c_str(),
-           request.File.c_str(), request.Parameters.empty() ? nullptr : request.Parameters.c_str(),
-           request.Directory.empty() ? nullptr : request.Directory.c_str(), request.Show));
+      open(owned ? owner_ : nullptr, OrNull(request.Verb), WideChars(request.File),
+           OrNull(request.Parameters), OrNull(request.Directory), request.Show));
   return result > 32;
 }
 

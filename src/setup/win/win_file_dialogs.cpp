@@ -5,8 +5,12 @@
 #include <vector>
 
 #include "controls/win/browse_folder_win.h"
+#include "platform/system_paths.h"
 #include "platform/win/lazy_library.h"
+#include "platform/win/win_setup_services.h"
+#include "text/ansi_text.h"
 #include "text/dbcs.h"
+#include "text/win/wide_chars.h"
 
 namespace nuvopick::win {
 namespace {
@@ -31,25 +35,31 @@ std::string DialogFilterOf(const std::string& filter) {
 
 }  // namespace
 
+// Wide: the ANSI dialog would answer a name outside the code page with
+// look-alikes or "?"; such a name is refused instead.
 std::optional<std::string> TWinFileDialogs::OpenFile(const std::string& filter,
                                                      const std::string& initialDir) {
-  auto* open = LazyFunction<decltype(GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+  auto* open = LazyFunction<decltype(GetOpenFileNameW)>("comdlg32.dll", "GetOpenFileNameW");
   if (open == nullptr) return std::nullopt;
-  const std::string filterParts = DialogFilterOf(filter);
+  const std::u16string filterParts = WidenAnsi(DialogFilterOf(filter));
+  const std::u16string folder = WidenAnsi(initialDir);
   // Room for paths beyond MAX_PATH.
-  std::vector<char> file(4096, '\0');
-  OPENFILENAMEA dialog{};
+  std::u16string file(4096, u'\0');
+  OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner_;
   // No filter at all offers every file.
-  dialog.lpstrFilter = filter.empty() ? nullptr : filterParts.c_str();
+  dialog.lpstrFilter = filter.empty() ? nullptr : WideChars(filterParts);
   dialog.nFilterIndex = 1;
-  dialog.lpstrFile = file.data();
+  dialog.lpstrFile = WideChars(file);
   dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
+  dialog.lpstrInitialDir = folder.empty() ? nullptr : WideChars(folder);
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
   if (!open(&dialog)) return std::nullopt;
-  return std::string(file.data());
+  file.resize(file.find(u'\0'));
+  TWinMessageBox messages;
+  messages.SetOwner(owner_);
+  return StorablePath(file, messages);
 }
 
 std::optional<std::string> TWinFileDialogs::BrowseFolder() {

@@ -2,6 +2,9 @@
 
 #include <stdexcept>
 
+#include "text/ansi_text.h"
+#include "text/win/wide_chars.h"
+
 namespace nuvopick::testing {
 namespace {
 
@@ -32,6 +35,20 @@ TProcess::TProcess(const std::string& exe, const std::string& commandLine,
   std::string mutableLine = commandLine;
   if (!CreateProcessA(exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder.empty() ? nullptr : folder.c_str(), &startup, &info_)) {
+    info_ = {};
+    throw std::runtime_error("cannot start " + exe);
+  }
+}
+
+TProcess::TProcess(const std::string& exe, const std::u16string& commandLine,
+                   const std::string& folder) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  std::u16string mutableLine = commandLine;
+  const std::u16string wideFolder = WidenAnsi(folder);
+  if (!CreateProcessW(win::WideChars(WidenAnsi(exe)), win::WideChars(mutableLine), nullptr, nullptr,
+                      FALSE, 0, nullptr, folder.empty() ? nullptr : win::WideChars(wideFolder),
+                      &startup, &info_)) {
     info_ = {};
     throw std::runtime_error("cannot start " + exe);
   }

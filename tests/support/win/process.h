@@ -13,6 +13,8 @@ class TProcess {
   // Starts Exe with the command line exactly as given (the program's own name
   // included), in Folder.
   TProcess(const std::string& exe, const std::string& commandLine, const std::string& folder);
+  // The same with a wide command line, for arguments that the ANSI code page lacks.
+  TProcess(const std::string& exe, const std::u16string& commandLine, const std::string& folder);
   TProcess(const TProcess&) = delete;
   TProcess& operator=(const TProcess&) = delete;
   ~TProcess();  // ends the process if it still runs

@@ -1,5 +1,7 @@
 #include "support/win/recorder_output.h"
 
+#include <windows.h>
+
 #include <sstream>
 
 #include "support/win/temp_folder.h"
@@ -16,6 +18,19 @@ std::map<std::string, std::string> ReadRecorderOutput(const std::string& recorde
     if (equals != std::string::npos) values[line.substr(0, equals)] = line.substr(equals + 1);
   }
   return values;
+}
+
+std::u16string RecorderWideValue(const std::map<std::string, std::string>& output,
+                                 const std::string& key) {
+  const auto found = output.find(key);
+  if (found == output.end() || found->second.empty()) return {};
+  const std::string& utf8 = found->second;
+  const int size = static_cast<int>(utf8.size());
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+  std::u16string wide(static_cast<std::size_t>(length), u'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, reinterpret_cast<wchar_t*>(wide.data()),
+                      length);
+  return wide;
 }
 
 }  // namespace nuvopick::testing

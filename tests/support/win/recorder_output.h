@@ -9,4 +9,9 @@ namespace nuvopick::testing {
 // The key=value lines of recorder.out beside the recorder exe at Path.
 std::map<std::string, std::string> ReadRecorderOutput(const std::string& recorderExe);
 
+// A value that the recorder wrote in UTF-8 (the keys starting with "wide"), as
+// UTF-16; empty when it is missing.
+std::u16string RecorderWideValue(const std::map<std::string, std::string>& output,
+                                 const std::string& key);
+
 }  // namespace nuvopick::testing

@@ -11,7 +11,7 @@ namespace {
 using Rows = std::vector<std::string>;
 using Names = std::vector<std::string>;
 
-const std::string kFile = "C:\\My Files\\a.txt";
+const std::u16string kFile = u"C:\\My Files\\a.txt";
 
 TEST_F(GateTest, PointerMovedFurtherThanMoveLenOnOneAxisLaunchesTheFirstOwnEntryUnseen) {
   struct Case {
@@ -137,7 +137,7 @@ TEST_F(GateTest, TheCommonEntriesGoAboveInReverseOrBelowInOrder) {
 
 TEST_F(GateTest, TheExtensionKeepsItsLetterCaseAndFindsItsSectionAnyway) {
   AddNamed("txt", {"E1", "E2"});
-  Start("C:\\d\\A.TXT");
+  Start(u"C:\\d\\A.TXT");
   EXPECT_EQ(session->ExtInfo().Name, "TXT");
   EXPECT_EQ(session->Rows(), (Rows{"E1", "E2", kCancelRowText}));
 }
@@ -145,11 +145,38 @@ TEST_F(GateTest, TheExtensionKeepsItsLetterCaseAndFindsItsSectionAnyway) {
 TEST_F(GateTest, AFileWithoutExtensionGetsTheCommonEntriesOnly) {
   AddNamed("txt", {"E1"});
   AddNamed(kCommon, {"C1", "C2"});
-  for (const char* path : {"C:\\d\\README", "C:\\v1.txt\\README"}) {
-    SCOPED_TRACE(path);
+  for (const char16_t* path : {u"C:\\d\\README", u"C:\\v1.txt\\README"}) {
+    SCOPED_TRACE(::testing::PrintToString(path));
     Start(path);
     EXPECT_EQ(session->ExtInfo().Name, "");
     EXPECT_EQ(session->Rows(), (Rows{"C1", "C2", kCancelRowText}));
+  }
+}
+
+TEST_F(GateTest, AnExtensionTheCodePageCannotHoldNamesNoSection) {
+  // Sections a look-alike or "?" of the extension would find.
+  AddNamed("e", {"E1"});
+  AddNamed("?", {"Q1"});
+  AddNamed("表", {"H1"});
+  AddNamed("txt", {"T1"});
+  AddNamed(kCommon, {"C1"});
+  struct Case {
+    const char16_t* path;
+    const char* extName;
+    Rows rows;
+  };
+  const Case cases[] = {
+      {u"C:\\d\\a.é", "", {"C1", kCancelRowText}},
+      {u"C:\\d\\a.\U0001F600", "", {"C1", kCancelRowText}},
+      {u"C:\\d\\a.表", "表", {"H1", "C1", kCancelRowText}},
+      // The folder may hold anything: only the extension names the section.
+      {u"C:\\é한ü\\a.txt", "txt", {"T1", "C1", kCancelRowText}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.path));
+    Start(c.path);
+    EXPECT_EQ(session->ExtInfo().Name, c.extName);
+    EXPECT_EQ(session->Rows(), c.rows);
   }
 }
 
@@ -195,7 +222,7 @@ TEST_F(GateTest, TheTestFormShowsTheDemonstrationRowsAndLaunchesNothing) {
   AddNamed("", {"G1"});  // the general section: what an empty extension name would read
   AddNamed(kCommon, {"C1"});
   pointer.positions = {{100, 100}, {400, 400}};
-  Start("/test");
+  Start(u"/test");
   TExtInfo demo;
   demo.FillTestItems();
   ASSERT_EQ(session->Rows().size(), 7u);
@@ -212,7 +239,7 @@ TEST_F(GateTest, TheTestFormShowsTheDemonstrationRowsAndLaunchesNothing) {
 
 TEST_F(GateTest, WithoutArgumentNothingHappens) {
   AddNamed("", {"G1"});
-  Start("");
+  Start(u"");
   EXPECT_EQ(pointer.looks, 0u);
   EXPECT_FALSE(view.appearance.has_value());
   EXPECT_EQ(view.terminates + view.closes, 0);

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,12 +13,13 @@
 #include "settings/ini_file.h"
 #include "settings/settings_path.h"
 #include "support/fixed_system_info.h"
-#include "support/memory_registry.h"
 #include "support/memory_file_system.h"
+#include "support/memory_registry.h"
 #include "support/recording_shell_execute.h"
 #include "support/recording_sound.h"
 #include "support/scripted_clock.h"
 #include "support/scripted_pointer.h"
+#include "text/ansi_text.h"
 
 namespace nuvopick::testing {
 
@@ -118,11 +118,11 @@ class GateTest : public ::testing::Test {
   static std::string ProgramOf(const std::string& name) { return "C:\\Tools\\" + name + ".exe"; }
 
   // Starts the gate for FirstArgument with the settings arranged so far.
-  TGateSession& Start(const std::string& firstArgument) {
+  TGateSession& Start(const std::u16string& firstArgument) {
     files.files[SettingsPathFor(kExePath)] = ini.Serialize();
     session = std::make_unique<TGateSession>(
-        TGateServices{files, classStore.Hives(), shell, pointer, clock, sound, system}, view, kExePath,
-        firstArgument);
+        TGateServices{files, classStore.Hives(), shell, pointer, clock, sound, system}, view,
+        kExePath, firstArgument);
     session->FormCreate();
     return *session;
   }
@@ -132,8 +132,9 @@ class GateTest : public ::testing::Test {
   std::vector<std::string> LaunchedNames() const {
     std::vector<std::string> result;
     for (const TLaunchRequest& request : shell.requests) {
-      const std::size_t begin = request.File.rfind('\\') + 1;
-      result.push_back(request.File.substr(begin, request.File.rfind(".exe") - begin));
+      const std::size_t begin = request.File.rfind(u'\\') + 1;
+      const std::u16string name = request.File.substr(begin, request.File.rfind(u".exe") - begin);
+      result.push_back(NarrowAnsi(name).value_or("?"));
     }
     return result;
   }

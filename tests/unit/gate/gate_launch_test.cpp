@@ -14,36 +14,47 @@ TEST_F(GateTest, AWorkingFolderThatIsNoFolderBecomesTheOpenedFilesFolder) {
   files.directories = {"C:\\work"};
   struct Case {
     const char* dirPath;
-    const char* sent;
+    const char16_t* sent;
   };
   const Case cases[] = {
-      {"", "\"D:\\docs\\\""},
-      {"C:\\work", "\"C:\\work\""},
+      {"", u"\"D:\\docs\\\""},
+      {"C:\\work", u"\"C:\\work\""},
       // Checked as stored: quotes and variables are not resolved first.
-      {"\"C:\\work\"", "\"D:\\docs\\\""},
-      {"%TEMP%", "\"D:\\docs\\\""},
+      {"\"C:\\work\"", u"\"D:\\docs\\\""},
+      {"%TEMP%", u"\"D:\\docs\\\""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.dirPath);
     AddEntries("txt", {{"E1", "C:\\Tools\\ed.exe", "%1", c.dirPath}, {"E2"}});
     shell.requests.clear();
-    Start("D:\\docs\\r.txt");
+    Start(u"D:\\docs\\r.txt");
     session->ExecuteRow(0);
     ASSERT_EQ(shell.requests.size(), 1u);
-    EXPECT_EQ(shell.requests[0], (TLaunchRequest{"open", "\"C:\\Tools\\ed.exe\"", "D:\\docs\\r.txt",
-                                                 c.sent, kShowNormal}));
+    EXPECT_EQ(shell.requests[0], (TLaunchRequest{u"open", u"\"C:\\Tools\\ed.exe\"",
+                                                 u"D:\\docs\\r.txt", c.sent, kShowNormal}));
   }
+}
+
+TEST_F(GateTest, AFileNameTheCodePageCannotHoldReachesTheProgramWhole) {
+  AddEntries("nvq", {{"E1", "C:\\Tools\\ed.exe", "-f \"%1\"", "C:\\missing"}, {"E2"}});
+  const std::u16string file = u"C:\\np\\é한ü\\表 \U0001F600 1.nvq";
+  Start(file);
+  session->ExecuteRow(0);
+  ASSERT_EQ(shell.requests.size(), 1u);
+  const TLaunchRequest expected{u"open", u"\"C:\\Tools\\ed.exe\"", u"-f \"" + file + u"\"",
+                                u"\"C:\\np\\é한ü\\\"", kShowNormal};
+  EXPECT_EQ(shell.requests[0], expected);
 }
 
 TEST_F(GateTest, APickSendsTheEntrysRequestThroughTheInterpreterWhenAsked) {
   AddEntries("txt", {{"E1", "C:\\T\\t.exe", "%1", "", {}, true, 3}, {"E2"}});
   system.systemDirectory = "C:\\WINNT\\system32";
-  Start("C:\\d\\f.txt");
+  Start(u"C:\\d\\f.txt");
   session->ExecuteRow(0);
   ASSERT_EQ(shell.requests.size(), 1u);
-  EXPECT_EQ(shell.requests[0], (TLaunchRequest{"open", "C:\\WINNT\\system32\\cmd.exe",
-                                               "/V:OFF /C \"\"C:\\T\\t.exe\" C:\\d\\f.txt\"",
-                                               "\"C:\\d\\\"", kShowHide}));
+  EXPECT_EQ(shell.requests[0], (TLaunchRequest{u"open", u"C:\\WINNT\\system32\\cmd.exe",
+                                               u"/V:OFF /C \"\"C:\\T\\t.exe\" C:\\d\\f.txt\"",
+                                               u"\"C:\\d\\\"", kShowHide}));
 }
 
 class ProgramFileTest : public GateTest {
@@ -65,24 +76,24 @@ TEST_F(ProgramFileTest, TheOpenedProgramIsStartedAloneAfterItsAssociationIsRemov
   AddEntries("EXE", {{"E1", "C:\\Tools\\ed.exe", "-x %1", "C:\\work", {}, false, 3}, {"E2"}});
   std::string classAtLaunch;
   shell.onExecute = [&](const TLaunchRequest&) { classAtLaunch = classStore.Dump(".EXE"); };
-  Start("C:\\x\\setup.EXE");
+  Start(u"C:\\x\\setup.EXE");
   session->ExecuteRow(0);
   EXPECT_EQ(classAtLaunch, "exefile");
   EXPECT_FALSE(classStore.KeyExists("NuvoPick_AutoOpen_EXE"));
   ASSERT_EQ(shell.requests.size(), 1u);
   EXPECT_EQ(shell.requests[0],
-            (TLaunchRequest{"", "C:\\x\\setup.EXE", "", "", kShowNormal, false, false}));
+            (TLaunchRequest{u"", u"C:\\x\\setup.EXE", u"", u"", kShowNormal, false, false}));
 }
 
 TEST_F(ProgramFileTest, TheAssociationIsFoundWhateverTheLetterCaseOfTheExtension) {
   struct Case {
     const char* registered;
-    const char* opened;
+    const char16_t* opened;
   };
   const Case cases[] = {
-      {"EXE", "C:\\x\\setup.exe"}, {"exe", "C:\\x\\SETUP.EXE"}, {"Com", "C:\\x\\edit.cOM"}};
+      {"EXE", u"C:\\x\\setup.exe"}, {"exe", u"C:\\x\\SETUP.EXE"}, {"Com", u"C:\\x\\edit.cOM"}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.opened);
+    SCOPED_TRACE(c.registered);
     classStore = MemoryClasses();
     shell.requests.clear();
     Associate(c.registered);
@@ -99,20 +110,20 @@ TEST_F(ProgramFileTest, TheAssociationIsFoundWhateverTheLetterCaseOfTheExtension
 TEST_F(ProgramFileTest, WithoutAssociationNothingIsRemoved) {
   AddEntries("exe", {{"E1", "C:\\Tools\\ed.exe", "%1", "", {}, true}, {"E2"}});
   classStore.Set(".exe", "exefile");
-  Start("C:\\x\\tool.exe");
+  Start(u"C:\\x\\tool.exe");
   session->ExecuteRow(0);
   EXPECT_EQ(classStore.Dump(".exe"), "exefile");
   ASSERT_EQ(shell.requests.size(), 1u);
-  EXPECT_EQ(shell.requests[0],
-            (TLaunchRequest{"", "C:\\WINDOWS\\system32\\cmd.exe",
-                            "/V:OFF /C \"\"C:\\x\\tool.exe\" \"", "", kShowNormal, false, false}));
+  EXPECT_EQ(shell.requests[0], (TLaunchRequest{u"", u"C:\\WINDOWS\\system32\\cmd.exe",
+                                               u"/V:OFF /C \"\"C:\\x\\tool.exe\" \"", u"",
+                                               kShowNormal, false, false}));
 }
 
 TEST_F(ProgramFileTest, WhenTheAssociationCannotBeRemovedTheProgramIsNotStarted) {
   // Starting it would only lead back here through the association.
   Associate("com");
   AddNamed("com", {"E1", "E2"});
-  Start("C:\\x\\edit.com");
+  Start(u"C:\\x\\edit.com");
   classStore.RefuseWrites();
   session->ExecuteRow(0);
   EXPECT_TRUE(shell.requests.empty());
@@ -121,14 +132,14 @@ TEST_F(ProgramFileTest, WhenTheAssociationCannotBeRemovedTheProgramIsNotStarted)
 
 TEST_F(GateTest, AnEntryWithoutProgramOnlyClosesAndAFailedLaunchClosesToo) {
   AddEntries("txt", {{"E1", ""}, {"E2", "C:\\Tools\\E2.exe"}});
-  Start("C:\\d\\a.txt");
+  Start(u"C:\\d\\a.txt");
   session->ExecuteRow(0);
   EXPECT_TRUE(shell.requests.empty());
   EXPECT_FALSE(session->Launched());
   EXPECT_EQ(view.closes, 1);
 
   shell.result = false;
-  Start("C:\\d\\a.txt");
+  Start(u"C:\\d\\a.txt");
   view.closes = 0;
   session->ExecuteRow(1);
   EXPECT_EQ(shell.requests.size(), 1u);
@@ -138,7 +149,7 @@ TEST_F(GateTest, AnEntryWithoutProgramOnlyClosesAndAFailedLaunchClosesToo) {
 TEST_F(GateTest, OnlyTheFirstLaunchHappens) {
   Set("DeactAction", 2);
   AddNamed("txt", {"E1", "E2"});
-  Start("C:\\d\\a.txt");
+  Start(u"C:\\d\\a.txt");
   // The new program takes the activation while its request is being sent.
   shell.onExecute = [&](const TLaunchRequest&) { session->ApplicationEventsDeactivate(); };
   session->ExecuteRow(1);

@@ -9,7 +9,7 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-const std::string kFile = "C:\\My Files\\a.txt";
+const std::u16string kFile = u"C:\\My Files\\a.txt";
 constexpr int kCancelRow = 3;  // after E1, E2, E3
 
 class GateListTest : public GateTest {
@@ -168,6 +168,11 @@ TEST_F(GateListTest, TheHintShowsTheOpenedFileWhileItsOptionIsOn) {
   ASSERT_TRUE(hint.has_value());
   EXPECT_EQ(hint->Text, kFile);
   EXPECT_EQ(hint->HideTimeMs, 1000000u);
+
+  const std::u16string wide = u"C:\\np\\表 dir\\é한ü \U0001F600.txt";
+  Start(wide);
+  ASSERT_TRUE(session->ApplicationEventsShowHint().has_value());
+  EXPECT_EQ(session->ApplicationEventsShowHint()->Text, wide);
 
   Set("IsShowHintRel", 0);
   Start(kFile);

@@ -9,20 +9,21 @@ namespace {
 
 TEST(StartMode, ChosenFromTheWholeCommandLine) {
   const struct {
-    const char* commandLine;
+    const char16_t* commandLine;
     TStartMode mode;
   } cases[] = {
-      {"\"C:\\x\\NuvoPick.exe\"", TStartMode::Setup},
-      {"\"C:\\x\\NuvoPick.exe\" \"\"", TStartMode::Setup},
-      {"\"C:\\x\\NuvoPick.exe\" /test", TStartMode::TestForm},
-      {"\"C:\\x\\NuvoPick.exe\" /test x", TStartMode::TestForm},
-      {"\"C:\\x\\NuvoPick.exe\" \"/test\"", TStartMode::TestForm},
-      {"\"C:\\x\\NuvoPick.exe\" /TEST", TStartMode::OpenFile},
-      {"\"C:\\x\\NuvoPick.exe\" /test.txt", TStartMode::OpenFile},
-      {"\"C:\\x\\NuvoPick.exe\" \"C:\\no such file.txt\"", TStartMode::OpenFile},
+      {u"\"C:\\x\\NuvoPick.exe\"", TStartMode::Setup},
+      {u"\"C:\\x\\NuvoPick.exe\" \"\"", TStartMode::Setup},
+      {u"\"C:\\x\\NuvoPick.exe\" /test", TStartMode::TestForm},
+      {u"\"C:\\x\\NuvoPick.exe\" /test x", TStartMode::TestForm},
+      {u"\"C:\\x\\NuvoPick.exe\" \"/test\"", TStartMode::TestForm},
+      {u"\"C:\\x\\NuvoPick.exe\" /TEST", TStartMode::OpenFile},
+      {u"\"C:\\x\\NuvoPick.exe\" /test.txt", TStartMode::OpenFile},
+      {u"\"C:\\x\\NuvoPick.exe\" \"C:\\no such file.txt\"", TStartMode::OpenFile},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(SelectStartMode(FirstArgument(c.commandLine)), c.mode) << c.commandLine;
+    EXPECT_EQ(SelectStartMode(FirstArgument(c.commandLine)), c.mode)
+        << ::testing::PrintToString(c.commandLine);
   }
 }
 

@@ -44,17 +44,17 @@ TEST_F(SetupTest, LinksOpenThroughTheShellAndReportWhatFailed) {
   const Case cases[] = {
       {"web page, marked as coming from here",
        [](TAboutPanel& a) { a.Label_myurlClick(); },
-       {"open", "https://nuvopick.example.jp/?From_NuvoPick_About", "", "", kShowShow},
+       {u"open", u"https://nuvopick.example.jp/?From_NuvoPick_About", u"", u"", kShowShow},
        true,
        "URLを開けませんでした"},
       {"mail",
        [](TAboutPanel& a) { a.Label_mymailClick(); },
-       {"open", "mailto:support@nuvopick.example.jp", "", "", kShowShow},
+       {u"open", u"mailto:support@nuvopick.example.jp", u"", u"", kShowShow},
        true,
        "mailtoを開けませんでした"},
       {"readme beside the program",
        [](TAboutPanel& a) { a.Label_showreadmeClick(); },
-       {"", "C:\\Tools\\Readme.txt", "", "", kShowNormal},
+       {u"", u"C:\\Tools\\Readme.txt", u"", u"", kShowNormal},
        false,
        nullptr},
   };
@@ -91,8 +91,8 @@ TEST_F(SetupTest, TheWebLinkOpensTheLabelsText) {
   f.About.Label_myurlClick();
   f.About.Label_mymailClick();
   ASSERT_EQ(shell.opened.size(), 2u);
-  EXPECT_EQ(shell.opened[0].first.File, "http://example.org/x/?From_NuvoPick_About");
-  EXPECT_EQ(shell.opened[1].first.File, "mailto:a@example.org");
+  EXPECT_EQ(shell.opened[0].first.File, u"http://example.org/x/?From_NuvoPick_About");
+  EXPECT_EQ(shell.opened[1].first.File, u"mailto:a@example.org");
 }
 
 }  // namespace

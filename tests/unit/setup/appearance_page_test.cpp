@@ -64,8 +64,8 @@ TEST_F(SetupTest, TestRefusesInOrderAndOtherwiseStartsTheTestCopy) {
       EXPECT_TRUE(shell.requests.empty());
     } else {
       EXPECT_TRUE(messages.shown.empty());
-      EXPECT_EQ(shell.requests,
-                (std::vector<TLaunchRequest>{{"", kExe, "/test", "C:\\Tools", kShowNormal, true}}));
+      EXPECT_EQ(shell.requests, (std::vector<TLaunchRequest>{{u"", u"C:\\Tools\\np.exe", u"/test",
+                                                              u"C:\\Tools", kShowNormal, true}}));
     }
     EXPECT_EQ(ApplyEnabled(), c.changeSomething);
   }
@@ -84,17 +84,17 @@ TEST_F(SetupTest, EditOpensTheSkinFileOrAnEmptyNoteInTheSkinFolder) {
        "C:\\My Skins\\a b.skn",
        true,
        true,
-       {"", "notepad.exe", "C:\\My Skins\\a b.skn", "C:\\My Skins", kShowNormal, true}},
+       {u"", u"notepad.exe", u"C:\\My Skins\\a b.skn", u"C:\\My Skins", kShowNormal, true}},
       {"file missing, skn folder there",
        "C:\\My Skins\\a b.skn",
        false,
        true,
-       {"", "notepad.exe", "", "C:\\Tools\\skn", kShowNormal, true}},
+       {u"", u"notepad.exe", u"", u"C:\\Tools\\skn", kShowNormal, true}},
       {"nothing set, no skn folder",
        "",
        false,
        false,
-       {"", "notepad.exe", "", "C:\\Tools", kShowNormal, true}},
+       {u"", u"notepad.exe", u"", u"C:\\Tools", kShowNormal, true}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -78,7 +78,7 @@ TEST_F(SetupTest, WindowsOwnChoiceIsMarkedAndOneNoticeOffersItsSettings) {
   EXPECT_EQ(messages.shown[0].Caption, "確認");
   EXPECT_EQ(messages.shown[0].Buttons, TMessageButtons::YesNo);
   ASSERT_EQ(shell.opened.size(), 1u);
-  EXPECT_EQ(shell.opened[0].first.File, "ms-settings:defaultapps?registeredAppUser=NuvoPick");
+  EXPECT_EQ(shell.opened[0].first.File, u"ms-settings:defaultapps?registeredAppUser=NuvoPick");
   std::vector<std::string> rows;
   for (int i = 0; i < f.ExtList().Count(); ++i)
     rows.push_back(f.ExtPage.ListBoxEx_extDrawItem(i).Text);
@@ -103,7 +103,7 @@ TEST_F(SetupTest, TheMachinesSettingsPageFollowsTheScope) {
   messages.answers = {TMessageResult::Yes};
   Start(AssociatingIni("RegScope=1\r\n"));
   ASSERT_EQ(shell.opened.size(), 1u);
-  EXPECT_EQ(shell.opened[0].first.File, "ms-settings:defaultapps?registeredAppMachine=NuvoPick");
+  EXPECT_EQ(shell.opened[0].first.File, u"ms-settings:defaultapps?registeredAppMachine=NuvoPick");
 }
 
 // For every user, a class key of the user's own for the extension hides the

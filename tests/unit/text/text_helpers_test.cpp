@@ -51,28 +51,33 @@ TEST(TextHelpers, RemoveCharsOfAnExtensionName) {
 }
 
 TEST(TextHelpers, ExpandParam) {
-  const std::string path = "C:\\a b.txt";
+  const std::u16string path = u"C:\\a b.txt";
   const struct {
-    std::string paramTemplate, expanded;
+    std::u16string paramTemplate, expanded;
   } cases[] = {
-      {"\"%1\"", "\"C:\\a b.txt\""},
-      {"%1", path},
-      {"-x %", "-x %"},  // a "%" at the very end stays
-      {"100%%", "100%"},
-      {"%10", path + "0"},
-      {"%2", "2"},
-      {"%%1", "%1"},
-      {"%%%1", "%" + path},
-      {"%%%", "%%"},
-      {"%a%1", "a" + path},
-      {"%%2%", "%2%"},
-      {"%表", "表"},
-      {"", ""},
+      {u"\"%1\"", u"\"C:\\a b.txt\""},
+      {u"%1", path},
+      {u"-x %", u"-x %"},  // a "%" at the very end stays
+      {u"100%%", u"100%"},
+      {u"%10", path + u"0"},
+      {u"%2", u"2"},
+      {u"%%1", u"%1"},
+      {u"%%%1", u"%" + path},
+      {u"%%%", u"%%"},
+      {u"%a%1", u"a" + path},
+      {u"%%2%", u"%2%"},
+      {u"%表", u"表"},
+      {u"%\U0001F600", u"\U0001F600"},
+      {u"", u""},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ExpandParam(c.paramTemplate, path), c.expanded) << c.paramTemplate;
+    EXPECT_EQ(ExpandParam(c.paramTemplate, path), c.expanded)
+        << ::testing::PrintToString(c.paramTemplate);
   }
-  EXPECT_EQ(ExpandParam("/open %1 /ro", ""), "/open  /ro");
+  EXPECT_EQ(ExpandParam(u"/open %1 /ro", u""), u"/open  /ro");
+  // The file's name goes in as it is, whatever it holds.
+  const std::u16string wide = u"C:\\np\\表 dir\\é한ü \U0001F600.nvq";
+  EXPECT_EQ(ExpandParam(u"-f \"%1\"", wide), u"-f \"" + wide + u"\"");
 }
 
 TEST(TextHelpers, Unquote) {
@@ -82,6 +87,8 @@ TEST(TextHelpers, Unquote) {
   EXPECT_EQ(Unquote("\""), "");
   EXPECT_EQ(Unquote(""), "");
   EXPECT_EQ(Unquote("\"" + kSo + "\""), kSo);
+  EXPECT_EQ(Unquote(u"\"\"C:\\表 dir\\\""), u"C:\\表 dir\\");
+  EXPECT_EQ(Unquote(u"\"\""), u"");
 }
 
 TEST(TextHelpers, ParseInteger) {
