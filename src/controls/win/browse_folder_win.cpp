@@ -9,7 +9,7 @@
 #include <string>
 #include <type_traits>
 
-#include "platform/system_paths.h"
+#include "controls/system_paths.h"
 #include "platform/win/lazy_library.h"
 #include "platform/win/win_setup_services.h"
 #include "platform/win/window_dpi.h"

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "platform/system_paths.h"
+#include "controls/system_paths.h"
 #include "platform/win/lazy_library.h"
 #include "platform/win/win_setup_services.h"
 #include "text/win/wide_chars.h"

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/system_paths.h"
+#include "controls/system_paths.h"
 #include "platform/win/application.h"
 #include "platform/win/lazy_library.h"
 #include "platform/win/module_path.h"

@@ -4,8 +4,8 @@
 
 #include <vector>
 
+#include "controls/system_paths.h"
 #include "controls/win/browse_folder_win.h"
-#include "platform/system_paths.h"
 #include "platform/win/lazy_library.h"
 #include "platform/win/win_setup_services.h"
 #include "text/ansi_text.h"

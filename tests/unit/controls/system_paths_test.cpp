@@ -1,4 +1,4 @@
-#include "platform/system_paths.h"
+#include "controls/system_paths.h"
 
 #include <gtest/gtest.h>
 #include <string>
