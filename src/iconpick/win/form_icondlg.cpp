@@ -25,16 +25,6 @@ constexpr DWORD kPickerStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 // The window's outer size on a 96-DPI screen.
 constexpr SIZE kWindowSize96{323, 373};
 
-// The system's width of a vertical scroll bar at Dpi (Windows 10 1607 and
-// later), or at the system's DPI.
-int ScrollBarWidth(const TDpiScale& dpi) {
-  using TMetricForDpi = int WINAPI(int, UINT);
-  static auto* const metricForDpi =
-      LazyFunction<TMetricForDpi>("user32.dll", "GetSystemMetricsForDpi");
-  if (metricForDpi != nullptr) return metricForDpi(SM_CXVSCROLL, static_cast<UINT>(dpi.Dpi()));
-  return GetSystemMetrics(SM_CXVSCROLL);
-}
-
 // The system's font for dialogs at Dpi: none of our own at the system's DPI,
 // where the system's own is right.
 TFont GuiFontAt(const TDpiScale& dpi) {
@@ -235,7 +225,7 @@ SIZE TForm_icondlg::WindowSizeAt(const TDpiScale& dpi) const {
 TIconPickerLayout TForm_icondlg::Layout() const {
   RECT client{};
   GetClientRect(Handle(), &client);
-  return IconPickerLayout({client.right, client.bottom}, ScrollBarWidth(dpi_), dpi_);
+  return IconPickerLayout({client.right, client.bottom}, SystemMetricAt(SM_CXVSCROLL, dpi_), dpi_);
 }
 
 HFONT TForm_icondlg::Font() const {

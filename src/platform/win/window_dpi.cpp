@@ -40,6 +40,14 @@ TDpiScale DpiAtPoint(POINT point) {
   return SystemDpi();
 }
 
+int SystemMetricAt(int index, const TDpiScale& dpi) {
+  using TMetricForDpi = int WINAPI(int, UINT);
+  static auto* const metricForDpi =
+      LazyFunction<TMetricForDpi>("user32.dll", "GetSystemMetricsForDpi");
+  if (metricForDpi != nullptr) return metricForDpi(index, static_cast<UINT>(dpi.Dpi()));
+  return GetSystemMetrics(index);
+}
+
 SIZE WindowSizeForClient(SIZE client, DWORD style, DWORD exStyle, const TDpiScale& dpi) {
   using TAdjustForDpi = BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT);
   static auto* const adjustForDpi =

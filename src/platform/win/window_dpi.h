@@ -20,6 +20,10 @@ TDpiScale DpiAtPoint(POINT point);
 // The system's DPI, the one a window had before it is placed on a monitor.
 TDpiScale SystemDpi();
 
+// The system metric Index (SM_...) at Dpi: GetSystemMetricsForDpi on Windows 10
+// 1607 and later, the metric at the system's DPI before.
+int SystemMetricAt(int index, const TDpiScale& dpi);
+
 // The outer size of a window whose client area is Client, at Dpi.
 SIZE WindowSizeForClient(SIZE client, DWORD style, DWORD exStyle, const TDpiScale& dpi);
 

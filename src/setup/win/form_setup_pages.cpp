@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "iconpick/win/form_icondlg.h"
-#include "platform/win/lazy_library.h"
+#include "platform/win/window_dpi.h"
 #include "setup/setup_layout.h"
 #include "setup/win/form_setup.h"
 #include "setup/win/setup_window_metrics.h"
@@ -15,20 +15,6 @@
 namespace nuvopick::win {
 
 using namespace setup_window;
-
-namespace {
-
-// The width of a check box's mark at Dpi, which the system gives for the DPI
-// of each screen since Windows 10 1607, and for the system's DPI before.
-int CheckMarkWidth(const TDpiScale& dpi) {
-  using TMetricForDpi = int WINAPI(int, UINT);
-  static auto* const metricForDpi =
-      LazyFunction<TMetricForDpi>("user32.dll", "GetSystemMetricsForDpi");
-  if (metricForDpi != nullptr) return metricForDpi(SM_CXMENUCHECK, static_cast<UINT>(dpi.Dpi()));
-  return GetSystemMetrics(SM_CXMENUCHECK);
-}
-
-}  // namespace
 
 void TForm_setup::BuildFrame() {
   const int stripTop = kClientHeight - kStripHeight;
@@ -178,7 +164,7 @@ void TForm_setup::BuildGeneralPage() {
   SetWindowTextA(noClick,
                  (std::string(kNoClickPrefix) + kNoClickGap + "の拡張子別項目を実行する").c_str());
   // The switch lies over the blanks of the caption, so that it reads as one sentence.
-  const int glyph = UnscaledTextWidth(CheckMarkWidth(dpi_), dpi_) + 4;
+  const int glyph = UnscaledTextWidth(SystemMetricAt(SM_CXMENUCHECK, dpi_), dpi_) + 4;
   const int gapLeft = kPageLeft + glyph + TextWidth(kNoClickPrefix);
   const int gapWidth = TextWidth(kNoClickGap);
   TPanelView::THandlers autoRun;
