@@ -56,6 +56,7 @@ TExtPage::TExtPage(TExtPageContext context) : context_(std::move(context)) {
 }
 
 void TExtPage::FillList() {
+  const TModelUpdate update(ListBoxEx_ext);
   ListBoxEx_ext.Clear();
   for (int i = 0; i < context_.Session.ExtList().Count(); ++i)
     ListBoxEx_ext.Add(context_.Session.ExtList().Items(i).Name);
@@ -65,8 +66,11 @@ void TExtPage::ListBoxEx_extSelChange() {
   const int index = ListBoxEx_ext.ItemIndex();
   if (index < 0) return;
   TExtInfo& ext = context_.Session.ExtList().Items(index);
-  ListBoxEx_app.Clear();
-  for (int n = 0; n < ext.Apps.Count(); ++n) ListBoxEx_app.Add(ext.Apps.Items(n).Name);
+  {
+    const TModelUpdate update(ListBoxEx_app);
+    ListBoxEx_app.Clear();
+    for (int n = 0; n < ext.Apps.Count(); ++n) ListBoxEx_app.Add(ext.Apps.Items(n).Name);
+  }
   if (ext.IconPath.empty()) {
     // Shows what the file type has now; not a change of the record.
     TRegistryAssociation(context_.Session.AssociationContext()).ReadIconFromRegistry(ext);

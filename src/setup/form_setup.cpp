@@ -213,9 +213,12 @@ void TForm_setup::LoadSettings() {
   } else {
     MarkWindowsChoices();
   }
-  All_ListBoxEx_app.Clear();
-  const TExeList& common = session_.CommonList();
-  for (int i = 0; i < common.Count(); ++i) All_ListBoxEx_app.Add(common.Items(i).Name);
+  {
+    const TModelUpdate update(All_ListBoxEx_app);
+    All_ListBoxEx_app.Clear();
+    const TExeList& common = session_.CommonList();
+    for (int i = 0; i < common.Count(); ++i) All_ListBoxEx_app.Add(common.Items(i).Name);
+  }
   if (ExtPage.ListBoxEx_ext.Count() > 0) ExtPage.ListBoxEx_ext.SetItemIndex(0);
   if (All_ListBoxEx_app.Count() > 0) All_ListBoxEx_app.SetItemIndex(0);
   if (!errors.empty()) ShowRecordErrors(errors);
