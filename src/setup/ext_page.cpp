@@ -186,10 +186,15 @@ void TExtPage::RunBulkCommand(const TBulkCommand& command) {
 void TExtPage::PMenu_extextra_getbeforeregClick() {
   const int index = ListBoxEx_ext.ItemIndex();
   if (index < 0) return;
+  bool imported = false;
   ImportPreviousVerbs(context_.Session.AssociationContext(), ListBoxEx_ext.Item(index),
-                      [this](const TPreviousVerbEntry& entry) {
-                        if (context_.AppendAppEntry) context_.AppendAppEntry(entry);
+                      [this, &imported](const TPreviousVerbEntry& entry) {
+                        if (!context_.AppendAppEntry) return;
+                        context_.AppendAppEntry(entry);
+                        imported = true;
                       });
+  // One repaint of the lists for all the entries appended.
+  if (imported) context_.View.RepaintLists();
 }
 
 void TExtPage::ToggleFlag(TRegMode mode) {

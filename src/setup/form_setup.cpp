@@ -100,11 +100,10 @@ void TForm_setup::MarkSelectedExt() {
 }
 
 void TForm_setup::AppendImportedEntry(const TPreviousVerbEntry& entry) {
-  if (SelectedExt() == nullptr) return;
+  TExtInfo* ext = SelectedExt();
+  if (ext == nullptr) return;
   // A blank entry, appended and selected as "新規" does, then the values stored.
-  AppEditor.NewAppEntry();
-  const int index = ExtPage.ListBoxEx_app.ItemIndex();
-  if (index < 0) return;
+  const int index = AppEditor.AppendNewEntry(ext->Apps);
   AppEditor.StoreAppEntry(index, entry.Name, entry.AppPath, entry.DirPath, entry.Param, false,
                           kImportedShowCmd);
 }
