@@ -27,8 +27,6 @@ struct TModelChange {
     }
     return Whole();
   }
-
-  bool operator==(const TModelChange&) const = default;
 };
 
 }  // namespace nuvopick
