@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "controls/mirror_subscription.h"
 
@@ -24,7 +25,7 @@ class TControlModel {
   void SetEnabled(bool value) {
     if (enabled_ == value) return;
     enabled_ = value;
-    Mirror();
+    Mirror(TModelChange::State());
   }
 
   // For the window side: Call runs after every change of the model, by the user
@@ -32,18 +33,52 @@ class TControlModel {
   // control already shows the new state when a handler looks at it. Watchers
   // run in the order they subscribed, for as long as their token lives.
   [[nodiscard]] TMirrorSubscription SubscribeMirror(std::function<void()> call) {
-    if (!mirrors_) mirrors_ = std::make_shared<TMirrorList>();
-    return mirrors_->Subscribe(std::move(call));
+    return SubscribeChanges([call = std::move(call)](const TModelChange&) { call(); });
+  }
+  // The same, told what the change touched.
+  [[nodiscard]] TMirrorSubscription SubscribeChanges(
+      std::function<void(const TModelChange&)> call) {
+    return Mirrors().Subscribe(std::move(call));
   }
 
+  // Changes between BeginUpdate and EndUpdate reach the watchers once, when the
+  // outermost pair ends, and only when something changed; pairs nest (see
+  // TModelUpdate). An event raised meanwhile still finds them up to date.
+  void BeginUpdate() { Mirrors().BeginBatch(); }
+  void EndUpdate() { Mirrors().EndBatch(); }
+
  protected:
-  void Mirror() const {
-    if (mirrors_) mirrors_->Notify();
+  void Mirror(const TModelChange& change = TModelChange::Whole()) const {
+    if (mirrors_) mirrors_->Notify(change);
+  }
+  // For a change whose event handlers run next: the watchers hear of it at
+  // once, with whatever a batch holds back, so the handlers find them up to date.
+  void MirrorBeforeEvent(const TModelChange& change = TModelChange::Whole()) const {
+    if (!mirrors_) return;
+    mirrors_->Notify(change);
+    mirrors_->Flush();
   }
 
  private:
+  TMirrorList& Mirrors() {
+    if (!mirrors_) mirrors_ = std::make_shared<TMirrorList>();
+    return *mirrors_;
+  }
+
   bool enabled_ = true;
   std::shared_ptr<TMirrorList> mirrors_;
+};
+
+// A batch of changes to one model for as long as it lives.
+class TModelUpdate {
+ public:
+  explicit TModelUpdate(TControlModel& model) : model_(model) { model_.BeginUpdate(); }
+  ~TModelUpdate() { model_.EndUpdate(); }
+  TModelUpdate(const TModelUpdate&) = delete;
+  TModelUpdate& operator=(const TModelUpdate&) = delete;
+
+ private:
+  TControlModel& model_;
 };
 
 }  // namespace nuvopick

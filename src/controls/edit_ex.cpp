@@ -5,7 +5,7 @@ namespace nuvopick {
 void TEditEx::SetText(const std::string& text) {
   if (text == text_) return;
   text_ = text;
-  Mirror();
+  MirrorBeforeEvent();
   if (OnChange) OnChange();
 }
 

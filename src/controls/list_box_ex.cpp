@@ -14,7 +14,7 @@ void TListBoxEx::SetItemIndex(int index) {
   const int prevIndex = itemIndex_;
   if (index == prevIndex) return;
   itemIndex_ = index;
-  Mirror();
+  MirrorBeforeEvent(TModelChange::State());
   if (OnSelChange) OnSelChange();
   if (OnChangeItemIndex) OnChangeItemIndex(prevIndex);
 }
@@ -22,19 +22,20 @@ void TListBoxEx::SetItemIndex(int index) {
 void TListBoxEx::UserSelect(int index) {
   if (index < 0 || index >= Count()) index = -1;
   itemIndex_ = index;
-  Mirror();
+  MirrorBeforeEvent(TModelChange::State());
   if (OnSelChange) OnSelChange();
 }
 
 void TListBoxEx::Clear() {
+  if (items_.empty()) return;
   items_.clear();
   itemIndex_ = -1;
-  Mirror();
+  Mirror(TModelChange::Whole());
 }
 
 void TListBoxEx::Add(const std::string& text) {
   items_.push_back(text);
-  Mirror();
+  Mirror(TModelChange::RowInserted(Count() - 1));
 }
 
 void TListBoxEx::Delete(int index) {
@@ -46,23 +47,24 @@ void TListBoxEx::Delete(int index) {
   } else if (index < itemIndex_) {
     --itemIndex_;
   }
-  Mirror();
+  Mirror(TModelChange::RowDeleted(index));
 }
 
 void TListBoxEx::Insert(int index, const std::string& text) {
   if (index < 0 || index > Count()) throw std::out_of_range("TListBoxEx: position out of range");
   items_.insert(items_.begin() + index, text);
   if (itemIndex_ >= index) ++itemIndex_;
-  Mirror();
+  Mirror(TModelChange::RowInserted(index));
 }
 
 void TListBoxEx::SetItem(int index, const std::string& text) {
   CheckPosition(index);
+  // The row and the selection again reach the views as one change, before the
+  // selection events.
+  TModelUpdate update(*this);
   items_[static_cast<std::size_t>(index)] = text;
-  if (index != itemIndex_) {
-    Mirror();
-    return;
-  }
+  Mirror(TModelChange::RowChanged(index));
+  if (index != itemIndex_) return;
   itemIndex_ = -1;
   SetItemIndex(index);
 }

@@ -36,7 +36,8 @@ class TListBoxEx : public TControlModel {
   void UserSelect(int index);
 
   // Filling the list selects nothing and raises nothing, as the real list box
-  // does not report it either.
+  // does not report it either. Fill it inside a TModelUpdate: its views then
+  // take all the rows at once instead of one change per item.
   void Clear();
   void Add(const std::string& text);
   void Delete(int index);

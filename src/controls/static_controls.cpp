@@ -23,7 +23,7 @@ void TPageControl::SetActivePageIndex(int index) {
 void TTreeView::Select(int index) {
   if (index < 0 || index >= static_cast<int>(nodes_.size()) || index == selected_) return;
   selected_ = index;
-  Mirror();
+  MirrorBeforeEvent();
   if (OnChange) OnChange(nodes_[static_cast<std::size_t>(index)].Caption);
 }
 

@@ -7,7 +7,7 @@ namespace nuvopick {
 void TCheckBox::SetChecked(bool value) {
   if (value == checked_) return;
   checked_ = value;
-  Mirror();
+  MirrorBeforeEvent();
   if (OnClick) OnClick();
 }
 
@@ -21,10 +21,10 @@ void TRadioButton::SetChecked(bool value) {
   for (TRadioButton* sibling : siblings_) {
     if (sibling->checked_) {
       sibling->checked_ = false;
-      sibling->Mirror();
+      sibling->MirrorBeforeEvent();
     }
   }
-  Mirror();
+  MirrorBeforeEvent();
   if (OnClick) OnClick();
 }
 
@@ -41,7 +41,7 @@ void TRadioGroup::SetItemIndex(int index) {
   index = std::clamp(index, -1, static_cast<int>(items_.size()) - 1);
   if (index == itemIndex_) return;
   itemIndex_ = index;
-  Mirror();
+  MirrorBeforeEvent();
   if (OnClick) OnClick();
 }
 
@@ -49,7 +49,7 @@ void TComboBox::SetItemIndex(int index) {
   if (index < 0 || index >= static_cast<int>(items_.size())) index = -1;
   if (index == itemIndex_) return;
   itemIndex_ = index;
-  Mirror();
+  MirrorBeforeEvent();
   if (OnChange) OnChange();
 }
 

@@ -11,7 +11,7 @@ void TTrackBar::SetPosition(int position) {
   position = std::clamp(position, min_, max_);
   if (position == position_) return;
   position_ = position;
-  Mirror();
+  MirrorBeforeEvent();
   if (OnChange) OnChange();
 }
 

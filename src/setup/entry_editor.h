@@ -71,6 +71,10 @@ class TEntryEditor {
   // Shows the selected entry, or empties the form when there is none.
   void ListBoxEx_appSelChange();
   void NewAppEntry();
+  // Appends a blank entry to List and its item, and selects it, as "新規" does,
+  // but leaves the repaint to the caller, who may append several. Returns its
+  // position.
+  int AppendNewEntry(TExeList& list);
   void AddAppEntry();
   void ChangeAppEntry();
   void DeleteAppEntry();
@@ -124,7 +128,6 @@ class TEntryEditor {
  private:
   // The selected entry's position, or -1 when there is no list or no selection.
   int Selected() const;
-  int AppendNewEntry(TExeList& list);
   bool NameMissing();
 
   TEntryEditorContext context_;

@@ -56,6 +56,7 @@ TExtPage::TExtPage(TExtPageContext context) : context_(std::move(context)) {
 }
 
 void TExtPage::FillList() {
+  const TModelUpdate update(ListBoxEx_ext);
   ListBoxEx_ext.Clear();
   for (int i = 0; i < context_.Session.ExtList().Count(); ++i)
     ListBoxEx_ext.Add(context_.Session.ExtList().Items(i).Name);
@@ -65,8 +66,11 @@ void TExtPage::ListBoxEx_extSelChange() {
   const int index = ListBoxEx_ext.ItemIndex();
   if (index < 0) return;
   TExtInfo& ext = context_.Session.ExtList().Items(index);
-  ListBoxEx_app.Clear();
-  for (int n = 0; n < ext.Apps.Count(); ++n) ListBoxEx_app.Add(ext.Apps.Items(n).Name);
+  {
+    const TModelUpdate update(ListBoxEx_app);
+    ListBoxEx_app.Clear();
+    for (int n = 0; n < ext.Apps.Count(); ++n) ListBoxEx_app.Add(ext.Apps.Items(n).Name);
+  }
   if (ext.IconPath.empty()) {
     // Shows what the file type has now; not a change of the record.
     TRegistryAssociation(context_.Session.AssociationContext()).ReadIconFromRegistry(ext);
@@ -182,10 +186,15 @@ void TExtPage::RunBulkCommand(const TBulkCommand& command) {
 void TExtPage::PMenu_extextra_getbeforeregClick() {
   const int index = ListBoxEx_ext.ItemIndex();
   if (index < 0) return;
+  bool imported = false;
   ImportPreviousVerbs(context_.Session.AssociationContext(), ListBoxEx_ext.Item(index),
-                      [this](const TPreviousVerbEntry& entry) {
-                        if (context_.AppendAppEntry) context_.AppendAppEntry(entry);
+                      [this, &imported](const TPreviousVerbEntry& entry) {
+                        if (!context_.AppendAppEntry) return;
+                        context_.AppendAppEntry(entry);
+                        imported = true;
                       });
+  // One repaint of the lists for all the entries appended.
+  if (imported) context_.View.RepaintLists();
 }
 
 void TExtPage::ToggleFlag(TRegMode mode) {

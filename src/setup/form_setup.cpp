@@ -100,11 +100,10 @@ void TForm_setup::MarkSelectedExt() {
 }
 
 void TForm_setup::AppendImportedEntry(const TPreviousVerbEntry& entry) {
-  if (SelectedExt() == nullptr) return;
+  TExtInfo* ext = SelectedExt();
+  if (ext == nullptr) return;
   // A blank entry, appended and selected as "新規" does, then the values stored.
-  AppEditor.NewAppEntry();
-  const int index = ExtPage.ListBoxEx_app.ItemIndex();
-  if (index < 0) return;
+  const int index = AppEditor.AppendNewEntry(ext->Apps);
   AppEditor.StoreAppEntry(index, entry.Name, entry.AppPath, entry.DirPath, entry.Param, false,
                           kImportedShowCmd);
 }
@@ -213,9 +212,12 @@ void TForm_setup::LoadSettings() {
   } else {
     MarkWindowsChoices();
   }
-  All_ListBoxEx_app.Clear();
-  const TExeList& common = session_.CommonList();
-  for (int i = 0; i < common.Count(); ++i) All_ListBoxEx_app.Add(common.Items(i).Name);
+  {
+    const TModelUpdate update(All_ListBoxEx_app);
+    All_ListBoxEx_app.Clear();
+    const TExeList& common = session_.CommonList();
+    for (int i = 0; i < common.Count(); ++i) All_ListBoxEx_app.Add(common.Items(i).Name);
+  }
   if (ExtPage.ListBoxEx_ext.Count() > 0) ExtPage.ListBoxEx_ext.SetItemIndex(0);
   if (All_ListBoxEx_app.Count() > 0) All_ListBoxEx_app.SetItemIndex(0);
   if (!errors.empty()) ShowRecordErrors(errors);

@@ -66,12 +66,34 @@ TEST(SetupDialogs, TheBrowseButtonsFillTheEntryFormFromTheDialogs) {
 
 TEST(SetupDialogs, TheExtraMenuSortsTheExtensionsAfterAsking) {
   TNuvoPickRun run("setup-extra-menu");
-  WriteFileText(run.SettingsPath(), "[]\r\nAllExt=png|Doc|bmp|\r\n");
+  // Many extensions, out of order: the list shows every one in the file's order.
+  std::vector<std::string> names = {"png", "Doc", "bmp"};
+  for (int i = 0; i < 150; ++i) names.push_back("x" + std::to_string(100 + (i * 37) % 150));
+  std::string allExt;
+  for (const std::string& name : names) allExt += name + "|";
+  WriteFileText(run.SettingsPath(), "[]\r\nAllExt=" + allExt + "\r\n");
   TProcess& process = run.Start("");
   HWND setup = process.WaitForVisibleWindow("TForm_setup", kWaitLimit);
   ASSERT_NE(setup, nullptr);
   ShowSetupPage(setup, 2);
   SetForegroundWindow(setup);
+  HWND list = GetDlgItem(setup, IDC_LISTBOXEX_EXT);
+  std::vector<std::string> rows;
+  for (const std::string& name : names) rows.push_back("  | " + name);
+  EXPECT_EQ(ListRows(list), rows);
+
+  // Marking a row far down leaves the list where it was scrolled.
+  constexpr int kTop = 60;
+  constexpr int kMarked = kTop + 2;
+  SendMessageA(list, LB_SETTOPINDEX, kTop, 0);
+  RECT row{};
+  SendMessageA(list, LB_GETITEMRECT, kMarked, reinterpret_cast<LPARAM>(&row));
+  PostDoubleClick(list, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONUP,
+                  MAKELPARAM(row.left + 10, (row.top + row.bottom) / 2));
+  rows[kMarked] = "R | " + names[kMarked];
+  EXPECT_EQ(WaitForRow(list, kMarked, rows[kMarked]), rows[kMarked]);
+  EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), kTop);
+  EXPECT_EQ(ListRows(list), rows);
 
   MovePointer({300, 300});
   PostMessageA(GetDlgItem(setup, IDC_BUTTON_EXTEXTRA), BM_CLICK, 0, 0);
@@ -84,9 +106,13 @@ TEST(SetupDialogs, TheExtraMenuSortsTheExtensionsAfterAsking) {
   ASSERT_NE(question, nullptr);
   PostMessageA(question, WM_COMMAND, IDYES, 0);
 
-  HWND list = GetDlgItem(setup, IDC_LISTBOXEX_EXT);
   EXPECT_EQ(WaitForRow(list, 0, "  | bmp"), "  | bmp");
-  EXPECT_EQ(ListRows(list), (std::vector<std::string>{"  | bmp", "  | Doc", "  | png"}));
+  std::vector<std::string> sorted = {"  | bmp", "  | Doc", "  | png"};
+  for (int i = 100; i < 250; ++i) {
+    const std::string name = "x" + std::to_string(i);
+    sorted.push_back((name == names[kMarked] ? "R | " : "  | ") + name);
+  }
+  EXPECT_EQ(ListRows(list), sorted);
   EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 0);
 
   PostMessageA(setup, WM_CLOSE, 0, 0);

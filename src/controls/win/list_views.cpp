@@ -1,40 +1,75 @@
 #include "controls/win/list_views.h"
 
+#include <cstddef>
 #include <utility>
 
 namespace nuvopick::win {
 
 TListView::TListView(TListBoxEx& model, DWORD style, const TPlacement& place, THandlers handlers,
                      TModelRunner run)
-    : TModelView(&model, std::move(run)), list_(model), handlers_(std::move(handlers)) {
+    : TModelView(&model, std::move(run)),
+      list_(model),
+      handlers_(std::move(handlers)),
+      real_(*this),
+      mirror_(model, handlers_.Row, real_) {
   CreateControl("LISTBOX", "",
                 LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP | style, 0,
                 place);
-  Watch([this] { Show(); });
+  WatchChanges([this](const TModelChange& change) { Show(change); });
   drops_ = AttachFileDrop(Handle(), model, Runner());
 }
 
-void TListView::Show() {
-  std::vector<std::string> texts = handlers_.Rows ? handlers_.Rows() : list_.Items();
-  if (shown_ != texts) {
-    SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
-    SendMessageA(Handle(), LB_RESETCONTENT, 0, 0);
-    for (const std::string& item : texts) {
-      SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    }
-    SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(Handle(), nullptr, TRUE);
-    shown_ = std::move(texts);
+void TListView::Show(const TModelChange& change) {
+  // A change of the whole list may touch every row: drawn once, at the end.
+  if (change.Kind == TModelChange::TKind::Whole) {
+    Quietly([this, &change] { mirror_.Show(change); });
+  } else {
+    mirror_.Show(change);
   }
-  if (SendMessageA(Handle(), LB_GETCURSEL, 0, 0) != list_.ItemIndex()) {
-    SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(list_.ItemIndex()), 0);
-  }
-  EnableWindow(Handle(), list_.Enabled());
 }
 
 void TListView::Repaint() {
-  Show();
+  Quietly([this] { mirror_.Refresh(); });
+}
+
+void TListView::Quietly(const std::function<void()>& change) {
+  // WM_SETREDRAW makes a hidden window visible, and a hidden list draws
+  // nothing anyway.
+  const bool visible = IsWindowVisible(Handle()) != FALSE;
+  if (visible) SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
+  change();
+  if (visible) SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TListView::TRealList::ResetRows(const std::vector<std::string>& rows) {
+  HWND list = view_.Handle();
+  SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  std::size_t bytes = 0;
+  for (const std::string& row : rows) bytes += row.size() + 1;
+  SendMessageA(list, LB_INITSTORAGE, rows.size(), static_cast<LPARAM>(bytes));
+  for (const std::string& row : rows) {
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+  }
+}
+
+void TListView::TRealList::InsertRow(int index, const std::string& row) {
+  SendMessageA(view_.Handle(), LB_INSERTSTRING, static_cast<WPARAM>(index),
+               reinterpret_cast<LPARAM>(row.c_str()));
+}
+
+void TListView::TRealList::DeleteRow(int index) {
+  SendMessageA(view_.Handle(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
+
+void TListView::TRealList::ShowSelection(int index) {
+  if (SendMessageA(view_.Handle(), LB_GETCURSEL, 0, 0) != index) {
+    SendMessageA(view_.Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  }
+}
+
+void TListView::TRealList::ShowEnabled(bool enabled) {
+  EnableWindow(view_.Handle(), enabled);
 }
 
 bool TListView::Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

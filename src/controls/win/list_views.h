@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "controls/list_box_ex.h"
+#include "controls/list_mirror.h"
 #include "controls/static_controls.h"
 #include "controls/toggles.h"
 #include "controls/win/file_drop.h"
@@ -20,8 +21,8 @@ namespace nuvopick::win {
 class TListView : public TModelView {
  public:
   struct THandlers {
-    // The texts the list holds in place of the model's items.
-    std::function<std::vector<std::string>()> Rows;
+    // The text the list holds for an item in place of the model's own.
+    TListMirror::TRowText Row;
     // Draws a row of an owner-drawn list.
     std::function<void(const DRAWITEMSTRUCT& item)> Draw;
     // A button pressed or double-clicked over the list, after the list's own
@@ -40,13 +41,29 @@ class TListView : public TModelView {
                          const TNextHandler& next) override;
 
  private:
-  void Show();
+  class TRealList : public TListTarget {
+   public:
+    explicit TRealList(const TListView& view) : view_(view) {}
+    void ResetRows(const std::vector<std::string>& rows) override;
+    void InsertRow(int index, const std::string& row) override;
+    void DeleteRow(int index) override;
+    void ShowSelection(int index) override;
+    void ShowEnabled(bool enabled) override;
+
+   private:
+    const TListView& view_;
+  };
+  void Show(const TModelChange& change);
+  // Runs Change with the list's drawing off while it is on screen, then paints
+  // it afresh.
+  void Quietly(const std::function<void()>& change);
 
   TListBoxEx& list_;
   THandlers handlers_;
-  // The rows the control holds, put in again only when they changed, so that a
-  // click keeps the list where the user scrolled it.
-  std::vector<std::string> shown_;
+  TRealList real_;
+  // Rows put in again only where they changed, so that a click keeps the list
+  // where the user scrolled it.
+  TListMirror mirror_;
   TFileDropLink drops_;
 };
 

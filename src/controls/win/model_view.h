@@ -32,6 +32,11 @@ class TModelView : public TControlView {
     mirror();
     watch_ = model_->SubscribeMirror(std::move(mirror));
   }
+  // The same, told what each change touched; the first showing is a whole one.
+  void WatchChanges(std::function<void(const TModelChange&)> mirror) {
+    mirror(TModelChange::Whole());
+    watch_ = model_->SubscribeChanges(std::move(mirror));
+  }
   void Run(const std::function<void()>& call) const {
     if (run_) {
       run_(call);

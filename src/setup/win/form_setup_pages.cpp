@@ -90,16 +90,12 @@ void TForm_setup::BuildExtensionPage() {
 
   const int listHeight = bottom - y - kButtonHeight - 6;
   TListView::THandlers rows;
-  rows.Rows = [this] {
+  rows.Row = [this](int index) {
     // The list holds each row as it is drawn, marks included; while a new
     // record is still on its way, its row is its bare name.
     const TExtPage& extPage = form_.ExtPage;
-    std::vector<std::string> texts;
-    for (int i = 0; i < extPage.ListBoxEx_ext.Count(); ++i) {
-      texts.push_back(i < form_.ExtList().Count() ? extPage.ListBoxEx_extDrawItem(i).Text
-                                                  : extPage.ListBoxEx_ext.Item(i));
-    }
-    return texts;
+    return index < form_.ExtList().Count() ? extPage.ListBoxEx_extDrawItem(index).Text
+                                           : extPage.ListBoxEx_ext.Item(index);
   };
   rows.Draw = [this](const DRAWITEMSTRUCT& item) { DrawExtRow(item); };
   // Every press over the list selects the item under it; the double clicks

@@ -227,9 +227,11 @@ TEST_F(ExtExtraMenuTest, ImportAppendsAnEntryForEveryVerbOfThePresentType) {
   TExtPage& page = f.ExtPage;
   ASSERT_EQ(page.ListBoxEx_ext.ItemIndex(), 0);
   messages.shown.clear();
+  log.clear();
   page.PMenu_extextra_getbeforeregClick();
 
-  EXPECT_TRUE(messages.shown.empty());  // asks nothing
+  EXPECT_TRUE(messages.shown.empty());           // asks nothing
+  EXPECT_EQ(log, testing::EventLog{"repaint"});  // once for all the entries
   EXPECT_EQ(EntryNames(TxtApps()), (Names{"Mine", "NOTEPAD_open", "NOTEPAD_print"}));
   EXPECT_EQ(page.ListBoxEx_app.Items(), (Names{"Mine", "NOTEPAD_open", "NOTEPAD_print"}));
   const struct { const char* param; } params[] = {{"%1"}, {"/p %1"}};

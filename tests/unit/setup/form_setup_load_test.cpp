@@ -128,6 +128,53 @@ TEST_F(SetupTest, WorkingListsAreFilledAndTheirFirstItemsSelected) {
   EXPECT_FALSE(ApplyEnabled());
 }
 
+// What a list told its views, one word per change: "whole", "row" or "state".
+struct TListChanges {
+  std::vector<std::string> log;
+  TMirrorSubscription watch;
+
+  explicit TListChanges(TListBoxEx& list)
+      : watch(list.SubscribeChanges([this](const TModelChange& change) {
+          using TKind = TModelChange::TKind;
+          log.push_back(change.Kind == TKind::Whole   ? "whole"
+                        : change.Kind == TKind::State ? "state"
+                                                      : "row");
+        })) {}
+};
+
+TEST_F(SetupTest, ListsTakeEachFillAsOneChange) {
+  files.files[kIni] =
+      "[]\r\nAllExt=txt|jpg|doc|\r\n"
+      "[txt]\r\nCount=2\r\nName_0=Notepad\r\nName_1=Write\r\n"
+      "[jpg]\r\nCount=0\r\n[doc]\r\nCount=0\r\n"
+      "[<COMMON>]\r\nCount=2\r\nName_0=Viewer\r\nName_1=Editor\r\n";
+  form = std::make_unique<TForm_setup>(services, view, kExe);
+  TListChanges exts(form->ExtPage.ListBoxEx_ext);
+  TListChanges entries(form->ExtPage.ListBoxEx_app);
+  TListChanges common(form->All_ListBoxEx_app);
+  using Log = std::vector<std::string>;
+  const auto expect = [&](const char* step, const Log& extLog, const Log& entryLog) {
+    SCOPED_TRACE(step);
+    EXPECT_EQ(exts.log, extLog);
+    EXPECT_EQ(entries.log, entryLog);
+    exts.log.clear();
+    entries.log.clear();
+  };
+
+  ASSERT_TRUE(Run([this] { form->FormCreate(); }));
+  expect("start", {"whole", "state"}, {"whole", "state"});
+  EXPECT_EQ(common.log, (Log{"whole", "state"}));
+  EXPECT_EQ(form->ExtPage.ListBoxEx_ext.Items(), (std::vector<std::string>{"txt", "jpg", "doc"}));
+
+  ASSERT_TRUE(Run([this] { form->Button_reloadClick(); }));
+  expect("reload", {"whole", "state"}, {"whole", "state"});
+
+  ASSERT_TRUE(Run([this] { form->ExtPage.SortExtensions(); }));
+  // The first extension after sorting has no entries: its list is emptied.
+  expect("sort", {"whole", "state"}, {"whole"});
+  EXPECT_EQ(form->ExtPage.ListBoxEx_ext.Items(), (std::vector<std::string>{"doc", "jpg", "txt"}));
+}
+
 TEST_F(SetupTest, StartCentresTheWindowAndShowsTheRootPage) {
   view.screen = {1025, 769};
   view.window = {600, 424};
