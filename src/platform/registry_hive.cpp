@@ -3,7 +3,7 @@
 namespace nuvopick {
 
 bool KeyIsEmpty(const IRegistryHive& hive, const std::string& path) {
-  return hive.KeyExists(path) && hive.SubkeyNames(path).empty() && hive.ValueNames(path).empty();
+  return hive.KeyExists(path) && hive.SubkeyNames(path).empty() && !hive.HasValues(path);
 }
 
 }  // namespace nuvopick

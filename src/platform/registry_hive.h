@@ -38,6 +38,9 @@ class IRegistryHive {
   // that is set); none when the key does not open.
   virtual std::vector<std::string> SubkeyNames(const std::string& path) const = 0;
   virtual std::vector<std::string> ValueNames(const std::string& path) const = 0;
+  // Whether the key opens and holds any value, asked without listing them: a key
+  // with a value per extension is asked once per extension.
+  virtual bool HasValues(const std::string& path) const = 0;
 
   // Deletes the key with all its subkeys, deepest first. A missing key is no
   // error; a refused delete throws RegistryWriteError(""). The root itself ("")

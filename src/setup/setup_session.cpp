@@ -1,5 +1,6 @@
 #include "setup/setup_session.h"
 
+#include <unordered_set>
 #include <utility>
 
 #include "model/ext_info.h"
@@ -64,13 +65,12 @@ std::vector<TRecordError> TSetupSession::AssociateSaved(const TIniFile& ini,
                                                         const std::string& decoration) {
   // The flags come from the file here, so the state read at the load does not
   // matter, nor does its error; one that persists fails again here.
-  TRegistryAssociation association(AssociationContext());
-  return extList_.ForEach(
-      [&](TExtInfo& ext) {
-        ext.RegFlags = ext.SavedRegFlags(ini);
-        association.ApplyRegistration(ext, decoration);
-      },
-      MarkModified);
+  for (int i = 0; i < extList_.Count(); ++i) {
+    TExtInfo& ext = extList_.Items(i);
+    ext.RegFlags = ext.SavedRegFlags(ini);
+  }
+  return TRegistryAssociation(AssociationContext())
+      .ApplyRegistrations(extList_, decoration, MarkModified);
 }
 
 void TSetupSession::Save(TIniFile& ini) const {
@@ -87,19 +87,25 @@ void TSetupSession::Save(TIniFile& ini) const {
 std::vector<TRecordError> TSetupSession::Apply(const std::string& decoration) {
   // One extension the registry refuses does not hold the others back; it keeps
   // its mark, so apply stays due.
-  TRegistryAssociation association(AssociationContext());
-  const std::vector<TRecordError> errors = extList_.ForEach(
-      [&](TExtInfo& ext) {
-        association.ApplyRegistration(ext, decoration);
-        ext.SetModified(false);
-        for (int n = 0; n < ext.Apps.Count(); ++n) ext.Apps.Items(n).SetModified(false);
-      },
-      MarkModified);
+  std::unordered_set<const TExtInfo*> failed;
+  const std::vector<TRecordError> errors =
+      TRegistryAssociation(AssociationContext())
+          .ApplyRegistrations(extList_, decoration, [&failed](TExtInfo& ext) {
+            failed.insert(&ext);
+            MarkModified(ext);
+          });
+  for (int i = 0; i < extList_.Count(); ++i) {
+    TExtInfo& ext = extList_.Items(i);
+    if (failed.count(&ext) != 0) continue;
+    ext.SetModified(false);
+    for (int n = 0; n < ext.Apps.Count(); ++n) ext.Apps.Items(n).SetModified(false);
+  }
   for (int i = 0; i < commonList_.Count(); ++i) commonList_.Items(i).SetModified(false);
   return errors;
 }
 
 std::vector<TRecordError> TSetupSession::GiveBack() {
+  // One association for all: "regbackup.ini" is read once.
   TRegistryAssociation association(AssociationContext());
   return extList_.ForEach([&](TExtInfo& ext) { association.Release(ext); });
 }

@@ -29,7 +29,7 @@ void TAppListing::Unlist(const TExtRegNames& names) {
   hive_.DeleteValue(OpenWithProgidsKey(names), names.T);
   DeleteKeyIfEmpty(OpenWithProgidsKey(names));
   hive_.DeleteValue(FileAssociationsKey(), names.D);
-  if (!hive_.ValueNames(FileAssociationsKey()).empty()) return;
+  if (hive_.HasValues(FileAssociationsKey())) return;
   // The registration first: it must never name capabilities that are gone.
   hive_.DeleteValue(kRegisteredApplicationsKey, kRegisteredApplicationName);
   DeleteKeyIfEmpty(kRegisteredApplicationsKey);

@@ -2,7 +2,6 @@
 #include "shell/registry_association.h"
 
 #include "model/ext_reg_names.h"
-#include "settings/ini_file.h"
 #include "shell/app_listing.h"
 #include "text/dbcs.h"
 #include "text/text_helpers.h"
@@ -12,17 +11,12 @@ namespace nuvopick {
 namespace {
 
 constexpr char kBackupFileName[] = "regbackup.ini";
-constexpr char kBackupRefKey[] = "Ref";
 // Keys of the program's type whose default values keep what the extension had
 // before: its open command, and its type's name (also in "regbackup.ini").
 constexpr char kOldCommandKey[] = "NP_OldCommand";
 constexpr char kOldTypeKey[] = "NP_OldType";
 constexpr char kMenuVerbPrefix[] = "NP_Menu";
 constexpr char kOpenVerbCaption[] = "NuvoPickで開く";
-
-TRegistryError BackupReadError(const std::string& backupPath) {
-  return TRegistryError("'" + backupPath + "' の読み込みに失敗しました");
-}
 
 TRegScope OtherScope(TRegScope scope) {
   return scope == TRegScope::AllUsers ? TRegScope::CurrentUser : TRegScope::AllUsers;
@@ -46,9 +40,10 @@ std::string BackupFilePathFor(const std::string& exePath) {
   return JoinPath(ParentDir(exePath), kBackupFileName);
 }
 
-TRegistryError BackupWriteError(const std::string& backupPath) {
-  return TRegistryError("'" + backupPath + "' の書き込みに失敗しました");
-}
+TRegistryAssociation::TRegistryAssociation(TAssociationContext context)
+    : context_(std::move(context)),
+      store_(MergedClasses(context_.Hives, context_.Scope)),
+      backup_(std::make_shared<TBackupFile>(context_.Files, BackupFilePathFor(context_.ExePath))) {}
 
 std::string TRegistryAssociation::OpenCommand() const {
   return "\"" + context_.ExePath + "\" \"%1\"";
@@ -58,29 +53,23 @@ std::string TRegistryAssociation::ReadOrEmpty(const std::string& path) const {
   return store_.ReadDefault(path).value_or(std::string());
 }
 
-TIniFile TRegistryAssociation::ReadBackupFile() const {
-  const std::string path = BackupFilePathFor(context_.ExePath);
-  const auto bytes = context_.Files.ReadAll(path);
-  // A file that is there but cannot be read is not an empty one: writing it back
-  // would drop every extension's Ref, and giving an extension back without its
-  // Ref would lose the link to its previous type.
-  if (!bytes && context_.Files.FileExists(path)) throw BackupReadError(path);
-  return TIniFile::Parse(bytes.value_or(std::string()));
-}
-
-void TRegistryAssociation::BackupFileType(const TExtInfo& ext) {
+bool TRegistryAssociation::RecordFileType(const TExtInfo& ext) {
   const TExtRegNames names = ExtRegNamesFor(ext.Name);
   // The hive's own type is what its give-back must put back; without one, the
   // type the shell shows from the other hive.
   const std::string own = store_.OwnDefault(names.D).value_or(std::string());
   const std::string current = own.empty() ? ReadOrEmpty(names.D) : own;
-
-  TIniFile backup = ReadBackupFile();
+  // Read even when nothing is recorded: a take-over never goes ahead over a
+  // backup that cannot be read.
+  backup_->Ref(names.E);
   // When the extension already points at one of our types, that is not its
   // previous type: the Ref recorded when it was taken over stays.
-  if (!IsProgramType(current)) backup.WriteString(names.E, kBackupRefKey, current);
-  const std::string path = BackupFilePathFor(context_.ExePath);
-  if (!context_.Files.WriteAllAtomically(path, backup.Serialize())) throw BackupWriteError(path);
+  return !IsProgramType(current) && backup_->SetRef(names.E, current);
+}
+
+void TRegistryAssociation::BackupFileType(const TExtInfo& ext) {
+  RecordFileType(ext);
+  backup_->Commit();
 }
 
 void TRegistryAssociation::CreateFileType(TExtInfo& ext) {
@@ -143,9 +132,7 @@ void TRegistryAssociation::WriteMenuVerbs(const TExtInfo& ext, const std::string
 
 std::string TRegistryAssociation::RecordedPreviousType(const std::string& extName) const {
   const TExtRegNames names = ExtRegNamesFor(extName);
-  const TIniFile backup = ReadBackupFile();
-  if (backup.ValueExists(names.E, kBackupRefKey))
-    return backup.ReadString(names.E, kBackupRefKey, "");
+  if (std::optional<std::string> ref = backup_->Ref(names.E)) return *ref;
   // "regbackup.ini" lost or replaced since the take-over: the type keeps the name too.
   return ReadOrEmpty(names.T + "\\" + kOldTypeKey);
 }
@@ -175,7 +162,7 @@ bool TRegistryAssociation::GiveBackIn(TRegScope scope, const TExtInfo& ext) {
     TAppListing(hive).Unlist(ExtRegNamesFor(ext.Name));
     TAssociationContext there = context_;
     there.Scope = scope;
-    TRegistryAssociation(there).Unregister(ext);
+    TRegistryAssociation(there, backup_).Unregister(ext);
   });
   return true;
 }
@@ -222,6 +209,49 @@ void TRegistryAssociation::ApplyRegistration(TExtInfo& ext, const std::string& d
   // that is refused nothing has changed in this one.
   GiveBackIn(OtherScope(context_.Scope), ext);
   WithRightsHint(context_.Scope, [&] { FollowFlags(ext, decoration); });
+}
+
+std::vector<TRecordError> TRegistryAssociation::ApplyRegistrations(
+    TExtList& exts, const std::string& decoration, const std::function<void(TExtInfo&)>& onError) {
+  std::vector<std::optional<std::string>> failures(static_cast<std::size_t>(exts.Count()));
+  // Runs Work on every named record that has not failed yet.
+  const auto eachRecord = [&](const std::function<void(int, TExtInfo&)>& work) {
+    for (int i = 0; i < exts.Count(); ++i) {
+      TExtInfo& ext = exts.Items(i);
+      if (failures[static_cast<std::size_t>(i)] || ExtRegNamesFor(ext.Name).E.empty()) continue;
+      try {
+        work(i, ext);
+      } catch (const TRegistryError& error) {
+        failures[static_cast<std::size_t>(i)] = error.what();
+      }
+    }
+  };
+  // The backup then records what each extension shows without the program's
+  // association in the other hive.
+  eachRecord([&](int, TExtInfo& ext) { GiveBackIn(OtherScope(context_.Scope), ext); });
+  std::vector<int> recorded;
+  eachRecord([&](int i, TExtInfo& ext) {
+    if (!ext.RegFlags.Empty() && StateInHive(ext).Empty() && RecordFileType(ext))
+      recorded.push_back(i);
+  });
+  try {
+    backup_->Commit();
+  } catch (const TRegistryError& error) {
+    for (int i : recorded) failures[static_cast<std::size_t>(i)] = error.what();
+  }
+  // Each take-over finds its Ref written already.
+  eachRecord([&](int, TExtInfo& ext) {
+    WithRightsHint(context_.Scope, [&] { FollowFlags(ext, decoration); });
+  });
+
+  std::vector<TRecordError> errors;
+  for (int i = 0; i < exts.Count(); ++i) {
+    const std::optional<std::string>& failure = failures[static_cast<std::size_t>(i)];
+    if (!failure) continue;
+    errors.push_back({exts.Items(i).Name, *failure});
+    if (onError) onError(exts.Items(i));
+  }
+  return errors;
 }
 
 void TRegistryAssociation::FollowFlags(TExtInfo& ext, const std::string& decoration) {

@@ -3,16 +3,20 @@
 // and the record of the extension's previous file type in "regbackup.ini".
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "model/ext_info.h"
+#include "model/ext_list.h"
 #include "model/ext_reg_names.h"
 #include "platform/class_store.h"
 #include "platform/file_system.h"
 #include "platform/registry_hive.h"
-#include "settings/ini_file.h"
+#include "shell/backup_file.h"
 #include "shell/class_store_view.h"
 
 namespace nuvopick {
@@ -36,18 +40,15 @@ inline constexpr char kAllUsersRightsHint[] =
 // "regbackup.ini" in the folder of the executable, beside the settings file.
 std::string BackupFilePathFor(const std::string& exePath);
 
-// The message when "regbackup.ini" cannot be written: "'%s' の書き込みに失敗しました"
-// with the file's path, so the user sees which folder refuses.
-TRegistryError BackupWriteError(const std::string& backupPath);
-
 // The operations on one record, in the hive of the context's scope. Registry
 // errors (a refused write, a value of the wrong type) pass through and end the
 // caller's whole sequence; what was written before stays. None of them tells the
 // shell that associations changed: the caller does so after a batch.
+// One object reads "regbackup.ini" at most once, however many records it works
+// on, and writes it only when a Ref changes: keep it for one batch of work.
 class TRegistryAssociation {
  public:
-  explicit TRegistryAssociation(TAssociationContext context)
-      : context_(std::move(context)), store_(MergedClasses(context_.Hives, context_.Scope)) {}
+  explicit TRegistryAssociation(TAssociationContext context);
 
   // The program's open command: "<exe path>" "%1", quotes included.
   std::string OpenCommand() const;
@@ -56,9 +57,10 @@ class TRegistryAssociation {
   // names none, the one the shell shows from the other) as its Ref in
   // "regbackup.ini", unless it already is one of the program's types (the
   // recorded one is kept).
-  // Only reads the class store. Throws BackupWriteError when the file cannot be
-  // written (and an error as well when it is there but cannot be read), before
-  // anything of the extension has been changed.
+  // Only reads the class store; the file is written only when the Ref changes.
+  // Throws BackupWriteError when the file cannot be written (and an error as
+  // well when it is there but cannot be read), before anything of the extension
+  // has been changed.
   void BackupFileType(const TExtInfo& ext);
 
   // Builds the program's type from the previous one: its description, its icon
@@ -110,7 +112,21 @@ class TRegistryAssociation {
   // for it goes again.
   void ApplyRegistration(TExtInfo& ext, const std::string& decoration);
 
+  // ApplyRegistration for every record of the list, as one batch: the other
+  // hive's associations are given back first, then the Refs of every take-over
+  // are recorded and "regbackup.ini" written once, before the class store of
+  // the scope is touched for any record. A record that fails (the file refused
+  // included) is left out of the later steps, its error collected with its
+  // name, and OnError sees it; the other records go on.
+  std::vector<TRecordError> ApplyRegistrations(TExtList& exts, const std::string& decoration,
+                                               const std::function<void(TExtInfo&)>& onError);
+
  private:
+  TRegistryAssociation(TAssociationContext context, std::shared_ptr<TBackupFile> backup)
+      : context_(std::move(context)),
+        store_(MergedClasses(context_.Hives, context_.Scope)),
+        backup_(std::move(backup)) {}
+
   // What a take-over found in the hive, so that a failed one can put it back.
   struct TClassKeyBefore {
     bool KeyExisted;                   // the extension's key
@@ -118,6 +134,9 @@ class TRegistryAssociation {
     bool TypeExisted;                  // the program's type for it
   };
 
+  // Puts the extension's present file type into the backup in memory, unless it
+  // is one of the program's; returns whether that changed a Ref.
+  bool RecordFileType(const TExtInfo& ext);
   void FollowFlags(TExtInfo& ext, const std::string& decoration);
   void TakeOver(TExtInfo& ext, const std::string& decoration);
   void UndoTakeOver(const TExtRegNames& names, const TClassKeyBefore& before);
@@ -126,11 +145,12 @@ class TRegistryAssociation {
   bool GiveBackIn(TRegScope scope, const TExtInfo& ext);
   std::string ReadOrEmpty(const std::string& path) const;
   void ReadIconOfType(TExtInfo& ext, const std::string& type) const;
-  TIniFile ReadBackupFile() const;
   void WriteIcon(TExtInfo& ext, const std::string& type);
 
   TAssociationContext context_;
   TClassStoreView store_;
+  // Shared with the objects made for the other hive's give-back.
+  std::shared_ptr<TBackupFile> backup_;
 };
 
 }  // namespace nuvopick

@@ -106,6 +106,11 @@ std::vector<std::string> MemoryRegistryHive::ValueNames(const std::string& path)
   return names;
 }
 
+bool MemoryRegistryHive::HasValues(const std::string& path) const {
+  const TKey* key = Find(path);
+  return key != nullptr && !key->values.empty();
+}
+
 void MemoryRegistryHive::DeleteTree(const std::string& path) {
   std::vector<std::string> parts = SplitPath(path);
   if (parts.empty()) return;

@@ -74,6 +74,7 @@ TEST_F(WinRegistryHiveTest, ValueNamesListTheDefaultValueOnlyWhenSet) {
   const std::string ext = root + "\\.xyz";
   hive.CreateKey(ext + "\\OpenWithProgids");
   EXPECT_TRUE(hive.ValueNames(ext).empty());
+  EXPECT_FALSE(hive.HasValues(ext));
   EXPECT_TRUE(KeyIsEmpty(hive, ext + "\\OpenWithProgids"));
   EXPECT_FALSE(KeyIsEmpty(hive, ext));
 
@@ -82,6 +83,7 @@ TEST_F(WinRegistryHiveTest, ValueNamesListTheDefaultValueOnlyWhenSet) {
   hive.WriteString(ext, "", "NuvoPick_AutoOpen_xyz");
   hive.WriteString(ext, "Content Type", "text/x");
   EXPECT_EQ(Sorted(hive.ValueNames(ext)), (std::vector<std::string>{"", "Content Type"}));
+  EXPECT_TRUE(hive.HasValues(ext));
   EXPECT_EQ(Sorted(hive.ValueNames(ext + "\\OpenWithProgids")),
             (std::vector<std::string>{"NuvoPick_AutoOpen_xyz", "Other.Type"}));
 
@@ -92,6 +94,7 @@ TEST_F(WinRegistryHiveTest, ValueNamesListTheDefaultValueOnlyWhenSet) {
   hive.DeleteValue(ext, "missing");          // no error
   hive.DeleteValue(root + "\\missing", "");  // no error
   EXPECT_TRUE(hive.ValueNames(root + "\\missing").empty());
+  EXPECT_FALSE(hive.HasValues(root + "\\missing"));
 }
 
 TEST_F(WinRegistryHiveTest, TreesAreListedAndDeletedDeepestFirst) {

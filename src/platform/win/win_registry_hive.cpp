@@ -160,6 +160,16 @@ std::vector<std::string> TWinRegistryHive::ValueNames(const std::string& path) c
   return ValuesOf(key.Get());
 }
 
+bool TWinRegistryHive::HasValues(const std::string& path) const {
+  TRegKey key;
+  if (RegOpenKeyExA(root_, path.c_str(), 0, KEY_READ | kView, key.Receive()) != ERROR_SUCCESS)
+    return false;
+  DWORD count = 0;
+  return RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
+                          nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
+         count > 0;
+}
+
 void TWinRegistryHive::DeleteTree(const std::string& path) {
   if (path.empty()) return;  // never the root itself
   DeleteKeyTree(root_, path);

@@ -21,6 +21,7 @@ class TWinRegistryHive : public IRegistryHive {
   void CreateKey(const std::string& path) override;
   std::vector<std::string> SubkeyNames(const std::string& path) const override;
   std::vector<std::string> ValueNames(const std::string& path) const override;
+  bool HasValues(const std::string& path) const override;
   void DeleteTree(const std::string& path) override;
   void DeleteValue(const std::string& path, const std::string& name) override;
 
