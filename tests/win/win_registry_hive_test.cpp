@@ -55,6 +55,19 @@ TEST_F(WinRegistryHiveTest, DefaultAndNamedValuesRoundTripThroughNestedKeys) {
   EXPECT_EQ(hive.ReadString(verb, "").value_or("?"), "");
 }
 
+TEST_F(WinRegistryHiveTest, ValuesOfEveryLengthComeBackWhole) {
+  // Around the size that one read takes at once, and well beyond it.
+  for (const std::size_t length : {254u, 255u, 256u, 257u, 4000u}) {
+    const std::string value(length, 'x');
+    hive.WriteString(root, "Long", value);
+    EXPECT_EQ(hive.ReadString(root, "Long").value_or("?"), value) << length;
+  }
+  // A string without its terminating zero, as other programs may store one.
+  const std::string raw(256, 'y');
+  SetRaw(root, "Raw", REG_SZ, raw.data(), static_cast<DWORD>(raw.size()));
+  EXPECT_EQ(hive.ReadString(root, "Raw").value_or("?"), raw);
+}
+
 TEST_F(WinRegistryHiveTest, ExpandableStringsComeBackUnexpandedAndOtherTypesAreRefused) {
   const char location[] = "%SystemRoot%\\System32\\shell32.dll,3";
   SetRaw(root + "\\DefaultIcon", nullptr, REG_EXPAND_SZ, location, sizeof location);

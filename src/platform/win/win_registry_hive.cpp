@@ -111,19 +111,19 @@ std::optional<std::string> TWinRegistryHive::ReadString(const std::string& path,
       ERROR_SUCCESS) {
     return std::nullopt;
   }
+  // Most values fit the first buffer, so one call reads them; a longer one, or one
+  // that grew meanwhile, is asked for again with the size it has then.
+  std::string value(256, '\0');
   DWORD type = 0;
-  DWORD size = 0;
-  LONG queried = RegQueryValueExA(key.Get(), ValueName(name), nullptr, &type, nullptr, &size);
-  if (queried != ERROR_SUCCESS) return std::nullopt;
-  if (!IsString(type)) throw RegistryDataTypeError(name);
-  // The value may change between the two calls; ask again with the size it has then.
-  std::string value;
-  do {
+  DWORD size = static_cast<DWORD>(value.size());
+  LONG queried = RegQueryValueExA(key.Get(), ValueName(name), nullptr, &type,
+                                  reinterpret_cast<BYTE*>(value.data()), &size);
+  while (queried == ERROR_MORE_DATA) {
     value.assign(size + 1, '\0');
     size = static_cast<DWORD>(value.size());
     queried = RegQueryValueExA(key.Get(), ValueName(name), nullptr, &type,
                                reinterpret_cast<BYTE*>(value.data()), &size);
-  } while (queried == ERROR_MORE_DATA);
+  }
   if (queried != ERROR_SUCCESS) return std::nullopt;
   if (!IsString(type)) throw RegistryDataTypeError(name);
   value.resize(size);
