@@ -1,0 +1,71 @@
+// A hive that remembers what it has read for the length of one batch of work
+// (one apply, one load), so that the many questions asked about the same keys
+// cost one registry call each. Every write goes through to the hive at once, in
+// the order made, and first makes the remembered answers it could change be
+// forgotten or set to what the hive holds now: the batch never decides on a
+// read older than its own writes. Keep one for a batch only; changes made to the
+// hive by anyone else meanwhile are not seen.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/registry_hive.h"
+
+namespace nuvopick {
+
+class TCachingRegistryHive : public IRegistryHive {
+ public:
+  explicit TCachingRegistryHive(IRegistryHive& hive) : hive_(hive) {}
+
+  bool KeyExists(const std::string& path) const override;
+  std::optional<std::string> ReadString(const std::string& path,
+                                        const std::string& name) const override;
+  void WriteString(const std::string& path, const std::string& name,
+                   const std::string& value) override;
+  void CreateKey(const std::string& path) override;
+  std::vector<std::string> SubkeyNames(const std::string& path) const override;
+  std::vector<std::string> ValueNames(const std::string& path) const override;
+  bool HasValues(const std::string& path) const override;
+  void DeleteTree(const std::string& path) override;
+  void DeleteValue(const std::string& path, const std::string& name) override;
+
+ private:
+  // What is known of one key, by its path with ASCII letters folded.
+  struct TKnown {
+    std::optional<bool> exists;
+    std::map<std::string, std::optional<std::string>> strings;  // by folded value name
+    std::optional<std::vector<std::string>> subkeyNames;
+    std::optional<std::vector<std::string>> valueNames;
+    std::optional<bool> hasValues;
+  };
+
+  TKnown& Known(const std::string& path) const;
+  // Path and every key above it exist now; the subkey lists above may have grown.
+  void KeyMadeWithAncestors(const std::string& path);
+  // Runs the hive's write; when it throws, part of it may have been done, and
+  // nothing remembered is trusted any more.
+  template <typename Write>
+  void Through(Write write);
+
+  IRegistryHive& hive_;
+  mutable std::map<std::string, TKnown> known_;
+};
+
+// Both hives of the class store behind caches, for one batch.
+class TCachingHives {
+ public:
+  explicit TCachingHives(TRegistryHives hives) : user_(hives.User), machine_(hives.Machine) {}
+  TCachingHives(const TCachingHives&) = delete;
+  TCachingHives& operator=(const TCachingHives&) = delete;
+
+  TRegistryHives Hives() { return {user_, machine_}; }
+
+ private:
+  TCachingRegistryHive user_;
+  TCachingRegistryHive machine_;
+};
+
+}  // namespace nuvopick
