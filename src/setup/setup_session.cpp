@@ -5,6 +5,7 @@
 
 #include "model/ext_info.h"
 #include "model/ext_reg_names.h"
+#include "platform/caching_registry_hive.h"
 #include "settings/section_names.h"
 #include "shell/class_store_view.h"
 #include "shell/user_choice.h"
@@ -29,13 +30,18 @@ TSetupSession::TSetupSession(IEntryOwner& owner, TRegistryHives hives, IFileSyst
       commonList_(owner_) {}
 
 TAssociationContext TSetupSession::AssociationContext() const {
-  return {hives_, files_, exePath_, scope_()};
+  return ContextOn(hives_);
+}
+
+TAssociationContext TSetupSession::ContextOn(TRegistryHives hives) const {
+  return {hives, files_, exePath_, scope_()};
 }
 
 std::vector<TRecordError> TSetupSession::Load(const TIniFile& ini) {
   extList_ = TExtList(owner_);
-  std::vector<TRecordError> errors = extList_.Load(ini, ShownClasses(hives_));
-  if (scope_() == TRegScope::AllUsers) ShowHiddenMachineAssociations();
+  TCachingHives batch(hives_);
+  std::vector<TRecordError> errors = extList_.Load(ini, ShownClasses(batch.Hives()));
+  if (scope_() == TRegScope::AllUsers) ShowHiddenMachineAssociations(batch.Hives());
 
   TExtInfo common;
   common.Name = kCommonSectionName;
@@ -48,8 +54,8 @@ std::vector<TRecordError> TSetupSession::Load(const TIniFile& ini) {
   return errors;
 }
 
-void TSetupSession::ShowHiddenMachineAssociations() {
-  const TRegistryAssociation association(AssociationContext());
+void TSetupSession::ShowHiddenMachineAssociations(TRegistryHives hives) {
+  const TRegistryAssociation association(ContextOn(hives));
   for (int i = 0; i < extList_.Count(); ++i) {
     TExtInfo& ext = extList_.Items(i);
     if (!ext.RegFlags.Empty()) continue;
@@ -69,7 +75,8 @@ std::vector<TRecordError> TSetupSession::AssociateSaved(const TIniFile& ini,
     TExtInfo& ext = extList_.Items(i);
     ext.RegFlags = ext.SavedRegFlags(ini);
   }
-  return TRegistryAssociation(AssociationContext())
+  TCachingHives batch(hives_);
+  return TRegistryAssociation(ContextOn(batch.Hives()))
       .ApplyRegistrations(extList_, decoration, MarkModified);
 }
 
@@ -88,8 +95,9 @@ std::vector<TRecordError> TSetupSession::Apply(const std::string& decoration) {
   // One extension the registry refuses does not hold the others back; it keeps
   // its mark, so apply stays due.
   std::unordered_set<const TExtInfo*> failed;
+  TCachingHives batch(hives_);
   const std::vector<TRecordError> errors =
-      TRegistryAssociation(AssociationContext())
+      TRegistryAssociation(ContextOn(batch.Hives()))
           .ApplyRegistrations(extList_, decoration, [&failed](TExtInfo& ext) {
             failed.insert(&ext);
             MarkModified(ext);
@@ -106,7 +114,8 @@ std::vector<TRecordError> TSetupSession::Apply(const std::string& decoration) {
 
 std::vector<TRecordError> TSetupSession::GiveBack() {
   // One association for all: "regbackup.ini" is read once.
-  TRegistryAssociation association(AssociationContext());
+  TCachingHives batch(hives_);
+  TRegistryAssociation association(ContextOn(batch.Hives()));
   return extList_.ForEach([&](TExtInfo& ext) { association.Release(ext); });
 }
 
@@ -123,7 +132,8 @@ bool TSetupSession::AnyExtModified() const {
 }
 
 TSetupSession::TWindowsChoices TSetupSession::MarkWindowsChoices() {
-  const TRegistryAssociation association(AssociationContext());
+  TCachingHives batch(hives_);
+  const TRegistryAssociation association(ContextOn(batch.Hives()));
   TWindowsChoices choices;
   for (int i = 0; i < extList_.Count(); ++i) {
     TExtInfo& ext = extList_.Items(i);
@@ -136,7 +146,7 @@ TSetupSession::TWindowsChoices TSetupSession::MarkWindowsChoices() {
     } catch (const TRegistryError&) {
       // Reported where it was read first.
     }
-    const bool wins = associated && ShellOpensOtherType(hives_, names);
+    const bool wins = associated && ShellOpensOtherType(batch.Hives(), names);
     choices.MarksChanged = choices.MarksChanged || wins != ext.WindowsChoiceWins;
     ext.WindowsChoiceWins = wins;
     if (wins) choices.Overridden.push_back(names.D);

@@ -61,7 +61,9 @@ class TSetupSession {
   TWindowsChoices MarkWindowsChoices();
 
  private:
-  void ShowHiddenMachineAssociations();
+  // The association's context on Hives: the session's own, or those of a batch.
+  TAssociationContext ContextOn(TRegistryHives hives) const;
+  void ShowHiddenMachineAssociations(TRegistryHives hives);
 
   TRegistryHives hives_;
   IFileSystem& files_;
