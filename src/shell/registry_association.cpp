@@ -95,9 +95,9 @@ void TRegistryAssociation::CreateFileType(TExtInfo& ext) {
 
   store_.WriteDefault(names.T,
                       description.empty() ? UpperAscii(names.E) + "ファイル" : description);
-  // A new type has no icon of its own yet: it shows the program's.
+  // A new type has no icon of its own yet: it shows the program's. The open verb
+  // writes it, once the type is there.
   if (ext.IconPath.empty()) ReadIconOfType(ext, names.T);
-  WriteIcon(ext, names.T);
   store_.WriteDefault(names.T + "\\" + kOldCommandKey, previousCommand);
   store_.WriteDefault(names.T + "\\" + kOldTypeKey, previousType);
   // Last, so that the extension never names a type that is not there.

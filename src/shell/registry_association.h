@@ -63,10 +63,10 @@ class TRegistryAssociation {
   // has been changed.
   void BackupFileType(const TExtInfo& ext);
 
-  // Builds the program's type from the previous one: its description, its icon
-  // (or the one of the record), its open command saved as NP_OldCommand and its
-  // name saved as NP_OldType; then, last, points the extension at it. When a
-  // write is refused the extension still names the type it named before.
+  // Builds the program's type from the previous one: its description, its open
+  // command saved as NP_OldCommand and its name saved as NP_OldType; then, last,
+  // points the extension at it. When a write is refused the extension still names
+  // the type it named before. The icon comes with the open verb.
   void CreateFileType(TExtInfo& ext);
 
   // The open verb of the program's type: the program's own command when Enable is
