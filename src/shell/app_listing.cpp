@@ -19,10 +19,21 @@ std::string FileAssociationsKey() {
 
 void TAppListing::List(const TExtRegNames& names) {
   hive_.WriteString(OpenWithProgidsKey(names), names.T, "");
-  hive_.WriteString(kCapabilitiesKey, "ApplicationName", kRegisteredApplicationName);
-  hive_.WriteString(kCapabilitiesKey, "ApplicationDescription", kApplicationDescription);
+  WriteUnlessHeld(kCapabilitiesKey, "ApplicationName", kRegisteredApplicationName);
+  WriteUnlessHeld(kCapabilitiesKey, "ApplicationDescription", kApplicationDescription);
   hive_.WriteString(FileAssociationsKey(), names.D, names.T);
-  hive_.WriteString(kRegisteredApplicationsKey, kRegisteredApplicationName, kCapabilitiesKey);
+  WriteUnlessHeld(kRegisteredApplicationsKey, kRegisteredApplicationName, kCapabilitiesKey);
+}
+
+void TAppListing::WriteUnlessHeld(const std::string& path, const std::string& name,
+                                  const std::string& value) {
+  bool held = false;
+  try {
+    held = hive_.ReadString(path, name) == value;
+  } catch (const TRegistryError&) {
+    // A value of another type is written over as a string.
+  }
+  if (!held) hive_.WriteString(path, name, value);
 }
 
 void TAppListing::Unlist(const TExtRegNames& names) {

@@ -22,7 +22,9 @@ class TAppListing {
   explicit TAppListing(IRegistryHive& hive) : hive_(hive) {}
 
   // Lists the program's type for the extension, then publishes the program's
-  // capabilities last, when everything they name is there.
+  // capabilities last, when everything they name is there. The program's own
+  // values, the same for every extension, are written only when the hive does
+  // not hold them so already: a batch lists many extensions.
   void List(const TExtRegNames& names);
 
   // Takes out exactly what List wrote for the extension; the capabilities and
@@ -32,6 +34,7 @@ class TAppListing {
 
  private:
   void DeleteKeyIfEmpty(const std::string& path);
+  void WriteUnlessHeld(const std::string& path, const std::string& name, const std::string& value);
 
   IRegistryHive& hive_;
 };

@@ -147,6 +147,21 @@ TEST_F(RegistryScopeTest, OnlyAnOpenVerbOfTheProgramIsListed) {
   EXPECT_EQ(classes.user.Dump(kRegisteredApplicationsKey, "NuvoPick"), kCapabilitiesKey);
 }
 
+TEST_F(RegistryScopeTest, TheProgramsRegistrationAlreadyThereIsNotWrittenAgain) {
+  TExtInfo txt = Record("txt", {rlmdExe});
+  TExtInfo jpg = Record("jpg", {rlmdExe});
+  In(TRegScope::CurrentUser).ApplyRegistration(txt, "");
+  // A locked key that already holds what the program would write does not stop
+  // the next extension's listing.
+  classes.user.refusedKeys = {kRegisteredApplicationsKey};
+  classes.user.Set(kCapabilitiesKey, "ApplicationName", "Other", TValueType::ExpandString);
+  In(TRegScope::CurrentUser).ApplyRegistration(jpg, "");
+  EXPECT_EQ(classes.user.Dump(std::string(kCapabilitiesKey) + "\\FileAssociations", ".jpg"),
+            "NuvoPick_AutoOpen_jpg");
+  EXPECT_EQ(classes.user.Dump(kCapabilitiesKey, "ApplicationName"), "NuvoPick");
+  EXPECT_EQ(classes.user.Dump(kRegisteredApplicationsKey, "NuvoPick"), kCapabilitiesKey);
+}
+
 TEST_F(RegistryScopeTest, ChangingTheScopeMovesTheAssociation) {
   const struct {
     TRegScope from;
