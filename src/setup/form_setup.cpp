@@ -170,8 +170,7 @@ std::vector<std::string> TForm_setup::MarkWindowsChoices() {
   return std::move(choices.Overridden);
 }
 
-void TForm_setup::OfferWindowsChoiceSettings() {
-  const std::vector<std::string> overridden = MarkWindowsChoices();
+void TForm_setup::OfferWindowsChoiceSettings(const std::vector<std::string>& overridden) {
   if (overridden.empty()) return;
   std::string names;
   for (const std::string& name : overridden) names += (names.empty() ? "" : " ") + name;
@@ -199,19 +198,21 @@ void TForm_setup::LoadSettings() {
   SettingsToControls(ReadGeneralSettings(ini, TSettingsReader::Setup));
   savedRelOnExe_ = SetupModePage.CheckBox_isrelonexe.Checked();
 
-  std::vector<TRecordError> errors = session_.Load(ini);
-  if (savedRelOnExe_) {
-    // Associations exist only while setup mode runs: put back the saved ones.
-    errors = session_.AssociateSaved(ini, MenuPage.DecorationText());
-    services_.Notice.AssociationsChanged();
+  std::vector<TRecordError> errors;
+  std::vector<std::string> overridden;
+  {
+    // The load's registry work, up to the marks, reads each key once.
+    const TSetupSession::TBatch batch(session_);
+    errors = session_.Load(ini);
+    if (savedRelOnExe_) {
+      // Associations exist only while setup mode runs: put back the saved ones.
+      errors = session_.AssociateSaved(ini, MenuPage.DecorationText());
+      services_.Notice.AssociationsChanged();
+    }
+    ExtPage.FillList();
+    overridden = MarkWindowsChoices();
   }
-
-  ExtPage.FillList();
-  if (savedRelOnExe_) {
-    OfferWindowsChoiceSettings();
-  } else {
-    MarkWindowsChoices();
-  }
+  if (savedRelOnExe_) OfferWindowsChoiceSettings(overridden);
   {
     const TModelUpdate update(All_ListBoxEx_app);
     All_ListBoxEx_app.Clear();
@@ -253,7 +254,7 @@ void TForm_setup::Button_applyClick() {
   Caption.SetText(kSetupUpdatingCaption);
   services_.Notice.AssociationsChanged();
   Caption.SetText(caption);
-  OfferWindowsChoiceSettings();
+  OfferWindowsChoiceSettings(MarkWindowsChoices());
   if (!errors.empty()) throw TRegistryError(RecordErrorsText(errors));
 }
 

@@ -230,9 +230,9 @@ class TForm_setup : public IEntryOwner {
   // Marks the associated extensions that the shell opens with another program
   // and repaints the lists when a mark changed; returns their class keys (".txt").
   std::vector<std::string> MarkWindowsChoices();
-  // After associating: names the extensions of MarkWindowsChoices, if any, and
-  // offers to open Windows' default-app settings.
-  void OfferWindowsChoiceSettings();
+  // After associating: names the extensions Overridden (from MarkWindowsChoices),
+  // if any, and offers to open Windows' default-app settings.
+  void OfferWindowsChoiceSettings(const std::vector<std::string>& overridden);
   std::string SettingsPath() const;
 
   TSetupServices services_;

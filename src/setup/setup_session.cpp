@@ -5,7 +5,6 @@
 
 #include "model/ext_info.h"
 #include "model/ext_reg_names.h"
-#include "platform/caching_registry_hive.h"
 #include "settings/section_names.h"
 #include "shell/class_store_view.h"
 #include "shell/user_choice.h"
@@ -29,19 +28,28 @@ TSetupSession::TSetupSession(IEntryOwner& owner, TRegistryHives hives, IFileSyst
       extList_(owner_),
       commonList_(owner_) {}
 
-TAssociationContext TSetupSession::AssociationContext() const {
-  return ContextOn(hives_);
+TSetupSession::TBatch::TBatch(TSetupSession& session)
+    : session_(session), outermost_(session.batch_ == nullptr) {
+  if (outermost_) session_.batch_ = std::make_unique<TCachingHives>(session_.hives_);
 }
 
-TAssociationContext TSetupSession::ContextOn(TRegistryHives hives) const {
-  return {hives, files_, exePath_, scope_()};
+TSetupSession::TBatch::~TBatch() {
+  if (outermost_) session_.batch_.reset();
+}
+
+TRegistryHives TSetupSession::Hives() const {
+  return batch_ ? batch_->Hives() : hives_;
+}
+
+TAssociationContext TSetupSession::AssociationContext() const {
+  return {Hives(), files_, exePath_, scope_()};
 }
 
 std::vector<TRecordError> TSetupSession::Load(const TIniFile& ini) {
   extList_ = TExtList(owner_);
-  TCachingHives batch(hives_);
-  std::vector<TRecordError> errors = extList_.Load(ini, ShownClasses(batch.Hives()));
-  if (scope_() == TRegScope::AllUsers) ShowHiddenMachineAssociations(batch.Hives());
+  const TBatch batch(*this);
+  std::vector<TRecordError> errors = extList_.Load(ini, ShownClasses(Hives()));
+  if (scope_() == TRegScope::AllUsers) ShowHiddenMachineAssociations();
 
   TExtInfo common;
   common.Name = kCommonSectionName;
@@ -54,8 +62,8 @@ std::vector<TRecordError> TSetupSession::Load(const TIniFile& ini) {
   return errors;
 }
 
-void TSetupSession::ShowHiddenMachineAssociations(TRegistryHives hives) {
-  const TRegistryAssociation association(ContextOn(hives));
+void TSetupSession::ShowHiddenMachineAssociations() {
+  const TRegistryAssociation association(AssociationContext());
   for (int i = 0; i < extList_.Count(); ++i) {
     TExtInfo& ext = extList_.Items(i);
     if (!ext.RegFlags.Empty()) continue;
@@ -75,8 +83,8 @@ std::vector<TRecordError> TSetupSession::AssociateSaved(const TIniFile& ini,
     TExtInfo& ext = extList_.Items(i);
     ext.RegFlags = ext.SavedRegFlags(ini);
   }
-  TCachingHives batch(hives_);
-  return TRegistryAssociation(ContextOn(batch.Hives()))
+  const TBatch batch(*this);
+  return TRegistryAssociation(AssociationContext())
       .ApplyRegistrations(extList_, decoration, MarkModified);
 }
 
@@ -95,9 +103,9 @@ std::vector<TRecordError> TSetupSession::Apply(const std::string& decoration) {
   // One extension the registry refuses does not hold the others back; it keeps
   // its mark, so apply stays due.
   std::unordered_set<const TExtInfo*> failed;
-  TCachingHives batch(hives_);
+  const TBatch batch(*this);
   const std::vector<TRecordError> errors =
-      TRegistryAssociation(ContextOn(batch.Hives()))
+      TRegistryAssociation(AssociationContext())
           .ApplyRegistrations(extList_, decoration, [&failed](TExtInfo& ext) {
             failed.insert(&ext);
             MarkModified(ext);
@@ -114,8 +122,8 @@ std::vector<TRecordError> TSetupSession::Apply(const std::string& decoration) {
 
 std::vector<TRecordError> TSetupSession::GiveBack() {
   // One association for all: "regbackup.ini" is read once.
-  TCachingHives batch(hives_);
-  TRegistryAssociation association(ContextOn(batch.Hives()));
+  const TBatch batch(*this);
+  TRegistryAssociation association(AssociationContext());
   return extList_.ForEach([&](TExtInfo& ext) { association.Release(ext); });
 }
 
@@ -132,8 +140,8 @@ bool TSetupSession::AnyExtModified() const {
 }
 
 TSetupSession::TWindowsChoices TSetupSession::MarkWindowsChoices() {
-  TCachingHives batch(hives_);
-  const TRegistryAssociation association(ContextOn(batch.Hives()));
+  const TBatch batch(*this);
+  const TRegistryAssociation association(AssociationContext());
   TWindowsChoices choices;
   for (int i = 0; i < extList_.Count(); ++i) {
     TExtInfo& ext = extList_.Items(i);
@@ -146,7 +154,7 @@ TSetupSession::TWindowsChoices TSetupSession::MarkWindowsChoices() {
     } catch (const TRegistryError&) {
       // Reported where it was read first.
     }
-    const bool wins = associated && ShellOpensOtherType(batch.Hives(), names);
+    const bool wins = associated && ShellOpensOtherType(Hives(), names);
     choices.MarksChanged = choices.MarksChanged || wins != ext.WindowsChoiceWins;
     ext.WindowsChoiceWins = wins;
     if (wins) choices.Overridden.push_back(names.D);

@@ -4,12 +4,14 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "model/entry_owner.h"
 #include "model/exe_list.h"
 #include "model/ext_list.h"
+#include "platform/caching_registry_hive.h"
 #include "platform/file_system.h"
 #include "platform/registry_hive.h"
 #include "settings/ini_file.h"
@@ -29,8 +31,25 @@ class TSetupSession {
   TExtList& ExtList() { return extList_; }
   TExeList& CommonList() { return commonList_; }
 
-  // The one place the registry association of the setup window is made.
+  // The one place the registry association of the setup window is made. Inside
+  // a batch it works through the batch's cache.
   TAssociationContext AssociationContext() const;
+
+  // While one lives, every registry read of the session goes through one cache,
+  // and every write through it to the registry: for a run of registry work with
+  // nothing else writing in between, such as the load. Each operation below is
+  // a batch of its own already; one made inside another shares its cache.
+  class TBatch {
+   public:
+    explicit TBatch(TSetupSession& session);
+    ~TBatch();
+    TBatch(const TBatch&) = delete;
+    TBatch& operator=(const TBatch&) = delete;
+
+   private:
+    TSetupSession& session_;
+    bool outermost_;
+  };
 
   // New working lists from Ini: the records with their present registry state,
   // in the every-user scope also the machine's associations a class key of the
@@ -61,11 +80,12 @@ class TSetupSession {
   TWindowsChoices MarkWindowsChoices();
 
  private:
-  // The association's context on Hives: the session's own, or those of a batch.
-  TAssociationContext ContextOn(TRegistryHives hives) const;
-  void ShowHiddenMachineAssociations(TRegistryHives hives);
+  // The batch's hives while one lives, else the registry's own.
+  TRegistryHives Hives() const;
+  void ShowHiddenMachineAssociations();
 
   TRegistryHives hives_;
+  std::unique_ptr<TCachingHives> batch_;
   IFileSystem& files_;
   std::string exePath_;
   std::function<TRegScope()> scope_;
