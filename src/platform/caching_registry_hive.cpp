@@ -28,6 +28,20 @@ TCachingRegistryHive::TKnown& TCachingRegistryHive::Known(const std::string& pat
   return known_[UpperAscii(path)];
 }
 
+TCachingRegistryHive::TInherited TCachingRegistryHive::Inherited(const std::string& path) const {
+  TInherited inherited;
+  std::vector<std::string> keys = AncestorsOf(path);
+  keys.push_back(path);
+  for (const std::string& key : keys) {
+    auto it = known_.find(UpperAscii(key));
+    if (it == known_.end() || key.empty()) continue;
+    const TKnown& known = it->second;
+    if (known.exists == false) inherited.missing = true;
+    if (known.fresh) inherited.fresh = true;
+  }
+  return inherited;
+}
+
 template <typename Write>
 void TCachingRegistryHive::Through(Write write) {
   try {
@@ -40,7 +54,11 @@ void TCachingRegistryHive::Through(Write write) {
 
 bool TCachingRegistryHive::KeyExists(const std::string& path) const {
   TKnown& known = Known(path);
-  if (!known.exists) known.exists = hive_.KeyExists(path);
+  if (!known.exists) {
+    // Below a missing key, or below a key made here that this one was not made in.
+    const TInherited inherited = Inherited(path);
+    known.exists = inherited.missing || inherited.fresh ? false : hive_.KeyExists(path);
+  }
   return *known.exists;
 }
 
@@ -49,36 +67,52 @@ std::optional<std::string> TCachingRegistryHive::ReadString(const std::string& p
   auto& strings = Known(path).strings;
   const std::string folded = UpperAscii(name);
   auto it = strings.find(folded);
+  if (it != strings.end()) return it->second;
+  // Every value written here is remembered: a key made here holds no other.
+  const TInherited inherited = Inherited(path);
+  if (inherited.missing || inherited.fresh) return std::nullopt;
   // A value of the wrong type throws every time and is never remembered.
-  if (it == strings.end()) it = strings.emplace(folded, hive_.ReadString(path, name)).first;
-  return it->second;
+  return strings.emplace(folded, hive_.ReadString(path, name)).first->second;
 }
 
 std::vector<std::string> TCachingRegistryHive::SubkeyNames(const std::string& path) const {
   TKnown& known = Known(path);
-  if (!known.subkeyNames) known.subkeyNames = hive_.SubkeyNames(path);
+  if (!known.subkeyNames) {
+    known.subkeyNames =
+        Inherited(path).missing ? std::vector<std::string>() : hive_.SubkeyNames(path);
+  }
   return *known.subkeyNames;
 }
 
 std::vector<std::string> TCachingRegistryHive::ValueNames(const std::string& path) const {
   TKnown& known = Known(path);
-  if (!known.valueNames) known.valueNames = hive_.ValueNames(path);
+  if (!known.valueNames) {
+    known.valueNames =
+        Inherited(path).missing ? std::vector<std::string>() : hive_.ValueNames(path);
+  }
   return *known.valueNames;
 }
 
 bool TCachingRegistryHive::HasValues(const std::string& path) const {
   TKnown& known = Known(path);
-  if (!known.hasValues) known.hasValues = hive_.HasValues(path);
+  if (!known.hasValues) known.hasValues = !Inherited(path).missing && hive_.HasValues(path);
   return *known.hasValues;
 }
 
 void TCachingRegistryHive::KeyMadeWithAncestors(const std::string& path) {
-  for (const std::string& ancestor : AncestorsOf(path)) {
-    TKnown& known = Known(ancestor);
-    if (!ancestor.empty()) known.exists = true;
-    known.subkeyNames.reset();
+  std::vector<std::string> keys = AncestorsOf(path);
+  keys.push_back(path);
+  // A key that was missing is made now, and so is every key below it.
+  bool made = false;
+  for (const std::string& key : keys) {
+    TKnown& known = Known(key);
+    if (key != path) known.subkeyNames.reset();
+    if (key.empty()) continue;
+    made = made || known.fresh || known.exists == false;
+    known.fresh = made;
+    known.exists = true;
   }
-  Known(path).exists = true;
+  Known(path).written = true;
 }
 
 void TCachingRegistryHive::WriteString(const std::string& path, const std::string& name,
@@ -92,6 +126,8 @@ void TCachingRegistryHive::WriteString(const std::string& path, const std::strin
 }
 
 void TCachingRegistryHive::CreateKey(const std::string& path) {
+  // Opening again a key written here changes nothing and is never refused.
+  if (Known(path).written) return;
   Through([&] { hive_.CreateKey(path); });
   KeyMadeWithAncestors(path);
 }

@@ -40,9 +40,19 @@ class TCachingRegistryHive : public IRegistryHive {
     std::optional<std::vector<std::string>> subkeyNames;
     std::optional<std::vector<std::string>> valueNames;
     std::optional<bool> hasValues;
+    // Made by this cache where there was no key: all it holds came through here.
+    bool fresh = false;
+    // Written or created through here: the hive lets this key be opened for writing.
+    bool written = false;
   };
 
   TKnown& Known(const std::string& path) const;
+  // What the known keys above Path (and Path itself) tell of it.
+  struct TInherited {
+    bool missing = false;  // a key above is missing, or Path itself is
+    bool fresh = false;    // Path or a key above was made here
+  };
+  TInherited Inherited(const std::string& path) const;
   // Path and every key above it exist now; the subkey lists above may have grown.
   void KeyMadeWithAncestors(const std::string& path);
   // Runs the hive's write; when it throws, part of it may have been done, and

@@ -29,7 +29,8 @@ struct TCase {
   const char* what;
   std::function<void(MemoryRegistryHive&)> arrange;
   std::function<void(IRegistryHive&)> step;
-  std::vector<std::string> asked;  // asked before the step and again after it
+  std::vector<std::string> asked;       // asked before the step and again after it
+  std::vector<std::string> later = {};  // asked after it only
 };
 
 // Shift-JIS "ア" (0x83 0x41) and "ャ" (0x83 0x61): the second byte of one looks
@@ -46,9 +47,13 @@ TEST(CachingRegistryHiveTest, AnswersAfterItsOwnWritesAsTheHiveDoes) {
        [](IRegistryHive& h) { h.WriteString("A\\B\\C", "Name", "v"); },
        {"", "A", "A\\B", "A\\B\\C"}},
       {"write over a value read before",
-       [](MemoryRegistryHive& m) { m.Set("A", "", "old"); },
+       [](MemoryRegistryHive& m) {
+         m.Set("A", "", "old");
+         m.Set("A\\Sub", "Name", "s");
+       },
        [](IRegistryHive& h) { h.WriteString("A", "", "new"); },
-       {"A"}},
+       {"A"},
+       {"A\\Sub"}},
       {"write under another letter case",
        [](MemoryRegistryHive& m) { m.Set("Soft\\Key", "name", "old"); },
        [](IRegistryHive& h) { h.WriteString("SOFT\\kEY", "NAME", "new"); },
@@ -65,6 +70,24 @@ TEST(CachingRegistryHiveTest, AnswersAfterItsOwnWritesAsTheHiveDoes) {
        },
        [](IRegistryHive& h) { h.DeleteTree("a\\b"); },
        {"A", "A\\B", "A\\B\\C", "A\\BC"}},
+      {"write below a key made here",
+       [](MemoryRegistryHive& m) { m.Set("K", "", "k"); },
+       [](IRegistryHive& h) {
+         h.WriteString("K\\New", "Name", "n");
+         h.WriteString("K\\New\\Sub", "", "s");
+         h.CreateKey("K\\New");
+         h.DeleteValue("K\\New", "Name");
+         h.CreateKey("K\\New\\Other\\Deeper");
+       },
+       {"K", "K\\New", "K\\New\\Sub", "K\\New\\Other", "K\\New\\Other\\Deeper", "K\\New\\Missing",
+        "K\\New\\Missing\\Below"}},
+      {"write into a key deleted here",
+       [](MemoryRegistryHive& m) { m.Set("K\\Old\\Sub", "Name", "s"); },
+       [](IRegistryHive& h) {
+         h.DeleteTree("K\\Old");
+         h.WriteString("K\\Old", "", "again");
+       },
+       {"K", "K\\Old", "K\\Old\\Sub"}},
       {"delete a value",
        [](MemoryRegistryHive& m) { m.Set("A", "Name", "n"); },
        [](IRegistryHive& h) { h.DeleteValue("A", "name"); },
@@ -96,8 +119,10 @@ TEST(CachingRegistryHiveTest, AnswersAfterItsOwnWritesAsTheHiveDoes) {
       EXPECT_EQ(Describe(cached, path), Describe(memory, path)) << c.what << ", before: " << path;
     }
     c.step(cached);
-    for (const std::string& path : c.asked) {
-      EXPECT_EQ(Describe(cached, path), Describe(memory, path)) << c.what << ", after: " << path;
+    for (const auto& paths : {c.asked, c.later}) {
+      for (const std::string& path : paths) {
+        EXPECT_EQ(Describe(cached, path), Describe(memory, path)) << c.what << ", after: " << path;
+      }
     }
   }
 }
@@ -110,6 +135,9 @@ TEST(CachingRegistryHiveTest, ARefusedWriteThrowsAndLeavesNothingStaleBehind) {
   memory.refuseWrites = true;
   EXPECT_THROW(cached.WriteString("A", "", "new"), TRegistryError);
   EXPECT_THROW(cached.DeleteTree("A"), TRegistryError);
+  // A key that was only read may still refuse to be opened for writing.
+  EXPECT_TRUE(cached.KeyExists("A"));
+  EXPECT_THROW(cached.CreateKey("A"), TRegistryError);
   EXPECT_EQ(Describe(cached, "A"), Describe(memory, "A"));
 }
 
