@@ -5,35 +5,21 @@
 // every run and the medians.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
+
 namespace {
 
+using nuvopick::bench::Median;
+using nuvopick::bench::Seconds;
+using nuvopick::bench::VisibleWindowOf;
+
 constexpr double kGiveUpSeconds = 600;
-
-struct TSearch {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK FindVisible(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<TSearch*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  char title[64] = {};
-  GetWindowTextA(window, title, sizeof title);
-  if (owner == search->processId && IsWindowVisible(window) &&
-      std::strncmp(title, "NuvoPick", 8) == 0) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 BOOL CALLBACK FindOkButton(HWND window, LPARAM data) {
   char className[16] = {};
@@ -45,12 +31,6 @@ BOOL CALLBACK FindOkButton(HWND window, LPARAM data) {
     return FALSE;
   }
   return TRUE;
-}
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
 struct TRun {
@@ -70,19 +50,19 @@ TRun TimeRun(const std::string& commandLine) {
                       &process)) {
     return run;
   }
-  TSearch search{process.dwProcessId, nullptr};
+  HWND setup = nullptr;
   LARGE_INTEGER now = start;
   // Polling with pauses: a busy loop would take a core from the program measured.
-  while (search.found == nullptr && Seconds(start, now) < kGiveUpSeconds) {
-    EnumWindows(&FindVisible, reinterpret_cast<LPARAM>(&search));
-    if (search.found == nullptr) Sleep(2);
+  while (setup == nullptr && Seconds(start, now) < kGiveUpSeconds) {
+    setup = VisibleWindowOf(process.dwProcessId, "NuvoPick");
+    if (setup == nullptr) Sleep(2);
     QueryPerformanceCounter(&now);
   }
   HWND ok = nullptr;
-  if (search.found != nullptr) {
+  if (setup != nullptr) {
     run.toWindow = Seconds(start, now);
     WaitForInputIdle(process.hProcess, static_cast<DWORD>(kGiveUpSeconds * 1000));
-    EnumChildWindows(search.found, &FindOkButton, reinterpret_cast<LPARAM>(&ok));
+    EnumChildWindows(setup, &FindOkButton, reinterpret_cast<LPARAM>(&ok));
   }
   if (ok != nullptr) {
     LARGE_INTEGER clicked;
@@ -101,12 +81,6 @@ TRun TimeRun(const std::string& commandLine) {
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return run;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const size_t n = values.size();
-  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 }  // namespace

@@ -3,35 +3,18 @@
 // medians, and the ratio B / A.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
+
 namespace {
 
-struct TSearch {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK FindVisible(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<TSearch*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == search->processId && IsWindowVisible(window)) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+using nuvopick::bench::Median;
+using nuvopick::bench::Seconds;
+using nuvopick::bench::VisibleWindowOf;
 
 // Milliseconds until the started program shows a window; negative when it never does.
 double TimeToWindow(const std::string& commandLine) {
@@ -45,26 +28,20 @@ double TimeToWindow(const std::string& commandLine) {
                       &process)) {
     return -1;
   }
-  TSearch search{process.dwProcessId, nullptr};
+  HWND found = nullptr;
   LARGE_INTEGER now = start;
-  while (search.found == nullptr && Seconds(start, now) < 20) {
-    EnumWindows(&FindVisible, reinterpret_cast<LPARAM>(&search));
+  while (found == nullptr && Seconds(start, now) < 20) {
+    found = VisibleWindowOf(process.dwProcessId, "");
     QueryPerformanceCounter(&now);
   }
-  const double elapsed = search.found != nullptr ? Seconds(start, now) * 1000 : -1;
-  if (search.found != nullptr) PostMessageA(search.found, WM_CLOSE, 0, 0);
+  const double elapsed = found != nullptr ? Seconds(start, now) * 1000 : -1;
+  if (found != nullptr) PostMessageA(found, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) {
     TerminateProcess(process.hProcess, 1);
   }
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return elapsed;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const size_t n = values.size();
-  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 }  // namespace
