@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace nuvopick::bench {
@@ -41,6 +42,28 @@ inline HWND VisibleWindowOf(DWORD processId, const char* titlePrefix) {
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+// Starts CommandLine and notes the time it was started at; false when it could
+// not be started.
+inline bool StartTimed(const std::string& commandLine, PROCESS_INFORMATION& process,
+                       LARGE_INTEGER& start) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  std::string line = commandLine;
+  QueryPerformanceCounter(&start);
+  return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process) != FALSE;
+}
+
+// Gives the process WaitMs to end on its own, then ends it.
+inline void EndProcess(PROCESS_INFORMATION& process, DWORD waitMs) {
+  if (WaitForSingleObject(process.hProcess, waitMs) != WAIT_OBJECT_0) {
+    TerminateProcess(process.hProcess, 1);
+    WaitForSingleObject(process.hProcess, 5000);
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
 }
 
 inline double Median(std::vector<double> values) {

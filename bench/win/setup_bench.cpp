@@ -15,8 +15,10 @@
 
 namespace {
 
+using nuvopick::bench::EndProcess;
 using nuvopick::bench::Median;
 using nuvopick::bench::Seconds;
+using nuvopick::bench::StartTimed;
 using nuvopick::bench::VisibleWindowOf;
 
 constexpr double kGiveUpSeconds = 600;
@@ -40,16 +42,9 @@ struct TRun {
 
 TRun TimeRun(const std::string& commandLine) {
   TRun run;
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  std::string line = commandLine;
   LARGE_INTEGER start;
-  QueryPerformanceCounter(&start);
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
-    return run;
-  }
+  if (!StartTimed(commandLine, process, start)) return run;
   HWND setup = nullptr;
   LARGE_INTEGER now = start;
   // Polling with pauses: a busy loop would take a core from the program measured.
@@ -74,12 +69,7 @@ TRun TimeRun(const std::string& commandLine) {
       run.toExit = Seconds(clicked, now);
     }
   }
-  if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0) {
-    TerminateProcess(process.hProcess, 1);
-    WaitForSingleObject(process.hProcess, 5000);
-  }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  EndProcess(process, 0);
   return run;
 }
 

@@ -12,22 +12,17 @@
 
 namespace {
 
+using nuvopick::bench::EndProcess;
 using nuvopick::bench::Median;
 using nuvopick::bench::Seconds;
+using nuvopick::bench::StartTimed;
 using nuvopick::bench::VisibleWindowOf;
 
 // Milliseconds until the started program shows a window; negative when it never does.
 double TimeToWindow(const std::string& commandLine) {
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  std::string line = commandLine;
   LARGE_INTEGER start;
-  QueryPerformanceCounter(&start);
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
-    return -1;
-  }
+  if (!StartTimed(commandLine, process, start)) return -1;
   HWND found = nullptr;
   LARGE_INTEGER now = start;
   while (found == nullptr && Seconds(start, now) < 20) {
@@ -36,11 +31,7 @@ double TimeToWindow(const std::string& commandLine) {
   }
   const double elapsed = found != nullptr ? Seconds(start, now) * 1000 : -1;
   if (found != nullptr) PostMessageA(found, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) {
-    TerminateProcess(process.hProcess, 1);
-  }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  EndProcess(process, 5000);
   return elapsed;
 }
 

@@ -75,28 +75,24 @@ std::optional<std::string> TCachingRegistryHive::ReadString(const std::string& p
   return strings.emplace(folded, hive_.ReadString(path, name)).first->second;
 }
 
+template <typename T, typename Read>
+const T& TCachingRegistryHive::Remembered(std::optional<T>& answer, const std::string& path,
+                                          Read read) const {
+  // Below a missing key there is nothing to ask about.
+  if (!answer) answer = Inherited(path).missing ? T() : read();
+  return *answer;
+}
+
 std::vector<std::string> TCachingRegistryHive::SubkeyNames(const std::string& path) const {
-  TKnown& known = Known(path);
-  if (!known.subkeyNames) {
-    known.subkeyNames =
-        Inherited(path).missing ? std::vector<std::string>() : hive_.SubkeyNames(path);
-  }
-  return *known.subkeyNames;
+  return Remembered(Known(path).subkeyNames, path, [&] { return hive_.SubkeyNames(path); });
 }
 
 std::vector<std::string> TCachingRegistryHive::ValueNames(const std::string& path) const {
-  TKnown& known = Known(path);
-  if (!known.valueNames) {
-    known.valueNames =
-        Inherited(path).missing ? std::vector<std::string>() : hive_.ValueNames(path);
-  }
-  return *known.valueNames;
+  return Remembered(Known(path).valueNames, path, [&] { return hive_.ValueNames(path); });
 }
 
 bool TCachingRegistryHive::HasValues(const std::string& path) const {
-  TKnown& known = Known(path);
-  if (!known.hasValues) known.hasValues = !Inherited(path).missing && hive_.HasValues(path);
-  return *known.hasValues;
+  return Remembered(Known(path).hasValues, path, [&] { return hive_.HasValues(path); });
 }
 
 void TCachingRegistryHive::KeyMadeWithAncestors(const std::string& path) {

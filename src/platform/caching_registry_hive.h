@@ -55,6 +55,10 @@ class TCachingRegistryHive : public IRegistryHive {
   TInherited Inherited(const std::string& path) const;
   // Path and every key above it exist now; the subkey lists above may have grown.
   void KeyMadeWithAncestors(const std::string& path);
+  // Answer as remembered, else as Read gives it (the empty answer below a
+  // missing key), remembered from now on.
+  template <typename T, typename Read>
+  const T& Remembered(std::optional<T>& answer, const std::string& path, Read read) const;
   // Runs the hive's write; when it throws, part of it may have been done, and
   // nothing remembered is trusted any more.
   template <typename Write>

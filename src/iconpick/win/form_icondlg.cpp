@@ -267,12 +267,9 @@ void TForm_icondlg::ChangeDpi(const TDpiScale& dpi, const RECT& suggested) {
   dpi_ = dpi;
   TFont font = GuiFontAt(dpi_);
   const UINT keep = SWP_NOZORDER | SWP_NOACTIVATE;
-  // The size the system asked for before (WM_GETDPISCALEDSIZE), made exact on
-  // the frame drawn.
-  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, keep);
+  // The size the system asked for before (WM_GETDPISCALEDSIZE).
   const TSize client = ScaledClientSize(dpi_);
-  SetClientSize(client.Width, client.Height);
+  TakeDpiPlace(suggested, client.Width, client.Height);
   const TIconPickerLayout layout = Layout();
   const struct {
     int id;

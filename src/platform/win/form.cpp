@@ -29,4 +29,10 @@ void TForm::SetClientSize(int width, int height) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void TForm::TakeDpiPlace(const RECT& suggested, int width, int height) {
+  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetClientSize(width, height);
+}
+
 }  // namespace nuvopick::win

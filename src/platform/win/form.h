@@ -17,6 +17,10 @@ class TForm : public TWindow {
 
   // The size of the client area in pixels, whatever the window's frame is.
   void SetClientSize(int width, int height);
+  // After a change of DPI (WM_DPICHANGED): the window goes where the system
+  // suggests, and its client area is made exactly Width x Height on the frame
+  // drawn, which need not be the frame the suggestion counted with.
+  void TakeDpiPlace(const RECT& suggested, int width, int height);
 };
 
 }  // namespace nuvopick::win

@@ -99,11 +99,9 @@ void TForm_setup::ChangeDpi(const TDpiScale& dpi, const RECT& suggested) {
   fonts_ = std::move(fonts);
   ShowAboutIcon();
   // The place is the system's; the size, which the system asked for before
-  // (WM_GETDPISCALEDSIZE), is the window's own, made exact on the frame drawn.
-  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // (WM_GETDPISCALEDSIZE), is the window's own.
   const TSize client = ScaledClientSize(dpi_);
-  SetClientSize(client.Width, client.Height);
+  TakeDpiPlace(suggested, client.Width, client.Height);
   RedrawWindow(Handle(), nullptr, nullptr,
                RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
