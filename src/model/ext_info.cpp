@@ -13,7 +13,7 @@ std::string EntryKey(const char* key, int n) {
 
 }  // namespace
 
-void TExtInfo::LoadEntry(const TIniFile& ini, int n) {
+void TExtInfo::LoadEntry(const TIniValues& ini, int n) {
   const int position = Apps.Add("", "", "", "", false, 0);
   TExeInfo& entry = Apps.Items(position);
   entry.Name =
@@ -31,7 +31,7 @@ void TExtInfo::LoadEntry(const TIniFile& ini, int n) {
   entry.ShortcutKey.Ctrl = ini.ReadBool(Name, EntryKey("SCK_Ctrl_", n), false);
 }
 
-void TExtInfo::LoadSection(const TIniFile& ini) {
+void TExtInfo::LoadSection(const TIniValues& ini) {
   const int count = std::min(ini.ReadInteger(Name, "Count", 0), kMaxEntryCount);
   IconPath = ini.ReadString(Name, "IconPath", "");
   IconIndex = ini.ReadInteger(Name, "IconIndex", 0);
@@ -39,12 +39,12 @@ void TExtInfo::LoadSection(const TIniFile& ini) {
   for (int n = 0; n < count; ++n) LoadEntry(ini, n);
 }
 
-void TExtInfo::Load(const TIniFile& ini, const IClassStore& classStore) {
+void TExtInfo::Load(const TIniValues& ini, const IClassStore& classStore) {
   LoadSection(ini);
   RegFlags = GetRegState(classStore);
 }
 
-TRegFlags TExtInfo::SavedRegFlags(const TIniFile& ini) const {
+TRegFlags TExtInfo::SavedRegFlags(const TIniValues& ini) const {
   TRegFlags flags;
   if (ini.ReadBool(Name, "rlmdExe", false)) flags.Include(rlmdExe);
   if (ini.ReadBool(Name, "rlmdContextMenu", false)) flags.Include(rlmdContextMenu);

@@ -54,19 +54,19 @@ class TExtInfo {
   // Appends one entry and fills it from the keys with suffix N of the record's
   // section; Count is not looked at, so exactly one entry is added even when
   // none of its keys exists.
-  void LoadEntry(const TIniFile& ini, int n);
+  void LoadEntry(const TIniValues& ini, int n);
 
   // Icon and entries from the record's section; RegFlags are left alone.
-  void LoadSection(const TIniFile& ini);
+  void LoadSection(const TIniValues& ini);
 
   // LoadSection, then RegFlags from what the class store shows now (GetRegState),
   // never from the file. The section is read first, so a class store that throws
   // leaves the record with everything its section holds.
-  void Load(const TIniFile& ini, const IClassStore& classStore);
+  void Load(const TIniValues& ini, const IClassStore& classStore);
 
   // The flags saved with the record's section (rlmdExe, rlmdContextMenu): what the
   // user last applied, read back where the class store cannot tell.
-  TRegFlags SavedRegFlags(const TIniFile& ini) const;
+  TRegFlags SavedRegFlags(const TIniValues& ini) const;
 
   // Writes every key of the record's section, empty values included. Other keys
   // of the section are left as they are.

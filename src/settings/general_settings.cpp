@@ -47,13 +47,13 @@ void VisitKeys(Settings& s, Visitor&& visit) {
   visit("Font_Style_StrikeOut", s.Font_Style_StrikeOut);
 }
 
-void ReadKey(const TIniFile& ini, const char* key, bool& field) {
+void ReadKey(const TIniValues& ini, const char* key, bool& field) {
   field = ini.ReadBool(kGeneralSection, key, field);
 }
-void ReadKey(const TIniFile& ini, const char* key, std::int32_t& field) {
+void ReadKey(const TIniValues& ini, const char* key, std::int32_t& field) {
   field = ini.ReadInteger(kGeneralSection, key, field);
 }
-void ReadKey(const TIniFile& ini, const char* key, std::string& field) {
+void ReadKey(const TIniValues& ini, const char* key, std::string& field) {
   field = ini.ReadString(kGeneralSection, key, field);
 }
 
@@ -78,7 +78,7 @@ TGeneralSettings DefaultGeneralSettings(TSettingsReader reader) {
   return settings;
 }
 
-TGeneralSettings ReadGeneralSettings(const TIniFile& ini, TSettingsReader reader) {
+TGeneralSettings ReadGeneralSettings(const TIniValues& ini, TSettingsReader reader) {
   // Each field starts at its default, which the read keeps when the key is
   // missing or unreadable.
   TGeneralSettings settings = DefaultGeneralSettings(reader);

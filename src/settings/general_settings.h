@@ -64,7 +64,7 @@ TGeneralSettings DefaultGeneralSettings(TSettingsReader reader);
 // Every key with the reader's default. AutoExeType_NoClick is clamped (to 0..1),
 // and a RegScope other than 0 or 1 reads as 0; every other value is passed on
 // as stored, out-of-range ones included.
-TGeneralSettings ReadGeneralSettings(const TIniFile& ini, TSettingsReader reader);
+TGeneralSettings ReadGeneralSettings(const TIniValues& ini, TSettingsReader reader);
 
 // Writes every general key in the order of an apply, then AppPath (the running
 // executable's path, kept for people reading the file; the program never reads it).

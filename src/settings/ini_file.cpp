@@ -1,5 +1,6 @@
 #include "settings/ini_file.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "text/dbcs.h"
@@ -88,6 +89,29 @@ int HexDigit(char ch) {
   return -1;
 }
 
+// True when Line's first byte after its leading blanks is "[", the only lines
+// that can start a section. The blanks are single bytes, so that "[" is a
+// character of its own.
+bool MayHeadSection(std::string_view line) {
+  for (const char ch : line) {
+    if (!IsBlank(static_cast<unsigned char>(ch))) return ch == '[';
+  }
+  return false;
+}
+
+// "[name]": the closing bracket has to be a character of its own, not the
+// second byte of a double-byte character.
+bool IsSectionHeader(std::string_view line, const TLineShape& shape) {
+  return line[shape.begin] == '[' && shape.end - shape.begin >= 2 &&
+         shape.lastChar == shape.end - 1 && line[shape.lastChar] == ']';
+}
+
+bool IsWanted(const std::string& name, const std::vector<std::string>* wantedUpper) {
+  if (wantedUpper == nullptr) return true;
+  return std::find(wantedUpper->begin(), wantedUpper->end(), UpperAscii(name)) !=
+         wantedUpper->end();
+}
+
 }  // namespace
 
 bool DecodeIniInteger(std::string_view text, std::int32_t& value) {
@@ -118,10 +142,9 @@ bool DecodeIniInteger(std::string_view text, std::int32_t& value) {
   return true;
 }
 
-TIniFile TIniFile::Parse(std::string_view bytes) {
+void TIniValues::ParseLines(std::string_view bytes, const std::vector<std::string>* wantedUpper) {
   const TLeadByteTable leadBytes;
-  TIniFile ini;
-  TSection* current = nullptr;
+  TSection* current = nullptr;  // null before the first section and in sections not wanted
   std::size_t pos = 0;
   while (pos < bytes.size()) {
     std::size_t lineEnd = pos;
@@ -129,16 +152,17 @@ TIniFile TIniFile::Parse(std::string_view bytes) {
     const std::string_view line = bytes.substr(pos, lineEnd - pos);
     pos = lineEnd + 1;
 
+    // Outside a section that is kept only a new section matters: the line is
+    // not walked character by character unless it may be one.
+    if (current == nullptr && !MayHeadSection(line)) continue;
     const TLineShape shape = ShapeOf(line, leadBytes);
     if (shape.begin == shape.end || line[shape.begin] == ';') continue;
-    // "[name]": the closing bracket has to be a character of its own, not the
-    // second byte of a double-byte character.
-    if (line[shape.begin] == '[' && shape.end - shape.begin >= 2 &&
-        shape.lastChar == shape.end - 1 && line[shape.lastChar] == ']') {
-      current = &ini.AppendSection(TrimmedFrom(line, shape.begin + 1, shape.beforeLastEnd));
+    if (IsSectionHeader(line, shape)) {
+      std::string name = TrimmedFrom(line, shape.begin + 1, shape.beforeLastEnd);
+      current = IsWanted(name, wantedUpper) ? &AppendSection(std::move(name)) : nullptr;
       continue;
     }
-    if (current == nullptr) continue;  // nothing belongs to the file before its first section
+    if (current == nullptr) continue;  // before the first section, or in one not wanted
 
     TLine entry;
     if (shape.equals == std::string_view::npos) {
@@ -151,6 +175,20 @@ TIniFile TIniFile::Parse(std::string_view bytes) {
     }
     current->lines.push_back(std::move(entry));
   }
+}
+
+TIniValues TIniValues::ParseSections(std::string_view bytes,
+                                     const std::vector<std::string>& wanted) {
+  std::vector<std::string> wantedUpper;
+  for (const std::string& name : wanted) wantedUpper.push_back(UpperAscii(name));
+  TIniValues values;
+  values.ParseLines(bytes, &wantedUpper);
+  return values;
+}
+
+TIniFile TIniFile::Parse(std::string_view bytes) {
+  TIniFile ini;
+  ini.ParseLines(bytes, nullptr);
   return ini;
 }
 
@@ -179,7 +217,7 @@ std::string TIniFile::Serialize() const {
   return out;
 }
 
-const std::string* TIniFile::FindValue(const std::string& section, const std::string& key) const {
+const std::string* TIniValues::FindValue(const std::string& section, const std::string& key) const {
   auto sectionIt = sectionIndex_.find(UpperAscii(section));
   if (sectionIt == sectionIndex_.end()) return nullptr;
   const TSection& found = sections_[sectionIt->second];
@@ -188,39 +226,39 @@ const std::string* TIniFile::FindValue(const std::string& section, const std::st
   return &found.lines[keyIt->second].text;
 }
 
-std::string TIniFile::ReadString(const std::string& section, const std::string& key,
-                                 const std::string& defaultValue) const {
+std::string TIniValues::ReadString(const std::string& section, const std::string& key,
+                                   const std::string& defaultValue) const {
   const std::string* value = FindValue(section, key);
   return value != nullptr ? *value : defaultValue;
 }
 
-std::int32_t TIniFile::ReadInteger(const std::string& section, const std::string& key,
-                                   std::int32_t defaultValue) const {
+std::int32_t TIniValues::ReadInteger(const std::string& section, const std::string& key,
+                                     std::int32_t defaultValue) const {
   const std::string* text = FindValue(section, key);
   std::int32_t value = 0;
   if (text == nullptr || !DecodeIniInteger(*text, value)) return defaultValue;
   return value;
 }
 
-bool TIniFile::ReadBool(const std::string& section, const std::string& key,
-                        bool defaultValue) const {
+bool TIniValues::ReadBool(const std::string& section, const std::string& key,
+                          bool defaultValue) const {
   return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-std::int32_t TIniFile::ReadColor(const std::string& section, const std::string& key,
-                                 std::int32_t defaultValue) const {
+std::int32_t TIniValues::ReadColor(const std::string& section, const std::string& key,
+                                   std::int32_t defaultValue) const {
   return ReadInteger(section, key, defaultValue);
 }
 
-bool TIniFile::SectionExists(const std::string& section) const {
+bool TIniValues::SectionExists(const std::string& section) const {
   return sectionIndex_.count(UpperAscii(section)) != 0;
 }
 
-bool TIniFile::ValueExists(const std::string& section, const std::string& key) const {
+bool TIniValues::ValueExists(const std::string& section, const std::string& key) const {
   return FindValue(section, key) != nullptr;
 }
 
-TIniFile::TSection& TIniFile::AppendSection(std::string name) {
+TIniValues::TSection& TIniValues::AppendSection(std::string name) {
   sectionIndex_[UpperAscii(name)] = sections_.size();
   TSection& section = sections_.emplace_back();
   section.name = std::move(name);

@@ -11,15 +11,16 @@
 
 namespace nuvopick {
 
-class TIniFile {
+// The keys of a settings file's sections, for reading. Holding one of these
+// alone says nothing about the rest of the file: it may hold only some of the
+// file's sections, so it can never be written back (only a TIniFile can).
+class TIniValues {
  public:
-  // Builds the model from the bytes of a file. Never fails: whatever cannot be
-  // understood is dropped or kept as a line that matches no key.
-  static TIniFile Parse(std::string_view bytes);
-
-  // The file as it is written to disk: sections in the order they came into
-  // being, each as "[name]", its lines, then one empty line; CRLF line ends.
-  std::string Serialize() const;
+  // Only the sections named in Wanted (ASCII letter case ignored), read exactly
+  // as the whole file's reading reads them; every other section's lines are
+  // passed over without being looked into. For the pick list, which needs three
+  // sections of a file that can hold thousands.
+  static TIniValues ParseSections(std::string_view bytes, const std::vector<std::string>& wanted);
 
   // Look-ups ignore ASCII letter case. When a section name occurs more than once
   // only the last such section is seen; within a section the last occurrence of a
@@ -37,19 +38,10 @@ class TIniFile {
   std::int32_t ReadColor(const std::string& section, const std::string& key,
                          std::int32_t defaultValue) const;
 
-  // A write replaces the value of the key that a read would find, or appends the
-  // key to the section (and the section to the file) when there is none yet.
-  // A value is one line of the file: each CR and each LF in it (a registry value
-  // can hold them) is written as a blank, so that the rest of the value cannot
-  // turn into lines or sections of their own.
-  void WriteString(const std::string& section, const std::string& key, const std::string& value);
-  void WriteInteger(const std::string& section, const std::string& key, std::int32_t value);
-  void WriteBool(const std::string& section, const std::string& key, bool value);
-
   bool SectionExists(const std::string& section) const;
   bool ValueExists(const std::string& section, const std::string& key) const;
 
- private:
+ protected:
   struct TLine {
     bool hasKey = false;  // false: a line without "=", kept only to be written back
     std::string key;      // as found in the file (or as first written)
@@ -62,13 +54,42 @@ class TIniFile {
     std::unordered_map<std::string, std::size_t> keyIndex;
   };
 
-  const std::string* FindValue(const std::string& section, const std::string& key) const;
-  TSection& SectionForWrite(const std::string& section);
+  // Reads the lines of Bytes into the sections whose upper-cased names are in
+  // WantedUpper, or into every section when it is null.
+  void ParseLines(std::string_view bytes, const std::vector<std::string>* wantedUpper);
   TSection& AppendSection(std::string name);
 
   std::vector<TSection> sections_;
   // Upper-cased section name -> position of the last section of that name.
   std::unordered_map<std::string, std::size_t> sectionIndex_;
+
+ private:
+  const std::string* FindValue(const std::string& section, const std::string& key) const;
+};
+
+// The whole settings file: every section and line of it, so that it can be
+// changed and written back without losing anything it held.
+class TIniFile : public TIniValues {
+ public:
+  // Builds the model from the bytes of a file. Never fails: whatever cannot be
+  // understood is dropped or kept as a line that matches no key.
+  static TIniFile Parse(std::string_view bytes);
+
+  // The file as it is written to disk: sections in the order they came into
+  // being, each as "[name]", its lines, then one empty line; CRLF line ends.
+  std::string Serialize() const;
+
+  // A write replaces the value of the key that a read would find, or appends the
+  // key to the section (and the section to the file) when there is none yet.
+  // A value is one line of the file: each CR and each LF in it (a registry value
+  // can hold them) is written as a blank, so that the rest of the value cannot
+  // turn into lines or sections of their own.
+  void WriteString(const std::string& section, const std::string& key, const std::string& value);
+  void WriteInteger(const std::string& section, const std::string& key, std::int32_t value);
+  void WriteBool(const std::string& section, const std::string& key, bool value);
+
+ private:
+  TSection& SectionForWrite(const std::string& section);
 };
 
 // Decodes a stored integer: optional "-" and decimal digits, or "0x"/"0X" and

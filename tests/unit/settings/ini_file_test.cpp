@@ -1,9 +1,9 @@
 #include "settings/ini_file.h"
 
-#include <gtest/gtest.h>
-
 #include <climits>
+#include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace nuvopick {
 namespace {
@@ -73,6 +73,64 @@ TEST(IniFileParse, TrimsSplitsAndKeepsTheLastOccurrenceOfAKey) {
   for (const ReadCase& c : cases) {
     SCOPED_TRACE(std::string(c.section) + "/" + c.key);
     EXPECT_EQ(ini.ReadString(c.section, c.key, kMissing), c.expected);
+  }
+}
+
+struct SectionsCase {
+  const char* what;
+  std::string bytes;
+  std::vector<std::string> wanted;
+  std::vector<ReadCase> reads;      // in wanted sections: as the whole file reads them
+  std::vector<std::string> unseen;  // sections of the file that are not wanted
+};
+
+TEST(IniFileParseSections, ReadsTheWantedSectionsAsTheWholeFileAndNothingElse) {
+  const SectionsCase cases[] = {
+      {"every rule of the reader",
+       kHandEdited,
+       {"main", "", "表"},
+       {{"Main", "Late", "1"},
+        {"main", "Key1", kMissing},
+        {"", "ALLEXT", "txt|"},
+        {"表", "count", "3"},
+        {"", "Orphan", kMissing},
+        {"ゾ", "After", kMissing}},
+       {"Other"}},
+      {"the last of the wanted name, another section between",
+       "[txt]\r\nOnlyFirst=1\r\nk=1\r\n[a]\r\nk=9\r\n[TXT]\r\nk=2\r\n[b]\r\nk=8\r\n",
+       {"Txt"},
+       {{"txt", "k", "2"}, {"txt", "OnlyFirst", kMissing}},
+       {"a", "b"}},
+      {"a closing bracket that is the second byte of a character",
+       "[ゾ]\r\nj=2\r\n[a]\r\n[ゾ\r\nk=1\r\n[b]\r\n[ゾ\r\nk=3\r\n",
+       {"a", "ゾ"},
+       {{"a", "k", "1"}, {"ゾ", "j", "2"}, {"ゾ", "k", kMissing}},
+       {"b"}},
+      {"lines ended by CR, LF or both",
+       "[a]\rx=1\r[txt]\n\rk=2\r\n[b]\nk=3\n\r[c]\r\nj=4",
+       {"txt", "c"},
+       {{"txt", "k", "2"}, {"c", "j", "4"}},
+       {"a", "b"}},
+      {"lines that only look like headers",
+       "[a]\r\n[txt\r\n;[txt]\r\n\t[ txt ] \r\nk=1\r\n[b]\r\nx[txt]\r\nk=5\r\n",
+       {"txt"},
+       {{"txt", "k", "1"}},
+       {"a", "b"}},
+  };
+  for (const SectionsCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    const TIniFile whole = TIniFile::Parse(c.bytes);
+    const TIniValues some = TIniValues::ParseSections(c.bytes, c.wanted);
+    for (const ReadCase& read : c.reads) {
+      SCOPED_TRACE(std::string(read.section) + "/" + read.key);
+      EXPECT_EQ(whole.ReadString(read.section, read.key, kMissing), read.expected);
+      EXPECT_EQ(some.ReadString(read.section, read.key, kMissing), read.expected);
+    }
+    for (const std::string& section : c.unseen) {
+      SCOPED_TRACE(section);
+      EXPECT_TRUE(whole.SectionExists(section));
+      EXPECT_FALSE(some.SectionExists(section));
+    }
   }
 }
 
