@@ -66,9 +66,17 @@ void TGateSession::FormCreate() {
   const TStartMode mode = SelectStartMode(firstArgument_);
   if (mode == TStartMode::Setup) return;  // setup mode: this window stays hidden and inert
 
-  const TIniFile ini = LoadSettingsFile(services_.Files, SettingsPathFor(exePath_));
-  settings_ = ReadGeneralSettings(ini, TSettingsReader::Gate);
   const bool testForm = mode == TStartMode::TestForm;
+  // An extension that the settings' code page cannot hold names no section:
+  // the file counts as one without extension.
+  const std::string extName =
+      testForm ? std::string()
+               : RemoveDot(NarrowAnsi(FileExtensionOf(firstArgument_)).value_or(std::string()));
+  // The list reads its extension's section, the common entries and the general
+  // keys, and passes over the rest: a heavy user's file holds thousands of sections.
+  const TIniValues ini = LoadSettingsSections(services_.Files, SettingsPathFor(exePath_),
+                                              {extName, kCommonSectionName, kGeneralSection});
+  settings_ = ReadGeneralSettings(ini, TSettingsReader::Gate);
 
   TPoint before;
   TPoint after;
@@ -86,9 +94,7 @@ void TGateSession::FormCreate() {
       WaitForPointer();
       after = services_.Pointer.CursorPos();
     }
-    // An extension that the settings' code page cannot hold names no section:
-    // the file counts as one without extension.
-    ext_.Name = RemoveDot(NarrowAnsi(FileExtensionOf(firstArgument_)).value_or(std::string()));
+    ext_.Name = extName;
   }
 
   if (PointerMoved(before, after)) {
@@ -145,7 +151,7 @@ bool TGateSession::PointerMoved(TPoint before, TPoint after) const {
   return dx > settings_.MoveLen || dy > settings_.MoveLen;
 }
 
-void TGateSession::LaunchFirstOwnEntry(const TIniFile& ini) {
+void TGateSession::LaunchFirstOwnEntry(const TIniValues& ini) {
   // Only the extension's own first entry counts, stored or not; the common
   // entries are not read.
   ext_.LoadEntry(ini, 0);
@@ -155,7 +161,7 @@ void TGateSession::LaunchFirstOwnEntry(const TIniFile& ini) {
   }
 }
 
-bool TGateSession::LoadEntries(const TIniFile& ini) {
+bool TGateSession::LoadEntries(const TIniValues& ini) {
   TExtInfo common;
   common.Name = kCommonSectionName;
   try {

@@ -117,8 +117,8 @@ class TGateSession {
  private:
   void WaitForPointer();
   bool PointerMoved(TPoint before, TPoint after) const;
-  void LaunchFirstOwnEntry(const TIniFile& ini);
-  bool LoadEntries(const TIniFile& ini);
+  void LaunchFirstOwnEntry(const TIniValues& ini);
+  bool LoadEntries(const TIniValues& ini);
   void ReadSoundName();
   void BuildRows();
   TSize PlainSize();

@@ -8,8 +8,9 @@ std::optional<TIniFile> ReadSettingsFile(const IFileSystem& fileSystem, const st
   return TIniFile::Parse(bytes.value_or(std::string()));
 }
 
-TIniFile LoadSettingsFile(const IFileSystem& fileSystem, const std::string& path) {
-  return ReadSettingsFile(fileSystem, path).value_or(TIniFile());
+TIniValues LoadSettingsSections(const IFileSystem& fileSystem, const std::string& path,
+                                const std::vector<std::string>& wanted) {
+  return TIniValues::ParseSections(fileSystem.ReadAll(path).value_or(std::string()), wanted);
 }
 
 bool SaveSettingsFile(IFileSystem& fileSystem, const std::string& path, const TIniFile& ini) {

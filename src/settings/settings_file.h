@@ -1,8 +1,9 @@
-// Reading and saving the whole settings file through the file system.
+// Reading and saving the settings file through the file system.
 #pragma once
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/file_system.h"
 #include "settings/ini_file.h"
@@ -15,9 +16,11 @@ namespace nuvopick {
 // settings that were never seen. Never writes.
 std::optional<TIniFile> ReadSettingsFile(const IFileSystem& fileSystem, const std::string& path);
 
-// For readers that never write: a missing or unreadable file reads as an empty
-// one, so every key takes its default.
-TIniFile LoadSettingsFile(const IFileSystem& fileSystem, const std::string& path);
+// For the pick list, which never writes: only the sections named in Wanted,
+// however many others the file holds. A missing or unreadable file reads as an
+// empty one, so every key takes its default.
+TIniValues LoadSettingsSections(const IFileSystem& fileSystem, const std::string& path,
+                                const std::vector<std::string>& wanted);
 
 // Replaces the file with the whole of Ini in one step. The old file is not
 // deleted first: a crash or a failed write must not lose every setting, and a

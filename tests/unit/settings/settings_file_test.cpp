@@ -1,8 +1,8 @@
 #include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
+#include <type_traits>
 
 #include "settings/general_settings.h"
 #include "settings/settings_path.h"
@@ -36,14 +36,25 @@ TEST(SettingsPath, ReplacesTheExtensionOfTheFileNameOnly) {
 
 const std::string kPath = "C:\\NuvoPick\\NuvoPick.ini";
 
-TEST(SettingsFile, AMissingFileReadsAsEmpty) {
+TEST(SettingsFile, AMissingOrUnreadableFileReadsAsEmptyForThePickList) {
   MemoryFileSystem files;
-  const TIniFile ini = LoadSettingsFile(files, kPath);
-  EXPECT_EQ(ini.Serialize(), "");
-  EXPECT_EQ(ReadGeneralSettings(ini, TSettingsReader::Gate),
-            DefaultGeneralSettings(TSettingsReader::Gate));
-  EXPECT_TRUE(files.files.empty());
+  files.files["C:\\NuvoPick\\Held.ini"] = "[]\r\nMoveLen=5\r\n";
+  files.unreadable.insert("C:\\NuvoPick\\Held.ini");
+  for (const std::string& path : {kPath, std::string("C:\\NuvoPick\\Held.ini")}) {
+    SCOPED_TRACE(path);
+    const TIniValues ini = LoadSettingsSections(files, path, {""});
+    EXPECT_FALSE(ini.SectionExists(""));
+    EXPECT_EQ(ReadGeneralSettings(ini, TSettingsReader::Gate),
+              DefaultGeneralSettings(TSettingsReader::Gate));
+  }
+  EXPECT_TRUE(files.writes.empty());
 }
+
+// What the pick list reads holds only some sections of the file: saving it
+// would lose the others, so it is not something a save accepts.
+static_assert(!std::is_invocable_v<decltype(&SaveSettingsFile), IFileSystem&, const std::string&,
+                                   const TIniValues&>);
+static_assert(!std::is_convertible_v<const TIniValues&, const TIniFile&>);
 
 TEST(SettingsFile, SaveReplacesTheWholeFileAndLoadReadsItBack) {
   MemoryFileSystem files;
@@ -52,7 +63,7 @@ TEST(SettingsFile, SaveReplacesTheWholeFileAndLoadReadsItBack) {
   ini.WriteString("", "AllExt", "txt|");
   ASSERT_TRUE(SaveSettingsFile(files, kPath, ini));
   EXPECT_EQ(files.files[kPath], "[]\r\nAllExt=txt|\r\n\r\n");
-  EXPECT_EQ(LoadSettingsFile(files, kPath).ReadString("", "allext", ""), "txt|");
+  EXPECT_EQ(ReadSettingsFile(files, kPath)->ReadString("", "allext", ""), "txt|");
 }
 
 // Deleting works, writing does not: a save that removed the old file before
