@@ -78,12 +78,14 @@ std::optional<std::string> TWinFileSystem::ReadAll(const std::string& path) cons
   if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 || size.QuadPart > (1LL << 30)) {
     return std::nullopt;
   }
+  // One buffer of the file's size and one read into it (a size of at most 1 GiB
+  // fits the call's count); more reads only when a read returns less than asked.
   std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
   std::size_t done = 0;
   while (done < bytes.size()) {
     DWORD read = 0;
-    DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
-    if (!ReadFile(file.Get(), bytes.data() + done, chunk, &read, nullptr)) return std::nullopt;
+    const DWORD rest = static_cast<DWORD>(bytes.size() - done);
+    if (!ReadFile(file.Get(), bytes.data() + done, rest, &read, nullptr)) return std::nullopt;
     if (read == 0) break;
     done += read;
   }
