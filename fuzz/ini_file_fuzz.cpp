@@ -1,16 +1,19 @@
 // Feeds arbitrary bytes to the settings file reader: it must not crash, what it
-// writes back must read back to the same file, and look-ups must agree between
-// the two readings.
+// writes back must read back to the same file, look-ups must agree between the
+// two readings, and a read of only some sections must find in them what the
+// whole file's reading finds, and nothing of the others.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "model/dbcs.h"
+#include "text/dbcs.h"
 #include "settings/ini_file.h"
 
 using nuvopick::TIniFile;
+using nuvopick::TIniValues;
 
 namespace {
 
@@ -48,6 +51,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(first.ReadInteger(s, k, 7) == second.ReadInteger(s, k, 7));
     Check(first.ReadBool(s, k, true) == second.ReadBool(s, k, true));
     Check(first.SectionExists(s) == second.SectionExists(s));
+  }
+
+  const std::vector<std::string> wanted = {section, "", "txt"};
+  const TIniValues some = TIniValues::ParseSections(bytes, wanted);
+  for (const auto& [s, k] : lookups) {
+    bool isWanted = false;
+    for (const std::string& name : wanted) isWanted = isWanted || nuvopick::SameTextAscii(s, name);
+    if (isWanted) {
+      Check(some.ReadString(s, k, "\x01") == first.ReadString(s, k, "\x01"));
+      Check(some.SectionExists(s) == first.SectionExists(s));
+    } else {
+      Check(!some.SectionExists(s));
+    }
   }
 
   // A write is seen at once by a read with other letter case, and leaves the
