@@ -61,32 +61,43 @@ class TWinProgramLocator : public IProgramLocator {
   }
 };
 
+// The icon of IconSize pixels at Index of the icon file File; none when it has none.
+HICON ExtractAtSize(const wchar_t* file, int index, int iconSize) {
+  using TDefExtract = HRESULT WINAPI(LPCWSTR, int, UINT, HICON*, HICON*, UINT);
+  auto* extract = LazyFunction<TDefExtract>("shell32.dll", "SHDefExtractIconW");
+  HICON icon = nullptr;
+  if (extract == nullptr ||
+      extract(file, index, 0, &icon, nullptr, static_cast<UINT>(iconSize)) != S_OK) {
+    return nullptr;
+  }
+  return icon;
+}
+
 // The shell's icon for Path: of the file or folder itself, or, with
 // Attributes, of any file of that name's type without looking at the disk.
+// Taken at the row's size from where the shell says it lies; an icon the shell
+// makes up for the item itself comes at the system's size and is drawn to the row's.
 HICON ShellIcon(const std::u16string& path, DWORD attributes, int iconSize) {
   auto* getInfo = LazyFunction<decltype(SHGetFileInfoW)>("shell32.dll", "SHGetFileInfoW");
   if (getInfo == nullptr) return nullptr;
+  const UINT typeOnly = attributes != 0 ? SHGFI_USEFILEATTRIBUTES : 0;
   SHFILEINFOW info{};
-  // The small icon is the system's size at its own DPI; a larger row takes the
-  // large one, drawn down to the row's size.
-  UINT flags =
-      SHGFI_ICON | (iconSize > GetSystemMetrics(SM_CXSMICON) ? SHGFI_LARGEICON : SHGFI_SMALLICON);
-  if (attributes != 0) flags |= SHGFI_USEFILEATTRIBUTES;
-  if (getInfo(Wide(path), attributes, &info, sizeof info, flags) == 0) return nullptr;
+  if (getInfo(Wide(path), attributes, &info, sizeof info, SHGFI_ICONLOCATION | typeOnly) != 0 &&
+      info.szDisplayName[0] != L'\0') {
+    if (HICON icon = ExtractAtSize(info.szDisplayName, info.iIcon, iconSize)) return icon;
+  }
+  info = SHFILEINFOW{};
+  const UINT size = iconSize > GetSystemMetrics(SM_CXSMICON) ? SHGFI_LARGEICON : SHGFI_SMALLICON;
+  if (getInfo(Wide(path), attributes, &info, sizeof info, SHGFI_ICON | size | typeOnly) == 0) {
+    return nullptr;
+  }
   return info.hIcon;
 }
 
 // The first icon of the program file at its exact size; a program without
 // icons shows what the shell shows for it.
 HICON ProgramIcon(const std::u16string& path, int iconSize) {
-  using TDefExtract = HRESULT WINAPI(LPCWSTR, int, UINT, HICON*, HICON*, UINT);
-  auto* extract = LazyFunction<TDefExtract>("shell32.dll", "SHDefExtractIconW");
-  HICON icon = nullptr;
-  if (extract != nullptr &&
-      extract(Wide(path), 0, 0, &icon, nullptr, static_cast<UINT>(iconSize)) == S_OK &&
-      icon != nullptr) {
-    return icon;
-  }
+  if (HICON icon = ExtractAtSize(Wide(path), 0, iconSize)) return icon;
   return ShellIcon(path, 0, iconSize);
 }
 
