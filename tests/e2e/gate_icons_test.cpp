@@ -11,6 +11,7 @@
 #include "nuvopick_run.h"
 #include "resource_ids.h"
 #include "support/win/screenshot.h"
+#include "support/win/system_dpi.h"
 #include "window_driving.h"
 
 namespace nuvopick::testing {
@@ -139,6 +140,19 @@ TEST_F(GateIconsTest, TallerRowsShowTheIconOfEachProgram) {
     SaveScreenshot(skinned ? "gate-window-skinned-icons" : "gate-window-icons");
     Close(gate);
   }
+}
+
+// At 144 DPI the icons and their room grow by half: 24-pixel icons in rows of at
+// least 27 pixels, the text after a column of 33.
+TEST_F(GateIconsTest, At144DpiTheIconColumnGrowsByHalf) {
+  const TScopedSystemDpi systemDpi(144);
+  HWND gate = StartGate(kPrograms, "IsShowIcon=1\r\n");
+  ASSERT_NE(gate, nullptr);
+  EXPECT_GE(RowHeight(gate), 27);
+  SetCursorPos(10, 10);  // no hint over the picture
+  Sleep(1000);
+  SaveScreenshot("gate-window-icons-144dpi");
+  Close(gate);
 }
 
 }  // namespace
