@@ -47,7 +47,8 @@ void TForm_main::CreateList(bool ownerDrawn) {
     return TListHint{hint->Text, hint->HideTimeMs};
   };
   handlers.RowIcon = [this](int row) { return RowIcon(row); };
-  // Owner-drawn without a skin: the rows show icons, and the list draws them itself.
+  // A skin draws its rows; owner-drawn without one, the rows show icons and the
+  // list draws them itself.
   if (ownerDrawn && skin_) {
     handlers.DrawRow = [this](const DRAWITEMSTRUCT& item, const std::string& text, HICON icon,
                               int rowCount) { skin_->DrawItem(item, text, icon, rowCount); };
