@@ -3,9 +3,10 @@
 namespace nuvopick {
 
 TSize PlainGateSize(int rowCount, std::int32_t rowHeight, std::int32_t maxItemWidth,
-                    const TDpiScale& dpi) {
+                    const TRowIconLayout& icons, const TDpiScale& dpi) {
   const std::int32_t margin = dpi.Px(kGateListMargin);
-  return {maxItemWidth + margin, rowCount * rowHeight + margin};
+  return {icons.TextLeft + maxItemWidth + margin,
+          rowCount * RowHeightWithIcon(rowHeight, icons) + margin};
 }
 
 TRect PlaceOnMonitor(TPoint topLeft, TSize size, const TRect& monitor) {

@@ -204,7 +204,8 @@ void TGateSession::BuildRows() {
 TSize TGateSession::PlainSize() {
   std::int32_t maxItemWidth = 0;
   for (const std::string& row : rows_) maxItemWidth = std::max(maxItemWidth, view_.TextWidth(row));
-  return PlainGateSize(static_cast<int>(rows_.size()), view_.RowHeight(), maxItemWidth, dpi_);
+  return PlainGateSize(static_cast<int>(rows_.size()), view_.RowHeight(), maxItemWidth, icons_,
+                       dpi_);
 }
 
 void TGateSession::ShowWindow(TPoint topLeft) {
@@ -212,6 +213,7 @@ void TGateSession::ShowWindow(TPoint topLeft) {
   dpi_ = services_.Pointer.DpiAt(topLeft);
   LayOut(topLeft);
   visible_ = true;
+  if (settings_.IsShowIcon) FetchRowIcons();
   // Showing a window this way tells it nothing, so the sound goes with the
   // showing itself.
   FormShow();
@@ -224,8 +226,21 @@ void TGateSession::WindowDpiChanged(const TDpiScale& dpi, TPoint topLeft) {
   if (itemIndex_ >= 0) view_.SelectRow(itemIndex_);
 }
 
+// The window is up already: the icons come as they can be had.
+void TGateSession::FetchRowIcons() {
+  std::vector<std::string> programs;
+  for (int i = 0; i < ext_.Apps.Count(); ++i) programs.push_back(ext_.Apps.Items(i).AppPath);
+  programs.emplace_back();  // the cancel row
+  view_.FetchRowIcons(programs);
+}
+
 void TGateSession::LayOut(TPoint topLeft) {
-  view_.ApplyListAppearance(AppearanceOf(settings_, dpi_));
+  icons_ = settings_.IsShowIcon
+               ? RowIconLayoutFor(SmallIconSizeAt(view_.SmallIconSize(dpi_), dpi_), dpi_)
+               : TRowIconLayout();
+  TListAppearance appearance = AppearanceOf(settings_, dpi_);
+  appearance.Icons = icons_;
+  view_.ApplyListAppearance(appearance);
   view_.SetRows(rows_);
   std::optional<TSize> size;
   if (settings_.IsUseSkin && services_.Files.FileExists(settings_.SkinPath)) {

@@ -124,6 +124,7 @@ class TGateSession {
   TSize PlainSize();
   void ShowWindow(TPoint topLeft);
   void LayOut(TPoint topLeft);
+  void FetchRowIcons();
   bool IsEntryRow(int row) const;
   bool ReleaseProgramFileAssociation();
   void Close();
@@ -138,6 +139,7 @@ class TGateSession {
   TExtInfo ext_;
   std::vector<std::string> rows_;
   TDpiScale dpi_;
+  TRowIconLayout icons_;
   int itemIndex_ = -1;
   bool launched_ = false;
   bool visible_ = false;

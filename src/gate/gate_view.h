@@ -9,6 +9,7 @@
 
 #include "platform/dpi_scale.h"
 #include "platform/geometry.h"
+#include "platform/row_icon_layout.h"
 
 namespace nuvopick {
 
@@ -27,6 +28,8 @@ struct TListAppearance {
   bool UnderLine = false;
   bool StrikeOut = false;
   TDpiScale Dpi;
+  // The icon column before the text of every row; empty when rows show no icon.
+  TRowIconLayout Icons;
 
   bool operator==(const TListAppearance&) const = default;
 };
@@ -41,6 +44,14 @@ class IGateView {
 
   // Replaces the rows of the list, nothing selected.
   virtual void SetRows(const std::vector<std::string>& rows) = 0;
+
+  // The side of the system's small icons at Dpi; 0 when the system cannot say.
+  virtual std::int32_t SmallIconSize(const TDpiScale& dpi) = 0;
+
+  // Starts getting the icon of each row's program (Programs[row], the entry's
+  // program as stored; empty for a row without icon) and returns at once. Each
+  // icon is drawn in its row when it arrives; the list never waits for one.
+  virtual void FetchRowIcons(const std::vector<std::string>& programs) = 0;
 
   // Width in pixels of Text written in the list's font, and the height of one row.
   virtual std::int32_t TextWidth(const std::string& text) = 0;

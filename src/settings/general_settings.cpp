@@ -28,6 +28,7 @@ void VisitKeys(Settings& s, Visitor&& visit) {
   visit("IsUseSkin", s.IsUseSkin);
   visit("SkinPath", s.SkinPath);
   visit("BackColor", s.BackColor);
+  visit("IsShowIcon", s.IsShowIcon);
   visit("Context_IsDecorate", s.Context_IsDecorate);
   visit("Context_DecorateText", s.Context_DecorateText);
   visit("AutoExeType_NoClick", s.AutoExeType_NoClick);

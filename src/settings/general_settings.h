@@ -41,6 +41,8 @@ struct TGeneralSettings {
   bool IsUseSkin = false;
   std::string SkinPath;
   std::int32_t BackColor = kDefaultBackColor;
+  // Each row of the gate's list shows its program's small icon.
+  bool IsShowIcon = false;
   bool Context_IsDecorate = true;
   std::string Context_DecorateText = "■";
   bool IsUseSound = false;

@@ -45,6 +45,7 @@ void TAppearancePage::Load(const TGeneralSettings& s) {
   CheckBox_isuseskin.SetChecked(s.IsUseSkin);
   Edit_skinpath.SetText(s.SkinPath);
   ListBox_fontandcolor.SetColor(s.BackColor);
+  CheckBox_isshowicon.SetChecked(s.IsShowIcon);
   CheckBox_isusesound.SetChecked(s.IsUseSound);
   if (s.IsUsersSound) {
     RadioButton_sound_user.SetChecked(true);
@@ -60,6 +61,7 @@ void TAppearancePage::Save(TGeneralSettings& s) const {
   s.IsUseSkin = CheckBox_isuseskin.Checked();
   s.SkinPath = Edit_skinpath.Text();
   s.BackColor = ListBox_fontandcolor.Color();
+  s.IsShowIcon = CheckBox_isshowicon.Checked();
   s.IsUseSound = CheckBox_isusesound.Checked();
   s.IsUsersSound = RadioButton_sound_user.Checked();
   s.UserSoundPath = Edit_soundpath.Text();
@@ -104,6 +106,7 @@ void TAppearancePage::BindHandlers() {
   const auto changed = [this] { services_.Changed(); };
   CheckBox_isuseskin.OnClick = changed;
   CheckBox_isusesound.OnClick = changed;
+  CheckBox_isshowicon.OnClick = changed;
   for (TRadioButton* button : {&RadioButton_sound_user, &RadioButton_sound_mb}) {
     button->OnClick = changed;
   }

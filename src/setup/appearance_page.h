@@ -64,6 +64,7 @@ class TAppearancePage {
   TButton Button_fontcolor{"色"};
   TButton Button_color{"背景色"};
   TSampleList ListBox_fontandcolor;
+  TCheckBox CheckBox_isshowicon;
   TCheckBox CheckBox_isusesound;
   TRadioButton RadioButton_sound_user;
   TRadioButton RadioButton_sound_mb;

@@ -106,6 +106,7 @@ constexpr TNamedId kControlIds[] = {
     {"RadioButton_sound_mb_ie", IDC_RADIOBUTTON_SOUND_MB_IE},
     {"RadioButton_sound_mb_ia", IDC_RADIOBUTTON_SOUND_MB_IA},
     {"RadioButton_sound_mb_beep", IDC_RADIOBUTTON_SOUND_MB_BEEP},
+    {"CheckBox_isshowicon", IDC_CHECKBOX_ISSHOWICON},
     // "コンテキストメニュー" and "設定モード".
     {"CheckBox_context_isdecorate", IDC_CHECKBOX_CONTEXT_ISDECORATE},
     {"Edit_context_decorate", IDC_EDIT_CONTEXT_DECORATE},

@@ -104,6 +104,7 @@ std::vector<TForm_setup::TNamedControl> TForm_setup::NameControls() {
   name(AppearancePage.RadioButton_sound_mb_ie, "RadioButton_sound_mb_ie");
   name(AppearancePage.RadioButton_sound_mb_ia, "RadioButton_sound_mb_ia");
   name(AppearancePage.RadioButton_sound_mb_beep, "RadioButton_sound_mb_beep");
+  name(AppearancePage.CheckBox_isshowicon, "CheckBox_isshowicon");
 
   name(MenuPage.CheckBox_context_isdecorate, "CheckBox_context_isdecorate");
   name(MenuPage.Edit_context_decorate, "Edit_context_decorate");

@@ -153,6 +153,10 @@ constexpr THintRow kRows[] = {
     {kAppearancePage, "button_fontcolor",
      "関連付け実行モードの時の実行ファイルリストのフォントの色を指定します", ""},
     {kAppearancePage, "listbox_fontandcolor", "左設定の結果のサンプルです", ""},
+    {kAppearancePage, "checkbox_isshowicon",
+     "関連付け実行モードの時の実行ファイルリストの各項目の左に\r\nそのプログラムのアイコンを表示す"
+     "るかどうかです",
+     ""},
     {kAppearancePage, "checkbox_isusesound",
      "関連付け実行モードのウィンドウ表示時にサウンドを鳴らすかどうかを決定します", ""},
     {kAppearancePage, "radiobutton_sound_user", "ユーザーの持つ任意のwavファイルを鳴らします", ""},

@@ -77,6 +77,15 @@ std::int32_t SkinItemHeight(std::int32_t selFontTextHeight, std::int32_t itemFon
   return MaxOf(selFontTextHeight, itemFontTextHeight) + dpi.Px(kSkinItemPadding);
 }
 
+TSkinRowMetrics SkinRowMetrics(std::int32_t selFontTextHeight, std::int32_t itemFontTextHeight,
+                               std::int32_t maxTextWidth, const TRowIconLayout& icons,
+                               const TDpiScale& dpi) {
+  const std::int32_t indent = dpi.Px(kSkinTextIndent);
+  const std::int32_t textLeft = icons.HasIcons() ? std::max(indent, icons.TextLeft) : indent;
+  return {RowHeightWithIcon(SkinItemHeight(selFontTextHeight, itemFontTextHeight, dpi), icons),
+          textLeft, maxTextWidth + textLeft - indent};
+}
+
 TPixelImage ComposeSkinBackground(const TSkinSettings& skin, TSize listSize) {
   TPixelImage background(listSize.Width, listSize.Height, skin.BackColor);
   const TPixelImage& image = skin.BmpBack;

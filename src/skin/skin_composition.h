@@ -9,6 +9,7 @@
 
 #include "platform/dpi_scale.h"
 #include "platform/geometry.h"
+#include "platform/row_icon_layout.h"
 #include "skin/pixel_image.h"
 #include "skin/skin_settings.h"
 
@@ -25,6 +26,24 @@ inline constexpr std::int32_t kSkinTextIndent = 2;
 // selection font and in the item font, both made for Dpi.
 std::int32_t SkinItemHeight(std::int32_t selFontTextHeight, std::int32_t itemFontTextHeight,
                             const TDpiScale& dpi);
+
+// A skinned row: its height, where its text starts, and the text width the list
+// is composed for (the widest text and the part of the icon column beyond the
+// text's indent).
+struct TSkinRowMetrics {
+  std::int32_t ItemHeight = 0;
+  std::int32_t TextLeft = 0;
+  std::int32_t ComposedTextWidth = 0;
+
+  bool operator==(const TSkinRowMetrics&) const = default;
+};
+
+// The rows for texts measured as for SkinItemHeight, the widest MaxTextWidth
+// pixels, with the icon column of Icons before the text when the rows show icons:
+// a row is then at least as high as its icon needs.
+TSkinRowMetrics SkinRowMetrics(std::int32_t selFontTextHeight, std::int32_t itemFontTextHeight,
+                               std::int32_t maxTextWidth, const TRowIconLayout& icons,
+                               const TDpiScale& dpi);
 
 struct TSkinLayout {
   TSize FrameSize;  // the window

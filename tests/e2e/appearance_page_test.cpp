@@ -107,6 +107,21 @@ TEST_F(AppearancePageTest, TestWithUnsavedChangesIsRefused) {
   Close(setup);
 }
 
+TEST_F(AppearancePageTest, TheIconSwitchIsSavedByApply) {
+  HWND setup = StartSetup(kAppearancePage);
+  ASSERT_NE(setup, nullptr);
+  HWND box = GetDlgItem(setup, IDC_CHECKBOX_ISSHOWICON);
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(IsWindowVisible(box));
+  EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  SendMessageA(box, BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitForEnabled(apply, true, kWaitLimit));
+  PostMessageA(apply, BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitForEnabled(apply, false, kWaitLimit));
+  EXPECT_NE(ReadFileText(run.SettingsPath()).find("\r\nIsShowIcon=1\r\n"), std::string::npos);
+  Close(setup);
+}
+
 TEST_F(AppearancePageTest, SliderArrowKeysStepFiveWithinTheRange) {
   HWND setup = StartSetup(kGeneralPage);
   ASSERT_NE(setup, nullptr);

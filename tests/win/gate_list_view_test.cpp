@@ -35,7 +35,8 @@ std::unique_ptr<TGateListView> MakeList(HWND parent, bool ownerDrawn, TRecord& r
   handlers.KeyDown = [takeKeys](unsigned, const TGateListView::TKeyState&) { return takeKeys; };
   handlers.RightButtonUp = [&record] { ++record.rightButtonUps; };
   if (ownerDrawn) {
-    handlers.DrawRow = [&record](const DRAWITEMSTRUCT&, const std::string& text, int rowCount) {
+    handlers.DrawRow = [&record](const DRAWITEMSTRUCT&, const std::string& text, HICON,
+                                 int rowCount) {
       record.drawn.push_back(text + "/" + std::to_string(rowCount));
     };
   }

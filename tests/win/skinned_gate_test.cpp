@@ -68,7 +68,7 @@ TEST(SkinnedGate, TheGapsOfTheSelectionRectangleShowTheBackground) {
     SCOPED_TRACE(selection);
     files.files["C:\\skn\\hatch.skn"] = skin + selection;
     const std::unique_ptr<TSkinnedGate> gate = TSkinnedGate::Compose(
-        files, "C:\\skn\\hatch.skn", "MS UI Gothic", 9, {"", ""}, TDpiScale());
+        files, "C:\\skn\\hatch.skn", "MS UI Gothic", 9, {"", ""}, {}, TDpiScale());
     ASSERT_NE(gate, nullptr);
     const int width = gate->Layout().ListRect.Width();
     const int height = gate->Layout().ListRect.Height();
@@ -84,7 +84,7 @@ TEST(SkinnedGate, TheGapsOfTheSelectionRectangleShowTheBackground) {
     item.hwndItem = list;
     item.hDC = surface.Dc();
     item.rcItem = {0, 0, width, rowHeight};
-    gate->DrawItem(item, "", 2);
+    gate->DrawItem(item, "", nullptr, 2);
 
     int background = 0;
     for (int y = 0; y < rowHeight; ++y) {

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/win/row_icon_drawing.h"
+
 namespace nuvopick::win {
 namespace {
 
@@ -22,6 +24,7 @@ TGateListView::~TGateListView() {
 }
 
 void TGateListView::SetFont(HFONT font) {
+  font_ = font;
   SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
@@ -45,6 +48,37 @@ void TGateListView::SetRowHeight(int height) {
 
 int TGateListView::RowHeight() const {
   return static_cast<int>(SendMessageA(Handle(), LB_GETITEMHEIGHT, 0, 0));
+}
+
+void TGateListView::SetIconLayout(const TRowIconLayout& icons) {
+  icons_ = icons;
+}
+
+void TGateListView::RedrawRow(int row) {
+  RECT rect{};
+  if (SendMessageA(Handle(), LB_GETITEMRECT, static_cast<WPARAM>(row),
+                   reinterpret_cast<LPARAM>(&rect)) != LB_ERR) {
+    InvalidateRect(Handle(), &rect, FALSE);
+  }
+}
+
+void TGateListView::DrawOwnRow(const DRAWITEMSTRUCT& item, const std::string& text,
+                               HICON icon) const {
+  HDC dc = item.hDC;
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  FillRect(dc, &item.rcItem,
+           selected || !backBrush_ ? GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW)
+                                   : backBrush_.Get());
+  DrawRowIcon(dc, item.rcItem, icon, icons_);
+  RECT textRect = item.rcItem;
+  textRect.left += icons_.TextLeft;
+  const TSelected selectedFont(dc, font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+  const int previousMode = SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : textColor_);
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
+            DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  SetBkMode(dc, previousMode);
+  if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &item.rcItem);
 }
 
 void TGateListView::SelectRow(int row) {
@@ -78,13 +112,19 @@ bool TGateListView::Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       return true;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (!handlers_.DrawRow || item.itemID >= rows_.size()) return false;
-      handlers_.DrawRow(item, rows_[item.itemID], static_cast<int>(rows_.size()));
+      if (!ownerDrawn_ || item.itemID >= rows_.size()) return false;
+      const int row = static_cast<int>(item.itemID);
+      HICON icon = handlers_.RowIcon ? handlers_.RowIcon(row) : nullptr;
+      if (handlers_.DrawRow) {
+        handlers_.DrawRow(item, rows_[item.itemID], icon, static_cast<int>(rows_.size()));
+      } else {
+        DrawOwnRow(item, rows_[item.itemID], icon);
+      }
       result = TRUE;
       return true;
     }
     case WM_CTLCOLORLISTBOX: {
-      if (!backBrush_ || ownerDrawn_) return false;
+      if (!backBrush_ || (ownerDrawn_ && !DrawsOwnRows())) return false;
       HDC dc = reinterpret_cast<HDC>(wParam);
       SetTextColor(dc, textColor_);
       SetBkColor(dc, backColor_);
@@ -125,7 +165,7 @@ LRESULT TGateListView::ControlMessage(UINT message, WPARAM wParam, LPARAM lParam
       if (hint_.TimerFired(wParam)) return 0;
       break;
     case WM_ERASEBKGND:
-      if (ownerDrawn_) return 1;  // the rows draw the background
+      if (ownerDrawn_ && !DrawsOwnRows()) return 1;  // the skin's rows draw the background
       break;
     case WM_GETDLGCODE:
       return DLGC_WANTALLKEYS;

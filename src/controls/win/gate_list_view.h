@@ -1,6 +1,7 @@
 // The gate's list of entries: plain in the chosen colours, or owner-drawn rows of
-// fixed height when a skin draws them. It tells its owner what the user does
-// with it, keeps the hint that rests over it, and takes every key itself.
+// fixed height, drawn by the list itself in those colours when the rows show
+// icons, or by a skin. It tells its owner what the user does with it, keeps the
+// hint that rests over it, and takes every key itself.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/row_icon_layout.h"
 #include "platform/win/control_view.h"
 #include "platform/win/gdi_owners.h"
 #include "platform/win/hint.h"
@@ -39,8 +41,13 @@ class TGateListView : public TControlView {
     std::function<void()> RightButtonUp;
     // Asked once, when the pointer first moves over the list: the hint, or none.
     std::function<std::optional<TListHint>()> Hint;
-    // One row of an owner-drawn list of RowCount rows.
-    std::function<void(const DRAWITEMSTRUCT& item, const std::string& text, int rowCount)> DrawRow;
+    // The icon of Row of an owner-drawn list, or none (the list does not own it).
+    std::function<HICON(int row)> RowIcon;
+    // One row of an owner-drawn list of RowCount rows; without it the list draws
+    // its rows itself.
+    std::function<void(const DRAWITEMSTRUCT& item, const std::string& text, HICON icon,
+                       int rowCount)>
+        DrawRow;
   };
 
   TGateListView(const TPlacement& place, bool ownerDrawn, THandlers handlers);
@@ -53,6 +60,10 @@ class TGateListView : public TControlView {
   void SetRows(const std::vector<std::string>& rows);
   void SetRowHeight(int height);
   int RowHeight() const;
+  // Where the rows the list draws itself show their icon and text.
+  void SetIconLayout(const TRowIconLayout& icons);
+  // The row is drawn again, with its icon as it is now.
+  void RedrawRow(int row);
   void SelectRow(int row);
 
   bool Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -64,11 +75,16 @@ class TGateListView : public TControlView {
  private:
   int CurrentRow() const;
   void PrepareHint();
+  // A row of the owner-drawn plain list: the colours of a plain one, the icon before the text.
+  void DrawOwnRow(const DRAWITEMSTRUCT& item, const std::string& text, HICON icon) const;
+  bool DrawsOwnRows() const { return ownerDrawn_ && !handlers_.DrawRow; }
 
   bool ownerDrawn_;
   THandlers handlers_;
   std::vector<std::string> rows_;
   TBrush backBrush_;
+  HFONT font_ = nullptr;
+  TRowIconLayout icons_;
   COLORREF textColor_ = 0;
   COLORREF backColor_ = 0;
   THint hint_;

@@ -2,6 +2,7 @@
 
 #include "platform/win/application.h"
 #include "platform/win/color_ref.h"
+#include "platform/win/lazy_library.h"
 #include "resource_ids.h"
 
 namespace nuvopick::win {
@@ -9,6 +10,8 @@ namespace {
 
 constexpr int kListId = IDC_GATE_LIST;
 constexpr UINT_PTR kNoClickTimer = 1;
+// A row's icon has come: WParam the row, LParam the icon, the window's from then on.
+constexpr UINT kRowIconMessage = WM_APP + 1;
 
 }  // namespace
 
@@ -43,10 +46,12 @@ void TForm_main::CreateList(bool ownerDrawn) {
     if (!hint) return std::nullopt;
     return TListHint{hint->Text, hint->HideTimeMs};
   };
-  if (ownerDrawn) {
-    handlers.DrawRow = [this](const DRAWITEMSTRUCT& item, const std::string& text, int rowCount) {
-      skin_->DrawItem(item, text, rowCount);
-    };
+  handlers.RowIcon = [this](int row) { return RowIcon(row); };
+  // A skin draws its rows; owner-drawn without one, the rows show icons and the
+  // list draws them itself.
+  if (ownerDrawn && skin_) {
+    handlers.DrawRow = [this](const DRAWITEMSTRUCT& item, const std::string& text, HICON icon,
+                              int rowCount) { skin_->DrawItem(item, text, icon, rowCount); };
   }
   TPlacement place;
   place.Parent = Handle();
@@ -60,12 +65,19 @@ void TForm_main::DoubleClick(int row) {
   session_.ListBox_appsDblClick();
 }
 
+HICON TForm_main::RowIcon(int row) const {
+  return row >= 0 && row < static_cast<int>(rowIcons_.size()) ? rowIcons_[row].Get() : nullptr;
+}
+
 void TForm_main::ApplyListAppearance(const TListAppearance& appearance) {
+  const bool icons = appearance.Icons.HasIcons();
   if (skin_) {
     // Laid out again at another DPI: the skin is composed anew, if it still can be.
-    CreateList(false);
     skin_.reset();
+    CreateList(icons);
     SetWindowRgn(Handle(), nullptr, FALSE);
+  } else if (icons != appearance_.Icons.HasIcons()) {
+    CreateList(icons);
   }
   appearance_ = appearance;
   font_ = CreatePointFont(appearance.FontName, appearance.FontSize, appearance.Bold,
@@ -73,6 +85,37 @@ void TForm_main::ApplyListAppearance(const TListAppearance& appearance) {
                           appearance.FontCharSet, appearance.Dpi);
   list_->SetFont(font_.Get());
   list_->SetColors(ToColorRef(appearance.FontColor), ToColorRef(appearance.BackColor));
+  list_->SetIconLayout(appearance.Icons);
+  // The plain list's rows are as high as its font makes them, and the icon's
+  // rows at least as high as the icon needs.
+  if (icons) {
+    list_->SetRowHeight(RowHeightWithIcon(MeasureText(font_.Get(), "gM").cy, appearance.Icons));
+  }
+}
+
+std::int32_t TForm_main::SmallIconSize(const TDpiScale& dpi) {
+  // Only a system that knows the size for each DPI can say it; before that the
+  // size is grown with the DPI.
+  using TMetricForDpi = int WINAPI(int, UINT);
+  static auto* const metricForDpi =
+      LazyFunction<TMetricForDpi>("user32.dll", "GetSystemMetricsForDpi");
+  return metricForDpi != nullptr ? metricForDpi(SM_CXSMICON, static_cast<UINT>(dpi.Dpi())) : 0;
+}
+
+void TForm_main::FetchRowIcons(const std::vector<std::string>& programs) {
+  rowIcons_.clear();
+  rowIcons_.resize(programs.size());
+  iconFetcher_ = std::make_unique<TRowIconFetcher>(Handle(), kRowIconMessage);
+  iconFetcher_->Start(programs, appearance_.Icons.IconSize);
+}
+
+void TForm_main::TakeRowIcon(WPARAM row, HICON icon) {
+  if (row >= rowIcons_.size()) {
+    DestroyIcon(icon);
+    return;
+  }
+  rowIcons_[row] = TIcon(icon);
+  list_->RedrawRow(static_cast<int>(row));
 }
 
 void TForm_main::SetRows(const std::vector<std::string>& rows) {
@@ -93,12 +136,13 @@ std::int32_t TForm_main::RowHeight() {
 
 std::optional<TSize> TForm_main::ComposeSkinnedWindow(const std::string& skinPath) {
   skin_ = TSkinnedGate::Compose(files_, skinPath, appearance_.FontName, appearance_.FontSize, rows_,
-                                appearance_.Dpi);
+                                appearance_.Icons, appearance_.Dpi);
   if (!skin_) return std::nullopt;
   CreateList(true);
   list_->SetFont(skin_->ItemFont());
   list_->SetRows(rows_);
   list_->SetRowHeight(skin_->Layout().ItemHeight);
+  list_->SetIconLayout(appearance_.Icons);
   skin_->ApplyRegion(Handle());
   return skin_->Layout().FrameSize;
 }
@@ -169,6 +213,13 @@ LRESULT TForm_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       session_.WindowDpiChanged(TDpiScale(HIWORD(wParam)), {suggested.left, suggested.top});
       return 0;
     }
+    case kRowIconMessage:
+      TakeRowIcon(wParam, reinterpret_cast<HICON>(lParam));
+      return 0;
+    case WM_DESTROY:
+      // Icons still on their way are destroyed; a fetch still running is left to end.
+      iconFetcher_.reset();
+      break;
     case WM_SETFOCUS:
       SetFocus(list_->Handle());
       return 0;

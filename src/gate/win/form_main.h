@@ -8,6 +8,7 @@
 #include "controls/win/gate_list_view.h"
 #include "gate/gate_session.h"
 #include "gate/gate_view.h"
+#include "gate/win/row_icon_fetcher.h"
 #include "platform/win/form.h"
 #include "platform/win/gdi_owners.h"
 #include "platform/win/win_file_system.h"
@@ -33,6 +34,8 @@ class TForm_main : public TForm, private IGateView {
   // IGateView
   void ApplyListAppearance(const TListAppearance& appearance) override;
   void SetRows(const std::vector<std::string>& rows) override;
+  std::int32_t SmallIconSize(const TDpiScale& dpi) override;
+  void FetchRowIcons(const std::vector<std::string>& programs) override;
   std::int32_t TextWidth(const std::string& text) override;
   std::int32_t RowHeight() override;
   std::optional<TSize> ComposeSkinnedWindow(const std::string& skinPath) override;
@@ -44,6 +47,8 @@ class TForm_main : public TForm, private IGateView {
 
   void CreateList(bool ownerDrawn);
   void DoubleClick(int row);
+  HICON RowIcon(int row) const;
+  void TakeRowIcon(WPARAM row, HICON icon);
 
   TWinFileSystem files_;
   TWinRegistryHive userHive_{HKEY_CURRENT_USER};
@@ -60,6 +65,9 @@ class TForm_main : public TForm, private IGateView {
   std::vector<std::string> rows_;
   TFont font_;
   std::unique_ptr<TSkinnedGate> skin_;
+  // The rows' icons as they arrive, by row; fetched only when the rows show icons.
+  std::vector<TIcon> rowIcons_;
+  std::unique_ptr<TRowIconFetcher> iconFetcher_;
   // Declared after the skin, so it goes first: its rows draw with the skin.
   std::unique_ptr<TGateListView> list_;
   bool closing_ = false;

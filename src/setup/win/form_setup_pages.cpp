@@ -223,12 +223,15 @@ void TForm_setup::BuildAppearancePage() {
   constexpr int page = nuvopick::kAppearancePage;
   AddHeading(page, "関連付け実行モード設定2");
   int y = kContentTop;
-  AddCheckBox(form_.AppearancePage.CheckBox_isuseskin, "スキンを使用する", page, kPageLeft, y, 200);
-  y += kRowHeight + 4;
-
-  // Left: the skin file; right: what is drawn without a skin.
+  // Left: the skin file; right: what is drawn without a skin. The icons belong
+  // to both, on the first row above the right half.
   const int boxHeight = 128;
   const int leftWidth = 212;
+  AddCheckBox(form_.AppearancePage.CheckBox_isuseskin, "スキンを使用する", page, kPageLeft, y, 200);
+  AddCheckBox(form_.AppearancePage.CheckBox_isshowicon, "プログラムのアイコンを表示する", page,
+              kPageLeft + leftWidth + 8, y, kPageWidth - leftWidth - 8);
+  y += kRowHeight + 4;
+
   AddGroupBox("スキン使用", page, kPageLeft, y, leftWidth, boxHeight);
   AddLabel("スキンのパス", page, kPageLeft + 10, y + 22, 150);
   AddEdit(form_.AppearancePage.Edit_skinpath, page, kPageLeft + 10, y + 40, leftWidth - 50);

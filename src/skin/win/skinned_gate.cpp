@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win/row_icon_drawing.h"
 #include "skin/win/region.h"
 
 namespace nuvopick::win {
@@ -54,25 +55,28 @@ LOGBRUSH BrushOf(TBrushStyle style, TRgb color) {
 
 std::unique_ptr<TSkinnedGate> TSkinnedGate::Compose(
     const IFileSystem& files, const std::string& skinPath, const std::string& currentFontName,
-    int currentFontSize, const std::vector<std::string>& rows, const TDpiScale& dpi) {
+    int currentFontSize, const std::vector<std::string>& rows, const TRowIconLayout& icons,
+    const TDpiScale& dpi) {
   std::unique_ptr<TSkinnedGate> gate(new TSkinnedGate());
   gate->skin_ = ReadSkin(files, skinPath, currentFontName, currentFontSize);
   EnlargeSkinImages(gate->skin_, dpi.WholeFactor());
   if (!gate->skin_.IsUsable()) return nullptr;
   gate->itemFont_ = FontOf(gate->skin_.Font, dpi);
   gate->selFont_ = FontOf(gate->skin_.SelFont, dpi);
-  gate->textIndent_ = dpi.Px(kSkinTextIndent);
+  gate->icons_ = icons;
 
-  const std::int32_t itemHeight = SkinItemHeight(MeasureText(gate->selFont_.Get(), "gM").cy,
-                                                 MeasureText(gate->itemFont_.Get(), "gM").cy, dpi);
   std::int32_t textWidth = 0;
   for (const std::string& row : rows) {
     textWidth =
         std::max({textWidth, static_cast<std::int32_t>(MeasureText(gate->selFont_.Get(), row).cx),
                   static_cast<std::int32_t>(MeasureText(gate->itemFont_.Get(), row).cx)});
   }
-  std::optional<TComposedSkin> composed =
-      ComposeSkin(gate->skin_, itemHeight, textWidth, static_cast<int>(rows.size()));
+  const TSkinRowMetrics metrics =
+      SkinRowMetrics(MeasureText(gate->selFont_.Get(), "gM").cy,
+                     MeasureText(gate->itemFont_.Get(), "gM").cy, textWidth, icons, dpi);
+  gate->textIndent_ = metrics.TextLeft;
+  std::optional<TComposedSkin> composed = ComposeSkin(
+      gate->skin_, metrics.ItemHeight, metrics.ComposedTextWidth, static_cast<int>(rows.size()));
   if (!composed) return nullptr;
 
   gate->layout_ = composed->Layout;
@@ -100,7 +104,7 @@ void TSkinnedGate::PaintFrame(HDC dc) const {
   CopyBand(dc, frame_.Get(), 0, 0, layout_.FrameSize.Width, layout_.FrameSize.Height);
 }
 
-void TSkinnedGate::DrawItem(const DRAWITEMSTRUCT& item, const std::string& text,
+void TSkinnedGate::DrawItem(const DRAWITEMSTRUCT& item, const std::string& text, HICON icon,
                             int rowCount) const {
   if (item.itemID == static_cast<UINT>(-1)) return;
   HDC dc = item.hDC;
@@ -129,6 +133,7 @@ void TSkinnedGate::DrawItem(const DRAWITEMSTRUCT& item, const std::string& text,
     }
     SetROP2(dc, previousMode);
   }
+  DrawRowIcon(dc, item.rcItem, icon, icons_);
   SetTextColor(dc, ColorOf(font.Color));
   TextOutA(dc, textIndent_, index * h, text.c_str(), static_cast<int>(text.size()));
   SetBkMode(dc, previousBkMode);

@@ -18,11 +18,15 @@ namespace nuvopick::win {
 class TSkinnedGate {
  public:
   // Reads the skin and composes the window for Rows at Dpi: the images enlarged
-  // by its whole factor, the fonts made for it. Nothing when the skin is not
-  // usable or cannot be composed: the window is then built without it.
-  static std::unique_ptr<TSkinnedGate> Compose(
-      const IFileSystem& files, const std::string& skinPath, const std::string& currentFontName,
-      int currentFontSize, const std::vector<std::string>& rows, const TDpiScale& dpi);
+  // by its whole factor, the fonts made for it, room for the icon column of
+  // Icons. Nothing when the skin is not usable or cannot be composed: the window
+  // is then built without it.
+  static std::unique_ptr<TSkinnedGate> Compose(const IFileSystem& files,
+                                               const std::string& skinPath,
+                                               const std::string& currentFontName,
+                                               int currentFontSize,
+                                               const std::vector<std::string>& rows,
+                                               const TRowIconLayout& icons, const TDpiScale& dpi);
 
   const TSkinLayout& Layout() const { return layout_; }
   HFONT ItemFont() const { return itemFont_.Get(); }
@@ -30,8 +34,10 @@ class TSkinnedGate {
   // Cuts the window to the frame's outline; the window owns the region then.
   bool ApplyRegion(HWND window) const;
   void PaintFrame(HDC dc) const;
-  // One row of the owner-drawn list, which holds RowCount rows.
-  void DrawItem(const DRAWITEMSTRUCT& item, const std::string& text, int rowCount) const;
+  // One row of the owner-drawn list, which holds RowCount rows, with its icon
+  // when it has one.
+  void DrawItem(const DRAWITEMSTRUCT& item, const std::string& text, HICON icon,
+                int rowCount) const;
 
  private:
   TSkinnedGate() = default;
@@ -39,6 +45,7 @@ class TSkinnedGate {
   TSkinSettings skin_;
   TSkinLayout layout_;
   int textIndent_ = kSkinTextIndent;
+  TRowIconLayout icons_;
   TPixelImage frameImage_;
   TBitmap frame_;
   TBitmap background_;

@@ -1,5 +1,6 @@
 // The start of association mode: automatic launches, the merged list, size and
 // place, timer and sound.
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "gate/gate_layout.h"
@@ -254,7 +255,7 @@ TEST_F(GateTest, TheListTakesTheConfiguredColourAndFont) {
   Start(kFile);
   EXPECT_EQ(
       *view.appearance,
-      (TListAppearance{0xF0FBFF, "ＭＳ ゴシック", 9, 0, 128, false, false, false, false, {}}));
+      (TListAppearance{0xF0FBFF, "ＭＳ ゴシック", 9, 0, 128, false, false, false, false, {}, {}}));
 
   Set("BackColor", 0x800000);
   Set("Font_Name", "Arial");
@@ -264,8 +265,9 @@ TEST_F(GateTest, TheListTakesTheConfiguredColourAndFont) {
   Set("Font_Style_Bold", 1);
   Set("Font_Style_StrikeOut", 1);
   Start(kFile);
-  EXPECT_EQ(*view.appearance,
-            (TListAppearance{0x800000, "Arial", 12, 0x0000FF, 0, true, false, false, true, {}}));
+  EXPECT_EQ(
+      *view.appearance,
+      (TListAppearance{0x800000, "Arial", 12, 0x0000FF, 0, true, false, false, true, {}, {}}));
 }
 
 TEST_F(GateTest, ThePlainWindowFitsItsRowsAndStartsAtThePointer) {
@@ -332,7 +334,7 @@ TEST(PlainGateSize, TheMarginGrowsWithTheDpi) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.dpi);
-    EXPECT_EQ(PlainGateSize(4, c.rowHeight, c.textWidth, TDpiScale(c.dpi)), c.size);
+    EXPECT_EQ(PlainGateSize(4, c.rowHeight, c.textWidth, {}, TDpiScale(c.dpi)), c.size);
   }
 }
 
@@ -374,6 +376,51 @@ TEST_F(GateTest, ANewDpiLaysTheShownListOutAgain) {
   // The same DPI again changes nothing.
   session->WindowDpiChanged(TDpiScale(192), {0, 0});
   EXPECT_EQ(view.shownAt->Left, 300);
+}
+
+// With icons on, each row starts with an icon column and is at least as high as
+// its icon; the icons are asked for once the window is up, the cancel row's and a
+// row's without program empty.
+TEST_F(GateTest, IconsWidenTheRowsAndAreFetchedAfterShowing) {
+  struct Case {
+    int dpi;
+    std::int32_t systemIcon;
+    std::int32_t textRowHeight;
+    TRowIconLayout icons;
+  };
+  const Case cases[] = {
+      {96, 0, 12, {16, 2, 22, 18}},
+      {144, 0, 18, {24, 3, 33, 27}},
+      {144, 0, 30, {24, 3, 33, 27}},   // a large font keeps its own row height
+      {144, 20, 18, {20, 3, 29, 23}},  // the system's size at that DPI wins
+  };
+  AddEntries("txt", {{"E1"}, {"E2", ""}});
+  Set("IsShowIcon", 1);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.dpi << " " << c.textRowHeight);
+    pointer.dpis = {c.dpi};
+    view.smallIconSize = c.systemIcon;
+    view.rowHeight = c.textRowHeight;
+    view.iconFetches.clear();
+    Start(kFile);
+    EXPECT_EQ(view.appearance->Icons, c.icons);
+    const TDpiScale dpi(c.dpi);
+    const std::int32_t rowHeight = std::max(c.textRowHeight, c.icons.RowHeight);
+    EXPECT_EQ(view.shownAt->Width(),
+              c.icons.TextLeft + 12 * view.charWidth + dpi.Px(kGateListMargin));
+    EXPECT_EQ(view.shownAt->Height(), 3 * rowHeight + dpi.Px(kGateListMargin));
+    EXPECT_EQ(view.iconFetches,
+              (std::vector<std::vector<std::string>>{{"C:\\Tools\\ed.exe", "", ""}}));
+  }
+}
+
+TEST_F(GateTest, WithoutIconsNothingIsFetchedAndTheRowsStayAsTheyWere) {
+  AddNamed("txt", {"E1", "E2"});
+  view.smallIconSize = 16;
+  Start(kFile);
+  EXPECT_EQ(view.appearance->Icons, TRowIconLayout());
+  EXPECT_TRUE(view.iconFetches.empty());
+  EXPECT_EQ(*view.shownAt, (TRect{100, 100, 100 + 12 * 6 + 5, 100 + 3 * 12 + 5}));
 }
 
 TEST_F(GateTest, ASkinIsComposedOnlyWhenItsFileExists) {

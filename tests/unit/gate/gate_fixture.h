@@ -32,6 +32,9 @@ class RecordingGateView : public IGateView {
   // Each byte of a row text is this wide.
   std::int32_t charWidth = 6;
   std::optional<TSize> skinSize;
+  // The system's small icon side per DPI; none known by default.
+  std::int32_t smallIconSize = 0;
+  std::vector<std::vector<std::string>> iconFetches;
   std::vector<std::string> composedSkins;
   std::optional<TRect> shownAt;
   std::optional<std::uint32_t> timerInterval;
@@ -41,6 +44,10 @@ class RecordingGateView : public IGateView {
 
   void ApplyListAppearance(const TListAppearance& value) override { appearance = value; }
   void SetRows(const std::vector<std::string>& value) override { rows = value; }
+  std::int32_t SmallIconSize(const TDpiScale&) override { return smallIconSize; }
+  void FetchRowIcons(const std::vector<std::string>& programs) override {
+    iconFetches.push_back(programs);
+  }
   std::int32_t TextWidth(const std::string& text) override {
     return static_cast<std::int32_t>(text.size()) * charWidth;
   }

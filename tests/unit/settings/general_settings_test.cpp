@@ -25,6 +25,7 @@ const std::string kSavedSetupDefaults =
     "IsUseSkin=0\r\n"
     "SkinPath=\r\n"
     "BackColor=15793151\r\n"
+    "IsShowIcon=0\r\n"
     "Context_IsDecorate=1\r\n"
     "Context_DecorateText=■\r\n"
     "AutoExeType_NoClick=0\r\n"
@@ -80,6 +81,7 @@ TEST(GeneralSettings, ASavedFileReadsBackTheSameForBothReaders) {
   s.IsUseSkin = true;
   s.SkinPath = "C:\\表\\skn\\skin.ini";
   s.BackColor = 0x800000;
+  s.IsShowIcon = true;
   s.Context_IsDecorate = false;
   s.Context_DecorateText = "★";
   s.IsUseSound = true;

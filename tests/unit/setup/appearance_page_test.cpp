@@ -25,6 +25,19 @@ TEST_F(SetupTest, SoundWordIsWrittenBackOnlyWhenItWasReadExactly) {
   }
 }
 
+TEST_F(SetupTest, TheIconSwitchIsLoadedAndWrittenBack) {
+  for (const bool stored : {false, true}) {
+    SCOPED_TRACE(stored);
+    TForm_setup& f = Start(stored ? "[]\r\nIsShowIcon=1\r\n" : "");
+    EXPECT_EQ(f.AppearancePage.CheckBox_isshowicon.Checked(), stored);
+    f.AppearancePage.CheckBox_isshowicon.Click();
+    EXPECT_TRUE(ApplyEnabled());
+    ASSERT_TRUE(Run([&] { f.Button_apply.Click(); }));
+    EXPECT_NE(Ini().find(stored ? "\r\nIsShowIcon=0\r\n" : "\r\nIsShowIcon=1\r\n"),
+              std::string::npos);
+  }
+}
+
 struct TestRunCase {
   const char* what;
   std::string ini;

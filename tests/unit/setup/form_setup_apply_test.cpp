@@ -26,7 +26,7 @@ const std::string kSmallSetupWritten =
     "[]\r\nAllExt=txt|\r\nIsWait=1\r\nMoveLen=20\r\nWaitTime=100\r\nIsNoClickExe=0\r\n"
     "NoClickWait=3000\r\nIsExeBySingleClick=0\r\nIsOnly1Exe=0\r\nIsShowHintRel=1\r\n"
     "IsState=0\r\nIsRelOnExe=0\r\nRegScope=0\r\nIsShowHint=1\r\nIsUseSkin=0\r\nSkinPath=\r\n"
-    "BackColor=15793151\r\nContext_IsDecorate=1\r\nContext_DecorateText=★\r\n"
+    "BackColor=15793151\r\nIsShowIcon=0\r\nContext_IsDecorate=1\r\nContext_DecorateText=★\r\n"
     "AutoExeType_NoClick=1\r\nIsUseSound=0\r\nIsUsersSound=0\r\nUserSoundPath=\r\n"
     "SoundMBType=QUESTION\r\nDeactAction=2\r\nCommonAppInsertPos=0\r\n"
     "Font_Name=ＭＳ Ｐゴシック\r\nFont_Size=9\r\nFont_Color=-2147483640\r\nFont_CharSet=128\r\n"

@@ -34,9 +34,9 @@ TEST(HintTable, HoldsEveryRowOnceWithLowerCaseNames) {
     for (char c : row.Name) EXPECT_FALSE(c >= 'A' && c <= 'Z') << row.Name;
     EXPECT_FALSE(row.Text.empty()) << row.Name;
   }
-  EXPECT_EQ(HintTable().size(), 88u);
+  EXPECT_EQ(HintTable().size(), 89u);
   EXPECT_EQ(perPage, (std::map<int, int>{
-                         {kAnyPage, 5}, {2, 27}, {3, 18}, {5, 11}, {6, 21}, {7, 2}, {8, 4}}));
+                         {kAnyPage, 5}, {2, 27}, {3, 18}, {5, 11}, {6, 22}, {7, 2}, {8, 4}}));
 }
 
 TEST(HintTable, LooksUpAnyPageFirstThenThePageShowing) {
@@ -88,6 +88,9 @@ TEST_F(SetupTest, AControlExplainsItselfOnItsPage) {
       {"hint switch", f.SetupModePage.CheckBox_isshowhint, 8,
        "この表示されているヘルプが鬱陶しいと感じた時は、このチェックを外してください\r\n"
        "ヘルプが表示されなくなります"},
+      {"icon switch", f.AppearancePage.CheckBox_isshowicon, 6,
+       "関連付け実行モードの時の実行ファイルリストの各項目の左に\r\n"
+       "そのプログラムのアイコンを表示するかどうかです"},
       {"OK on the root page", f.Button_ok, 0, "変更した設定を保存し終了します"},
       {"apply on a page of its own", f.Button_apply, 6,
        "変更した設定を保存・反映させますが、終了しません"},

@@ -182,6 +182,37 @@ TEST(SkinComposition, ItemHeightFromTheTallerFont) {
   }
 }
 
+// Rows with icons: the icon column comes before the text and widens the list by
+// what it takes beyond the text's indent; a row is at least as high as its icon.
+TEST(SkinComposition, AnIconColumnWidensAndHeightensTheRows) {
+  struct Case {
+    int dpi;
+    std::int32_t iconSize;
+    std::int32_t fontHeight;
+    TSkinRowMetrics rows;
+  };
+  const Case cases[] = {
+      {96, 0, 12, {17, 2, 40}},     // no icons: as ever
+      {96, 16, 10, {18, 22, 60}},   // the icon is the taller
+      {96, 16, 14, {19, 22, 60}},   // the text is the taller
+      {144, 24, 10, {27, 33, 70}},  // icon and gaps grown with the DPI
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.dpi << " " << c.iconSize << " " << c.fontHeight);
+    const TDpiScale dpi(c.dpi);
+    const TSkinRowMetrics rows =
+        SkinRowMetrics(c.fontHeight, c.fontHeight, 40, RowIconLayoutFor(c.iconSize, dpi), dpi);
+    EXPECT_EQ(rows, c.rows);
+  }
+  // The frame is sized from those rows: two rows of 18 need 40 pixels of 8-pixel
+  // tiles, and 60 pixels of text and icon 64.
+  const TSkinRowMetrics rows = SkinRowMetrics(10, 10, 40, RowIconLayoutFor(16, TDpiScale()), {});
+  const std::optional<TComposedSkin> composed =
+      ComposeSkin(EightImages(8, 8), rows.ItemHeight, rows.ComposedTextWidth, 2);
+  ASSERT_TRUE(composed);
+  EXPECT_EQ(composed->Layout, (TSkinLayout{{80, 56}, {8, 8, 72, 48}, 18}));
+}
+
 // At 192 DPI the images are twice as large and so are the text and the rows:
 // the composition gives the 96-DPI frame with every pixel doubled, so it stays
 // sharp and whole.
