@@ -37,7 +37,8 @@ class TGateListView : public TControlView {
     std::function<bool(unsigned virtualKey, const TKeyState& keys)> KeyDown;
     std::function<void(unsigned virtualKey)> KeyUp;
     std::function<void()> RightButtonUp;
-    // Asked once, when the pointer first moves over the list: the hint, or none.
+    // Asked when the pointer first moves over the list: the hint, or none. Its
+    // text is asked again at every move and before it shows, as it may grow.
     std::function<std::optional<TListHint>()> Hint;
     // One row of an owner-drawn list of RowCount rows.
     std::function<void(const DRAWITEMSTRUCT& item, const std::string& text, int rowCount)> DrawRow;
@@ -64,6 +65,7 @@ class TGateListView : public TControlView {
  private:
   int CurrentRow() const;
   void PrepareHint();
+  void RefreshHintText();
 
   bool ownerDrawn_;
   THandlers handlers_;
