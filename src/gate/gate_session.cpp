@@ -29,6 +29,10 @@ enum TDeactAction {
   kDeactLaunchSelected = 3
 };
 
+// A collector that has just launched gives its mark up; this start may then
+// take the mark itself, or find that a third start was quicker.
+constexpr int kGatherRounds = 3;
+
 TListAppearance AppearanceOf(const TGeneralSettings& settings, const TDpiScale& dpi) {
   TListAppearance appearance;
   appearance.BackColor = settings.BackColor;
@@ -60,7 +64,12 @@ TGateSession::TGateSession(const TGateServices& services, IGateView& view, std::
     : services_(services),
       view_(view),
       exePath_(std::move(exePath)),
-      firstArgument_(std::move(firstArgument)) {}
+      firstArgument_(std::move(firstArgument)),
+      gathered_(firstArgument_) {}
+
+TGateSession::~TGateSession() {
+  StopGathering();
+}
 
 void TGateSession::FormCreate() {
   const TStartMode mode = SelectStartMode(firstArgument_);
@@ -77,6 +86,11 @@ void TGateSession::FormCreate() {
   const TIniValues ini = LoadSettingsSections(services_.Files, SettingsPathFor(exePath_),
                                               {extName, kCommonSectionName, kGeneralSection});
   settings_ = ReadGeneralSettings(ini, TSettingsReader::Gate);
+  if (!testForm && settings_.IsGatherFiles && !JoinOrCollect()) {
+    // The file is in another start's list: nothing to show here.
+    view_.Terminate();
+    return;
+  }
 
   TPoint before;
   TPoint after;
@@ -100,7 +114,7 @@ void TGateSession::FormCreate() {
   if (PointerMoved(before, after)) {
     // The user was already on the way elsewhere: take the first entry unseen.
     LaunchFirstOwnEntry(ini);
-    view_.Terminate();
+    EndWithoutShowing();
     return;
   }
 
@@ -110,13 +124,13 @@ void TGateSession::FormCreate() {
     ext_.FillTestItems();
   } else {
     if (!LoadEntries(ini) || ext_.Apps.Count() == 0) {
-      view_.Terminate();
+      EndWithoutShowing();
       return;
     }
     if (ext_.Apps.Count() == 1 && settings_.IsOnly1Exe) {
       launched_ = true;
       if (PrepareEntry(0)) ExecuteEntry(ext_.Apps.Items(0));
-      view_.Terminate();
+      EndWithoutShowing();
       return;
     }
   }
@@ -127,6 +141,29 @@ void TGateSession::FormCreate() {
   if (settings_.IsNoClickExe && settings_.NoClickWait > 0) {
     view_.StartTimer(static_cast<std::uint32_t>(settings_.NoClickWait));
   }
+}
+
+bool TGateSession::JoinOrCollect() {
+  const std::u16string name = GatherMarkName(exePath_, firstArgument_);
+  for (int round = 0; round < kGatherRounds; ++round) {
+    if (services_.Gather.Claim(
+            name, [this](const std::u16string& path) { return gathered_.Accept(path); })) {
+      return true;
+    }
+    if (services_.Gather.HandOver(name, firstArgument_) == THandOver::Taken) return false;
+  }
+  return true;  // shown on its own, collecting nothing
+}
+
+// From a launch or a close on, later starts show their own lists.
+void TGateSession::StopGathering() {
+  gathered_.Close();
+  services_.Gather.Release();
+}
+
+void TGateSession::EndWithoutShowing() {
+  StopGathering();
+  view_.Terminate();
 }
 
 void TGateSession::WaitForPointer() {
@@ -292,7 +329,7 @@ void TGateSession::ApplicationEventsDeactivate() {
 
 std::optional<TGateHint> TGateSession::ApplicationEventsShowHint() const {
   if (!Visible() || !settings_.IsShowHintRel) return std::nullopt;
-  return TGateHint{firstArgument_, kGateHintHideTimeMs};
+  return TGateHint{GatheredFilesHint(gathered_.Files()), kGateHintHideTimeMs};
 }
 
 void TGateSession::ListBox_appsClick(int row) {
@@ -363,15 +400,24 @@ bool TGateSession::ReleaseProgramFileAssociation() {
 }
 
 bool TGateSession::ExecuteEntry(const TExeInfo& entry) {
+  StopGathering();
+  bool launched = true;
+  for (const std::u16string& file : gathered_.Files()) {
+    launched = ExecuteEntryFor(entry, file) && launched;
+  }
+  return launched;
+}
+
+bool TGateSession::ExecuteEntryFor(const TExeInfo& entry, const std::u16string& file) {
   const std::string systemDirectory = services_.System.SystemDirectory();
-  if (IsProgramFile(firstArgument_)) {
+  if (IsProgramFile(file)) {
     // Starting a program whose extension still leads here would only bring the
     // gate back; when the association cannot be taken off, nothing is started.
     if (!ReleaseProgramFileAssociation()) return false;
     return services_.Shell.Execute(
-        ProgramFileLaunchRequest(entry.IsUseCmdp, firstArgument_, systemDirectory));
+        ProgramFileLaunchRequest(entry.IsUseCmdp, file, systemDirectory));
   }
-  return services_.Shell.Execute(EntryLaunchRequest(entry, firstArgument_, systemDirectory));
+  return services_.Shell.Execute(EntryLaunchRequest(entry, file, systemDirectory));
 }
 
 void TGateSession::ExecuteRow(int row) {
@@ -396,6 +442,7 @@ void TGateSession::ExecuteAndClose(int index) {
 void TGateSession::Close() {
   if (closed_) return;
   closed_ = true;
+  StopGathering();
   view_.Close();
 }
 

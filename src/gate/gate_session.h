@@ -12,9 +12,11 @@
 #include <vector>
 
 #include "gate/gate_view.h"
+#include "gate/gathered_files.h"
 #include "model/ext_info.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/gather_mark.h"
 #include "platform/pointer.h"
 #include "platform/registry_hive.h"
 #include "platform/shell_execute.h"
@@ -56,6 +58,7 @@ struct TGateServices {
   IClock& Clock;
   ISound& Sound;
   ISystemInfo& System;
+  IGatherMark& Gather;
 };
 
 class TGateSession {
@@ -65,6 +68,10 @@ class TGateSession {
   // the opened file's path as the wide command line gave it.
   TGateSession(const TGateServices& services, IGateView& view, std::string exePath,
                std::u16string firstArgument);
+  // Gives the mark up, should the run end otherwise than by a launch or a close.
+  ~TGateSession();
+  TGateSession(const TGateSession&) = delete;
+  TGateSession& operator=(const TGateSession&) = delete;
 
   // The whole start of association mode: settings, the pointer samples, the
   // entries, the automatic launches, rows, size, place, showing and the timer.
@@ -95,8 +102,9 @@ class TGateSession {
   // existing folder it is cleared (in memory only): the launch then starts it in
   // the opened file's folder.
   bool PrepareEntry(int index);
-  // Sends the launch request for Entry; false when the service refused it or the
-  // opened program's association could not be taken off first.
+  // Sends the launch request for Entry, once for every file of the list in the
+  // order they came; false when the service refused one or the opened program's
+  // association could not be taken off first.
   bool ExecuteEntry(const TExeInfo& entry);
   // A pick in the list: launches the entry of Row unless something was launched
   // already, and closes; the cancel row and -1 only close.
@@ -111,10 +119,17 @@ class TGateSession {
   const std::vector<std::string>& Rows() const { return rows_; }
   int ItemIndex() const { return itemIndex_; }
   bool Launched() const { return launched_; }
+  // The opened file first, then those that later starts handed over.
+  const std::vector<std::u16string>& Files() const { return gathered_.Files(); }
   // Shown and not yet closed: only then do the handlers act.
   bool Visible() const { return visible_ && !closed_; }
 
  private:
+  // False when another start collects the files of this extension and took this one.
+  bool JoinOrCollect();
+  void StopGathering();
+  void EndWithoutShowing();
+  bool ExecuteEntryFor(const TExeInfo& entry, const std::u16string& file);
   void WaitForPointer();
   bool PointerMoved(TPoint before, TPoint after) const;
   void LaunchFirstOwnEntry(const TIniValues& ini);
@@ -133,6 +148,7 @@ class TGateSession {
   IGateView& view_;
   std::string exePath_;
   std::u16string firstArgument_;
+  TGatheredFiles gathered_;
 
   TGeneralSettings settings_;
   std::string soundName_;

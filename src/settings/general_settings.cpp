@@ -20,6 +20,7 @@ void VisitKeys(Settings& s, Visitor&& visit) {
   visit("NoClickWait", s.NoClickWait);
   visit("IsExeBySingleClick", s.IsExeBySingleClick);
   visit("IsOnly1Exe", s.IsOnly1Exe);
+  visit("IsGatherFiles", s.IsGatherFiles);
   visit("IsShowHintRel", s.IsShowHintRel);
   visit("IsState", s.IsState);
   visit("IsRelOnExe", s.IsRelOnExe);

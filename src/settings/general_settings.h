@@ -33,6 +33,8 @@ struct TGeneralSettings {
   std::int32_t CommonAppInsertPos = 1;   // 0 above the extension's entries, else below
   bool IsExeBySingleClick = false;
   bool IsOnly1Exe = false;
+  // Files of one extension opened together (several selected, Enter) share one list.
+  bool IsGatherFiles = true;
   bool IsShowHintRel = true;
   bool IsState = false;
   bool IsRelOnExe = false;

@@ -82,6 +82,7 @@ constexpr TNamedId kControlIds[] = {
     {"CheckBox_IsExeBySingleClick", IDC_CHECKBOX_ISEXEBYSINGLECLICK},
     {"CheckBox_isonly1exe", IDC_CHECKBOX_ISONLY1EXE},
     {"CheckBox_isshowhintrel", IDC_CHECKBOX_ISSHOWHINTREL},
+    {"CheckBox_isgatherfiles", IDC_CHECKBOX_ISGATHERFILES},
     {"RadioGroup_deact", IDC_RADIOGROUP_DEACT},
     {"RadioGroup_caip", IDC_RADIOGROUP_CAIP},
     // "外観・サウンド".

@@ -79,6 +79,7 @@ std::vector<TForm_setup::TNamedControl> TForm_setup::NameControls() {
   name(GeneralPage.CheckBox_IsExeBySingleClick, "CheckBox_IsExeBySingleClick");
   name(GeneralPage.CheckBox_isonly1exe, "CheckBox_isonly1exe");
   name(GeneralPage.CheckBox_isshowhintrel, "CheckBox_isshowhintrel");
+  name(GeneralPage.CheckBox_isgatherfiles, "CheckBox_isgatherfiles");
   name(GeneralPage.RadioGroup_deact, "RadioGroup_deact");
   name(GeneralPage.RadioGroup_caip, "RadioGroup_caip");
   name(SetupModePage.RadioGroup_regscope, "RadioGroup_regscope");

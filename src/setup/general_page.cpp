@@ -12,8 +12,9 @@ TGeneralPage::TGeneralPage(std::function<void()> changed)
       RadioGroup_caip(CaptionList(kCommonAppInsertPosCaptions)),
       changed_(std::move(changed)) {
   const auto notify = [this] { changed_(); };
-  for (TCheckBox* box : {&CheckBox_iswait, &CheckBox_isnoclickexe, &CheckBox_isonly1exe,
-                         &CheckBox_isshowhintrel, &CheckBox_IsExeBySingleClick}) {
+  for (TCheckBox* box :
+       {&CheckBox_iswait, &CheckBox_isnoclickexe, &CheckBox_isonly1exe, &CheckBox_isshowhintrel,
+        &CheckBox_IsExeBySingleClick, &CheckBox_isgatherfiles}) {
     box->OnClick = notify;
   }
   RadioGroup_deact.OnClick = notify;
@@ -40,6 +41,7 @@ void TGeneralPage::Load(const TGeneralSettings& s) {
   CheckBox_IsExeBySingleClick.SetChecked(s.IsExeBySingleClick);
   CheckBox_isonly1exe.SetChecked(s.IsOnly1Exe);
   CheckBox_isshowhintrel.SetChecked(s.IsShowHintRel);
+  CheckBox_isgatherfiles.SetChecked(s.IsGatherFiles);
   Panel_aet_noclick.SetText(std::string(kAutoExeTypeCaptions[Clamp01(s.AutoExeType_NoClick)]));
   // The gate keeps only the low byte of DeactAction; the page offers 0 to 3.
   const int deact = s.DeactAction & 0xFF;
@@ -57,6 +59,7 @@ void TGeneralPage::Save(TGeneralSettings& s) const {
   s.IsExeBySingleClick = CheckBox_IsExeBySingleClick.Checked();
   s.IsOnly1Exe = CheckBox_isonly1exe.Checked();
   s.IsShowHintRel = CheckBox_isshowhintrel.Checked();
+  s.IsGatherFiles = CheckBox_isgatherfiles.Checked();
   s.AutoExeType_NoClick = AutoExeTypeIndex();
   s.DeactAction = RadioGroup_deact.ItemIndex() < 4 ? RadioGroup_deact.ItemIndex() : 0;
   s.CommonAppInsertPos = RadioGroup_caip.ItemIndex() < 2 ? RadioGroup_caip.ItemIndex() : 0;

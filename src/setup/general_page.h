@@ -41,6 +41,7 @@ class TGeneralPage {
   TCheckBox CheckBox_IsExeBySingleClick;
   TCheckBox CheckBox_isonly1exe;
   TCheckBox CheckBox_isshowhintrel;
+  TCheckBox CheckBox_isgatherfiles;
   TRadioGroup RadioGroup_deact;
   TRadioGroup RadioGroup_caip;
 

@@ -29,7 +29,8 @@ constexpr LPARAM kRightButtonDown = 0x204;
 // What OK writes for settings that are all at their defaults and no extension.
 std::string DefaultSettingsFile(const std::string& exePath) {
   return "[]\r\nAllExt=\r\nIsWait=1\r\nMoveLen=1\r\nWaitTime=100\r\nIsNoClickExe=0\r\n"
-         "NoClickWait=3000\r\nIsExeBySingleClick=0\r\nIsOnly1Exe=0\r\nIsShowHintRel=1\r\n"
+         "NoClickWait=3000\r\nIsExeBySingleClick=0\r\nIsOnly1Exe=0\r\nIsGatherFiles=1\r\n"
+         "IsShowHintRel=1\r\n"
          "IsState=0\r\nIsRelOnExe=0\r\nRegScope=0\r\nIsShowHint=1\r\nIsUseSkin=0\r\nSkinPath=\r\n"
          "BackColor=15793151\r\nContext_IsDecorate=1\r\nContext_DecorateText=■\r\n"
          "AutoExeType_NoClick=0\r\nIsUseSound=0\r\nIsUsersSound=0\r\nUserSoundPath=\r\n"

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -17,10 +18,13 @@ class ScriptedClock : public IClock {
   std::uint32_t maxStep = std::numeric_limits<std::uint32_t>::max();
   // The time asked for by every wait, in order.
   std::vector<std::uint32_t> waits;
+  // Called at each wait, as the messages that come in meanwhile would be.
+  std::function<void()> onWait;
 
   std::uint32_t TickCount() const override { return now; }
   void WaitFor(std::uint32_t milliseconds) override {
     waits.push_back(milliseconds);
+    if (onWait) onWait();
     now += std::min(milliseconds, maxStep);
   }
 

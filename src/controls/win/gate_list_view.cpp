@@ -100,6 +100,11 @@ void TGateListView::PrepareHint() {
   }
 }
 
+void TGateListView::RefreshHintText() {
+  if (!hintPrepared_ || !handlers_.Hint) return;
+  if (const std::optional<TListHint> hint = handlers_.Hint()) hint_.SetText(hint->Text);
+}
+
 bool TGateListView::Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
     case WM_COMMAND:
@@ -156,12 +161,14 @@ LRESULT TGateListView::ControlMessage(UINT message, WPARAM wParam, LPARAM lParam
       return 0;
     case WM_MOUSEMOVE:
       PrepareHint();
+      RefreshHintText();
       hint_.MouseMoved();
       break;
     case WM_MOUSELEAVE:
       hint_.MouseLeft();
       break;
     case WM_TIMER:
+      RefreshHintText();
       if (hint_.TimerFired(wParam)) return 0;
       break;
     case WM_ERASEBKGND:

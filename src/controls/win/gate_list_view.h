@@ -39,7 +39,8 @@ class TGateListView : public TControlView {
     std::function<bool(unsigned virtualKey, const TKeyState& keys)> KeyDown;
     std::function<void(unsigned virtualKey)> KeyUp;
     std::function<void()> RightButtonUp;
-    // Asked once, when the pointer first moves over the list: the hint, or none.
+    // Asked when the pointer first moves over the list: the hint, or none. Its
+    // text is asked again at every move and before it shows, as it may grow.
     std::function<std::optional<TListHint>()> Hint;
     // The icon of Row of an owner-drawn list, or none (the list does not own it).
     std::function<HICON(int row)> RowIcon;
@@ -78,6 +79,7 @@ class TGateListView : public TControlView {
   // A row of the owner-drawn plain list: the colours of a plain one, the icon before the text.
   void DrawOwnRow(const DRAWITEMSTRUCT& item, const std::string& text, HICON icon) const;
   bool DrawsOwnRows() const { return ownerDrawn_ && !handlers_.DrawRow; }
+  void RefreshHintText();
 
   bool ownerDrawn_;
   THandlers handlers_;

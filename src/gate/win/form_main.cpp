@@ -16,8 +16,9 @@ constexpr UINT kRowIconMessage = WM_APP + 1;
 }  // namespace
 
 TForm_main::TForm_main(std::string exePath, std::u16string firstArgument, ISound* sound)
-    : session_({files_, hives_, shell_, pointer_, clock_, sound ? *sound : sound_, system_}, *this,
-               std::move(exePath), std::move(firstArgument)) {}
+    : session_(
+          {files_, hives_, shell_, pointer_, clock_, sound ? *sound : sound_, system_, gather_},
+          *this, std::move(exePath), std::move(firstArgument)) {}
 
 bool TForm_main::Create() {
   // Zero-sized until the session has built the list; it decides size and place.

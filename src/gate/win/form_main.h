@@ -12,6 +12,7 @@
 #include "platform/win/form.h"
 #include "platform/win/gdi_owners.h"
 #include "platform/win/win_file_system.h"
+#include "platform/win/win_gather_mark.h"
 #include "platform/win/win_registry_hive.h"
 #include "platform/win/win_services.h"
 #include "skin/win/skinned_gate.h"
@@ -59,6 +60,7 @@ class TForm_main : public TForm, private IGateView {
   TWinClock clock_;
   TWinSound sound_;
   TWinSystemInfo system_;
+  TWinGatherMark gather_;
   TGateSession session_;
 
   TListAppearance appearance_;

@@ -37,6 +37,17 @@ void THint::Create(HWND owner, HWND control, const std::u16string& text, std::ui
   SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 800);
 }
 
+void THint::SetText(const std::u16string& text) {
+  if (tooltip_ == nullptr || text == text_) return;
+  text_ = text;
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = owner_;
+  tool.uId = reinterpret_cast<UINT_PTR>(control_);
+  tool.lpszText = WideChars(text_);
+  SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 void THint::MouseMoved() {
   if (tooltip_ == nullptr) return;
   // Asked again at every move: a leave reported too early must not end the tracking.

@@ -20,6 +20,8 @@ class THint {
   // A hint with Text for Control, hidden after HideTimeMs; the timers go to Owner.
   // The text is UTF-16: it shows a file name with every character.
   void Create(HWND owner, HWND control, const std::u16string& text, std::uint32_t hideTimeMs);
+  // The text changed while the hint exists; a shown hint shows the new one.
+  void SetText(const std::u16string& text);
 
   // Feed these from the control's and the owner's messages.
   void MouseMoved();

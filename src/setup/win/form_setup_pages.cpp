@@ -210,6 +210,9 @@ void TForm_setup::BuildGeneralPage() {
   y += CheckBoxLines(only1, kPageWidth) * (kRowHeight + 2);
   AddCheckBox(form_.GeneralPage.CheckBox_isshowhintrel, "開くファイルのパスをヒントとして表示する",
               page, kPageLeft, y, kPageWidth);
+  y += kRowHeight + 2;
+  AddCheckBox(form_.GeneralPage.CheckBox_isgatherfiles,
+              "同時に開いた複数のファイルを一つのリストにまとめる", page, kPageLeft, y, kPageWidth);
   y += kRowHeight + 6;
 
   constexpr int kDeactWidth = 258;

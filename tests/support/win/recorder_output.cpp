@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <sstream>
+#include <utility>
 
 #include "support/win/temp_folder.h"
 
@@ -31,6 +33,24 @@ std::u16string RecorderWideValue(const std::map<std::string, std::string>& outpu
   MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, reinterpret_cast<wchar_t*>(wide.data()),
                       length);
   return wide;
+}
+
+std::vector<std::u16string> RecordedStartArguments(const std::string& recorderExe) {
+  std::string logPath = recorderExe;
+  logPath.replace(logPath.size() - 4, 4, ".log");
+  std::istringstream lines(ReadFileText(logPath));
+  std::vector<std::pair<unsigned long long, std::u16string>> starts;
+  for (std::string line; std::getline(lines, line);) {
+    const auto tab = line.find('\t');
+    if (tab == std::string::npos) continue;
+    starts.emplace_back(std::stoull(line.substr(0, tab)),
+                        RecorderWideValue({{"", line.substr(tab + 1)}}, ""));
+  }
+  std::stable_sort(starts.begin(), starts.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<std::u16string> arguments;
+  for (auto& start : starts) arguments.push_back(std::move(start.second));
+  return arguments;
 }
 
 }  // namespace nuvopick::testing

@@ -19,6 +19,7 @@
 #include "support/recording_sound.h"
 #include "support/scripted_clock.h"
 #include "support/scripted_pointer.h"
+#include "support/shared_gather_board.h"
 #include "text/ansi_text.h"
 
 namespace nuvopick::testing {
@@ -128,8 +129,8 @@ class GateTest : public ::testing::Test {
   TGateSession& Start(const std::u16string& firstArgument) {
     files.files[SettingsPathFor(kExePath)] = ini.Serialize();
     session = std::make_unique<TGateSession>(
-        TGateServices{files, classStore.Hives(), shell, pointer, clock, sound, system}, view,
-        kExePath, firstArgument);
+        TGateServices{files, classStore.Hives(), shell, pointer, clock, sound, system, gather},
+        view, kExePath, firstArgument);
     session->FormCreate();
     return *session;
   }
@@ -154,6 +155,8 @@ class GateTest : public ::testing::Test {
   ScriptedClock clock;
   RecordingSound sound;
   FixedSystemInfo system;
+  SharedGatherBoard gatherBoard;
+  BoardGatherMark gather{gatherBoard};
   RecordingGateView view;
   std::unique_ptr<TGateSession> session;
 };

@@ -17,6 +17,7 @@ const std::string kSavedSetupDefaults =
     "NoClickWait=3000\r\n"
     "IsExeBySingleClick=0\r\n"
     "IsOnly1Exe=0\r\n"
+    "IsGatherFiles=1\r\n"
     "IsShowHintRel=1\r\n"
     "IsState=0\r\n"
     "IsRelOnExe=0\r\n"
@@ -74,6 +75,7 @@ TEST(GeneralSettings, ASavedFileReadsBackTheSameForBothReaders) {
   s.CommonAppInsertPos = 0;
   s.IsExeBySingleClick = true;
   s.IsOnly1Exe = true;
+  s.IsGatherFiles = false;
   s.IsShowHintRel = false;
   s.IsState = true;
   s.IsRelOnExe = true;

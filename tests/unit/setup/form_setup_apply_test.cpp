@@ -24,7 +24,8 @@ const std::string kSmallSetupWritten =
     "Param_0=\"%1\"\r\nIsUseCmdp_0=0\r\nShowCmd_0=1\r\nSCK_Key_0=78\r\nSCK_Shift_0=0\r\n"
     "SCK_Alt_0=0\r\nSCK_Ctrl_0=1\r\n\r\n"
     "[]\r\nAllExt=txt|\r\nIsWait=1\r\nMoveLen=20\r\nWaitTime=100\r\nIsNoClickExe=0\r\n"
-    "NoClickWait=3000\r\nIsExeBySingleClick=0\r\nIsOnly1Exe=0\r\nIsShowHintRel=1\r\n"
+    "NoClickWait=3000\r\nIsExeBySingleClick=0\r\nIsOnly1Exe=0\r\nIsGatherFiles=1\r\n"
+    "IsShowHintRel=1\r\n"
     "IsState=0\r\nIsRelOnExe=0\r\nRegScope=0\r\nIsShowHint=1\r\nIsUseSkin=0\r\nSkinPath=\r\n"
     "BackColor=15793151\r\nIsShowIcon=0\r\nContext_IsDecorate=1\r\nContext_DecorateText=★\r\n"
     "AutoExeType_NoClick=1\r\nIsUseSound=0\r\nIsUsersSound=0\r\nUserSoundPath=\r\n"
@@ -133,6 +134,18 @@ TEST_F(SetupTest, RegistryErrorIsShownWithItsOwnTextAndEndsTheCommand) {
   EXPECT_TRUE(ApplyEnabled());
   // The shell hears of it all the same, but OK does not close the window.
   EXPECT_EQ(log, (testing::EventLog{"repaint", "notice システム更新中..."}));
+}
+
+TEST_F(SetupTest, TheGatherBoxShowsItsKeyAndAnApplyWritesItBack) {
+  TForm_setup& f = Start("[]\r\nIsGatherFiles=0\r\n");
+  EXPECT_FALSE(f.GeneralPage.CheckBox_isgatherfiles.Checked());
+  ASSERT_TRUE(Run([&] { f.Button_apply.Click(); }));
+  EXPECT_NE(Ini().find("\r\nIsGatherFiles=0\r\n"), std::string::npos);
+
+  f.GeneralPage.CheckBox_isgatherfiles.Click();
+  EXPECT_TRUE(ApplyEnabled());
+  ASSERT_TRUE(Run([&] { f.Button_apply.Click(); }));
+  EXPECT_NE(Ini().find("\r\nIsGatherFiles=1\r\n"), std::string::npos);
 }
 
 TEST_F(SetupTest, ReloadReadsTheSavedStateAgain) {

@@ -14,7 +14,8 @@ TEST_F(SetupTest, MissingFileShowsEveryDefault) {
 
   for (const TCheckBox* box :
        {&f.GeneralPage.CheckBox_iswait, &f.GeneralPage.CheckBox_isshowhintrel,
-        &f.SetupModePage.CheckBox_isshowhint, &f.MenuPage.CheckBox_context_isdecorate}) {
+        &f.GeneralPage.CheckBox_isgatherfiles, &f.SetupModePage.CheckBox_isshowhint,
+        &f.MenuPage.CheckBox_context_isdecorate}) {
     EXPECT_TRUE(box->Checked());
   }
   for (const TCheckBox* box :
