@@ -32,7 +32,7 @@ std::string DefaultSettingsFile(const std::string& exePath) {
          "NoClickWait=3000\r\nIsExeBySingleClick=0\r\nIsOnly1Exe=0\r\nIsGatherFiles=1\r\n"
          "IsShowHintRel=1\r\n"
          "IsState=0\r\nIsRelOnExe=0\r\nRegScope=0\r\nIsShowHint=1\r\nIsUseSkin=0\r\nSkinPath=\r\n"
-         "BackColor=15793151\r\nContext_IsDecorate=1\r\nContext_DecorateText=■\r\n"
+         "BackColor=15793151\r\nIsShowIcon=0\r\nContext_IsDecorate=1\r\nContext_DecorateText=■\r\n"
          "AutoExeType_NoClick=0\r\nIsUseSound=0\r\nIsUsersSound=0\r\nUserSoundPath=\r\n"
          "SoundMBType=OK\r\nDeactAction=0\r\nCommonAppInsertPos=1\r\n"
          "Font_Name=ＭＳ Ｐゴシック\r\nFont_Size=9\r\nFont_Color=-2147483640\r\n"
