@@ -33,6 +33,13 @@ class TLeadByteTable {
   bool isLead_[256];
 };
 
+// The code page does not change while the program runs; a file read in many
+// pieces asks for the table once.
+const TLeadByteTable& LeadBytes() {
+  static const TLeadByteTable table;
+  return table;
+}
+
 // What one walk over the characters of a line finds out about it. An "end" is
 // one past the last character that is not a blank, so the text up to it is
 // already trimmed at its end.
@@ -142,9 +149,10 @@ bool DecodeIniInteger(std::string_view text, std::int32_t& value) {
   return true;
 }
 
-void TIniValues::ParseLines(std::string_view bytes, const std::vector<std::string>* wantedUpper) {
-  const TLeadByteTable leadBytes;
-  TSection* current = nullptr;  // null before the first section and in sections not wanted
+void TIniValues::ParseLines(std::string_view bytes, const std::vector<std::string>* wantedUpper,
+                            std::size_t& currentIndex) {
+  const TLeadByteTable& leadBytes = LeadBytes();
+  TSection* current = currentIndex == kNoSection ? nullptr : &sections_[currentIndex];
   std::size_t pos = 0;
   while (pos < bytes.size()) {
     std::size_t lineEnd = pos;
@@ -160,6 +168,7 @@ void TIniValues::ParseLines(std::string_view bytes, const std::vector<std::strin
     if (IsSectionHeader(line, shape)) {
       std::string name = TrimmedFrom(line, shape.begin + 1, shape.beforeLastEnd);
       current = IsWanted(name, wantedUpper) ? &AppendSection(std::move(name)) : nullptr;
+      currentIndex = current == nullptr ? kNoSection : sections_.size() - 1;
       continue;
     }
     if (current == nullptr) continue;  // before the first section, or in one not wanted
@@ -179,16 +188,44 @@ void TIniValues::ParseLines(std::string_view bytes, const std::vector<std::strin
 
 TIniValues TIniValues::ParseSections(std::string_view bytes,
                                      const std::vector<std::string>& wanted) {
-  std::vector<std::string> wantedUpper;
-  for (const std::string& name : wanted) wantedUpper.push_back(UpperAscii(name));
-  TIniValues values;
-  values.ParseLines(bytes, &wantedUpper);
-  return values;
+  TIniSectionsReader reader(wanted);
+  reader.Take(bytes);
+  return reader.Finish();
+}
+
+TIniSectionsReader::TIniSectionsReader(const std::vector<std::string>& wanted) {
+  for (const std::string& name : wanted) wantedUpper_.push_back(UpperAscii(name));
+}
+
+void TIniSectionsReader::Take(std::string_view piece) {
+  // CR and LF are never the second byte of a character: everything up to the
+  // piece's last one is whole lines.
+  const std::size_t lastEnd = piece.find_last_of("\r\n");
+  if (lastEnd == std::string_view::npos) {
+    unfinishedLine_.append(piece);
+    return;
+  }
+  std::string_view lines = piece.substr(0, lastEnd + 1);
+  if (!unfinishedLine_.empty()) {
+    const std::size_t firstEnd = lines.find_first_of("\r\n");
+    unfinishedLine_.append(lines.substr(0, firstEnd + 1));
+    values_.ParseLines(unfinishedLine_, &wantedUpper_, current_);
+    lines.remove_prefix(firstEnd + 1);
+  }
+  values_.ParseLines(lines, &wantedUpper_, current_);
+  unfinishedLine_.assign(piece.substr(lastEnd + 1));
+}
+
+TIniValues TIniSectionsReader::Finish() {
+  values_.ParseLines(unfinishedLine_, &wantedUpper_, current_);
+  unfinishedLine_.clear();
+  return std::move(values_);
 }
 
 TIniFile TIniFile::Parse(std::string_view bytes) {
   TIniFile ini;
-  ini.ParseLines(bytes, nullptr);
+  std::size_t current = kNoSection;
+  ini.ParseLines(bytes, nullptr, current);
   return ini;
 }
 

@@ -56,8 +56,14 @@ class TIniValues {
 
   // Reads the lines of Bytes into the sections whose upper-cased names are in
   // WantedUpper, or into every section when it is null.
-  void ParseLines(std::string_view bytes, const std::vector<std::string>* wantedUpper);
+  // Current is the section that the lines go into (kNoSection before the first
+  // section and in sections not wanted); it carries over to the next call.
+  static constexpr std::size_t kNoSection = static_cast<std::size_t>(-1);
+  void ParseLines(std::string_view bytes, const std::vector<std::string>* wantedUpper,
+                  std::size_t& current);
   TSection& AppendSection(std::string name);
+
+  friend class TIniSectionsReader;
 
   std::vector<TSection> sections_;
   // Upper-cased section name -> position of the last section of that name.
@@ -65,6 +71,24 @@ class TIniValues {
 
  private:
   const std::string* FindValue(const std::string& section, const std::string& key) const;
+};
+
+// Reads some sections of a settings file that arrives piece by piece: a buffer
+// of the whole file's size can cost more than the reading itself. A piece may
+// end anywhere, even inside a line or a double-byte character.
+class TIniSectionsReader {
+ public:
+  // Only the sections named in Wanted, as TIniValues::ParseSections reads them.
+  explicit TIniSectionsReader(const std::vector<std::string>& wanted);
+  void Take(std::string_view piece);
+  // The sections read, with the file's last line even when no line end follows it.
+  TIniValues Finish();
+
+ private:
+  TIniValues values_;
+  std::vector<std::string> wantedUpper_;
+  std::size_t current_ = TIniValues::kNoSection;
+  std::string unfinishedLine_;  // the end of the last piece, after its last line end
 };
 
 // The whole settings file: every section and line of it, so that it can be

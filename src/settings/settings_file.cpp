@@ -10,7 +10,11 @@ std::optional<TIniFile> ReadSettingsFile(const IFileSystem& fileSystem, const st
 
 TIniValues LoadSettingsSections(const IFileSystem& fileSystem, const std::string& path,
                                 const std::vector<std::string>& wanted) {
-  return TIniValues::ParseSections(fileSystem.ReadAll(path).value_or(std::string()), wanted);
+  TIniSectionsReader reader(wanted);
+  if (!fileSystem.ReadPieces(path, [&reader](std::string_view piece) { reader.Take(piece); })) {
+    return TIniValues();
+  }
+  return reader.Finish();
 }
 
 bool SaveSettingsFile(IFileSystem& fileSystem, const std::string& path, const TIniFile& ini) {

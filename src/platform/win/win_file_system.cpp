@@ -13,6 +13,16 @@ DWORD Attributes(const std::string& path) {
   return GetFileAttributesA(path.c_str());
 }
 
+constexpr DWORD kReadPieceSize = 64 * 1024;
+
+// Shared for writing and deleting too: a reader never stands in the way of the
+// setup window's save, and keeps reading the file it opened.
+TKernelHandle OpenForReading(const std::string& path) {
+  return TKernelHandle(CreateFileA(path.c_str(), GENERIC_READ,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
 // A name in the folder of Path that no other writer uses: the process id and a counter.
 std::string TemporaryPathBeside(const std::string& path) {
   static unsigned counter = 0;
@@ -70,9 +80,7 @@ bool TWinFileSystem::DirectoryExists(const std::string& path) const {
 }
 
 std::optional<std::string> TWinFileSystem::ReadAll(const std::string& path) const {
-  TKernelHandle file(CreateFileA(path.c_str(), GENERIC_READ,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const TKernelHandle file = OpenForReading(path);
   if (!file.Valid()) return std::nullopt;
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 || size.QuadPart > (1LL << 30)) {
@@ -91,6 +99,21 @@ std::optional<std::string> TWinFileSystem::ReadAll(const std::string& path) cons
   }
   bytes.resize(done);
   return bytes;
+}
+
+bool TWinFileSystem::ReadPieces(const std::string& path,
+                                const std::function<void(std::string_view)>& take) const {
+  const TKernelHandle file = OpenForReading(path);
+  if (!file.Valid()) return false;
+  // A small buffer used again and again: one of the file's size would have its
+  // every page touched for the first time, which costs more than the reading.
+  std::string buffer(kReadPieceSize, '\0');
+  for (;;) {
+    DWORD read = 0;
+    if (!ReadFile(file.Get(), buffer.data(), kReadPieceSize, &read, nullptr)) return false;
+    if (read == 0) return true;
+    take(std::string_view(buffer.data(), read));
+  }
 }
 
 bool TWinFileSystem::WriteAllAtomically(const std::string& path, const std::string& bytes) {

@@ -10,6 +10,8 @@ class TWinFileSystem : public IFileSystem {
   bool FileExists(const std::string& path) const override;
   bool DirectoryExists(const std::string& path) const override;
   std::optional<std::string> ReadAll(const std::string& path) const override;
+  bool ReadPieces(const std::string& path,
+                  const std::function<void(std::string_view)>& take) const override;
   bool WriteAllAtomically(const std::string& path, const std::string& bytes) override;
   bool RemoveFile(const std::string& path) override;
 };

@@ -131,6 +131,27 @@ TEST(IniFileParseSections, ReadsTheWantedSectionsAsTheWholeFileAndNothingElse) {
       EXPECT_TRUE(whole.SectionExists(section));
       EXPECT_FALSE(some.SectionExists(section));
     }
+    // Read in pieces, as the pick list reads the file: cut once at every byte,
+    // and cut into single bytes. Wherever a piece ends, the same values.
+    const std::string_view bytes = c.bytes;
+    std::vector<TIniValues> pieced;
+    for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
+      TIniSectionsReader reader(c.wanted);
+      reader.Take(bytes.substr(0, cut));
+      reader.Take(bytes.substr(cut));
+      pieced.push_back(reader.Finish());
+    }
+    TIniSectionsReader byBytes(c.wanted);
+    for (char byte : bytes) byBytes.Take(std::string_view(&byte, 1));
+    pieced.push_back(byBytes.Finish());
+    for (std::size_t i = 0; i < pieced.size(); ++i) {
+      SCOPED_TRACE(i < bytes.size() + 1 ? "cut at " + std::to_string(i) : "single bytes");
+      for (const ReadCase& read : c.reads) {
+        EXPECT_EQ(pieced[i].ReadString(read.section, read.key, kMissing), read.expected)
+            << read.section << "/" << read.key;
+      }
+      for (const std::string& section : c.unseen) EXPECT_FALSE(pieced[i].SectionExists(section));
+    }
   }
 }
 
