@@ -1,4 +1,4 @@
-// Files as the program uses them: whole files read and written in one go.
+// Files as the program uses them: read whole or in pieces, written in one go.
 #pragma once
 
 #include <functional>
